@@ -1,0 +1,52 @@
+# Compiler settings shared by every target of the project.
+
+if(VERITOR_SANITIZE)
+  set(_veritor_sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all
+                          -fno-omit-frame-pointer)
+  add_compile_options(${_veritor_sanitizers})
+  add_link_options(${_veritor_sanitizers})
+endif()
+
+# Strict warnings for the project's own code (not for third-party headers,
+# which come in as system includes).
+function(veritor_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
+endfunction()
+
+# Collects the sources of one layer: every .cpp below the given folders.
+# Each layer globs its own tree so that parallel work on different parts of
+# a layer never edits the same list.
+function(veritor_sources out)
+  set(_all)
+  foreach(dir IN LISTS ARGN)
+    file(GLOB_RECURSE _found CONFIGURE_DEPENDS "${dir}/*.cpp")
+    list(APPEND _all ${_found})
+  endforeach()
+  list(SORT _all)
+  set(${out} ${_all} PARENT_SCOPE)
+endfunction()
+
+# Declares one layer library from the sources below its folders. A layer that
+# has no sources yet is an interface library, so the tree always configures.
+function(veritor_library name kind)
+  veritor_sources(_srcs ${ARGN})
+  if(_srcs)
+    add_library(${name} ${kind} ${_srcs})
+    veritor_warnings(${name})
+  else()
+    add_library(${name} INTERFACE)
+  endif()
+endfunction()
+
+# Declares the GoogleTest executable of one test folder; its tests are
+# discovered by CTest when the suite runs.
+function(veritor_test_suite name dir)
+  veritor_sources(_srcs ${dir})
+  if(NOT _srcs)
+    return()
+  endif()
+  add_executable(${name} ${_srcs})
+  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gmock GTest::gtest GTest::gtest_main)
+  veritor_warnings(${name})
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+endfunction()
