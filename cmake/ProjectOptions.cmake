@@ -50,3 +50,15 @@ function(veritor_test_suite name dir)
   veritor_warnings(${name})
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
 endfunction()
+
+# One test executable per subfolder of a layer's test folder, named
+# <layer>_<subfolder>_tests, so that each area builds and runs on its own.
+function(veritor_test_suites_per_folder layer)
+  file(GLOB _children LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  foreach(_child IN LISTS _children)
+    if(IS_DIRECTORY ${_child})
+      get_filename_component(_area ${_child} NAME)
+      veritor_test_suite(${layer}_${_area}_tests ${_child} ${ARGN})
+    endif()
+  endforeach()
+endfunction()

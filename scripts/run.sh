@@ -10,4 +10,4 @@ cmake --build --preset release
 if [ $# -eq 0 ]; then
   set -- 'conjunction of (true; false)'
 fi
-exec build/release/tools/veritor/veritor "$@"
+exec build/release/bin/veritor "$@"
