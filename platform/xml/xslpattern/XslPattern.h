@@ -1,0 +1,58 @@
+#pragma once
+
+// XSL Patterns, the older selection language of the XML parser, evaluated by
+// translating a pattern into an XPath 1.0 expression that libxml2 evaluates.
+//
+// Use:
+//   auto t = XslPattern::Translate(pattern, bindings);
+//   if (!t.ok) -> fail the selection with E_FAIL (t.error says why);
+//   register every binding's prefix in the XPath context (xmlXPathRegisterNs),
+//   call RegisterFunctions(context) once per context, set context->node to the
+//   node the selection starts from, evaluate t.xpath. The result is always a
+//   node-set, in document order.
+//
+// Result nodes are ordinary libxml2 nodes with one addition: `@*` and
+// `attribute()` also select the namespace declarations an element makes
+// itself (its nsDef), because the DOM presents those as attributes. Such a
+// node is an xmlNs of type XML_NAMESPACE_DECL in the form libxml2's XPath uses
+// for namespace nodes: a copy owned by the node-set (freed with it), whose
+// `next` field points to the declaring element and whose `prefix`/`href` are
+// those of the declaration (prefix null for a default declaration). Map it to
+// the declaring element's nsDef entry with the same prefix.
+//
+// The extension functions are registered without a namespace under names
+// starting "xslp-", which no XPath function uses; register them only in
+// contexts that evaluate translations.
+
+#include <libxml/xpathInternals.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace XslPattern {
+
+// One prefix bound by the "SelectionNamespaces" property.
+struct Binding {
+    std::string prefix;
+    std::string uri;
+};
+
+// The outcome of a translation: either ok with the XPath expression, or not
+// ok with a message for diagnostics.
+struct Translation {
+    bool ok;
+    std::string xpath;
+    std::string error;
+};
+
+// Translates a UTF-8 pattern into an XPath 1.0 expression over libxml2's tree.
+// Prefixes bound in `bindings` must be registered in the XPath context by the
+// caller; a prefix that is not bound matches the prefix written in the
+// document.
+Translation Translate(std::string_view pattern, const std::vector<Binding>& bindings);
+
+// Registers the extension functions the translations use, in the context.
+void RegisterFunctions(xmlXPathContextPtr context);
+
+} // namespace XslPattern
