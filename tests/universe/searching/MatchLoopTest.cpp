@@ -1,0 +1,145 @@
+#include "universe/searching/MatchLoop.h"
+
+#include "universe/searching/PatternMatcher.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+ConstData View(std::string_view text) {
+    return ConstData(text);
+}
+
+// What the loop must report after one piece has been fed with Continue.
+struct AfterPiece {
+    std::string piece;
+    bool found;
+    uint64 matchEnd;      // checked only when found
+    uint32 matchedPrefix; // checked only when not found
+};
+
+struct PieceCase {
+    const char* name;
+    std::string target;
+    std::vector<AfterPiece> pieces;
+};
+
+class MatchLoopPieces : public testing::TestWithParam<PieceCase> {};
+
+TEST_P(MatchLoopPieces, ReportsEachPieceAsFed) {
+    const PieceCase& c = GetParam();
+    const PatternMatcher matcher(View(c.target));
+    MatchLoop loop(&matcher);
+    for (std::size_t i = 0; i < c.pieces.size(); ++i) {
+        const AfterPiece& expected = c.pieces[i];
+        loop.Continue(View(expected.piece));
+        SCOPED_TRACE("piece " + std::to_string(i) + " '" + expected.piece + "'");
+        ASSERT_EQ(loop.Found(), expected.found);
+        if (expected.found) {
+            EXPECT_EQ(loop.MatchEnd(), expected.matchEnd);
+        } else {
+            EXPECT_EQ(loop.MatchedPrefix(), expected.matchedPrefix);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MatchLoopPieces,
+    testing::Values(
+        PieceCase{"WholeTextInOnePiece", "abc", {{"xxabcxx", true, 5, 0}}},
+        PieceCase{"SpanningThreePieces",
+                  "abc",
+                  {{"xa", false, 0, 1}, {"b", false, 0, 2}, {"cx", true, 1, 0}}},
+        PieceCase{"CarriedPrefixFallsBackToShorterOne",
+                  "aab",
+                  {{"xaa", false, 0, 2}, {"ab", true, 2, 0}}},
+        PieceCase{"EmptyPieceKeepsCarriedPrefix",
+                  "abc",
+                  {{"ab", false, 0, 2}, {"", false, 0, 2}, {"", false, 0, 2}, {"c", true, 1, 0}}},
+        PieceCase{"EmptyFirstPieceFindsNothing", "a", {{"", false, 0, 0}, {"a", true, 1, 0}}},
+        PieceCase{"OneByteTargetTriesEveryPosition", "q", {{"abcdefq", true, 7, 0}}},
+        PieceCase{"TargetLongerThanTextTracksLongestPrefix",
+                  "abcdef",
+                  {{"zab", false, 0, 2}, {"cd", false, 0, 4}, {"x", false, 0, 0}}},
+        PieceCase{"PrefixBrokenByMismatchRestartsInsidePiece",
+                  "abab",
+                  {{"aba", false, 0, 3}, {"a", false, 0, 1}, {"bab", true, 3, 0}}},
+        PieceCase{"CaseMatters", "abc", {{"xABCx", false, 0, 0}}},
+        PieceCase{"OccurrenceAtVeryStartOfPiece", "ab", {{"abzz", true, 2, 0}}},
+        PieceCase{"OccurrenceAtVeryEndOfPiece", "ab", {{"zzab", true, 4, 0}}}),
+    [](const testing::TestParamInfo<PieceCase>& info) { return info.param.name; });
+
+TEST(PatternMatcher, OneByteTargetShiftsByOneEverywhere) {
+    const std::string target = "x";
+    const PatternMatcher matcher(View(target));
+    for (int b = 0; b < 256; ++b) {
+        EXPECT_EQ(matcher.Shift(static_cast<uint8>(b)), 1) << b;
+    }
+}
+
+TEST(PatternMatcher, ShiftIsDistanceOfLastOccurrenceBeforeFinalByte) {
+    const std::string target = "abcab";
+    const PatternMatcher matcher(View(target));
+    EXPECT_EQ(matcher.Shift('a'), 1);
+    EXPECT_EQ(matcher.Shift('b'), 3); // the final b counts only by its earlier twin
+    EXPECT_EQ(matcher.Shift('c'), 2);
+    EXPECT_EQ(matcher.Shift('z'), 5);
+}
+
+TEST(PatternMatcher, LongTargetShiftsStayWithinAByte) {
+    std::string target(300, 'a');
+    target[0] = 'z'; // beyond the last 255 bytes: no effect on the table
+    target[299] = 'b';
+    const PatternMatcher matcher(View(target));
+    EXPECT_EQ(matcher.Shift('z'), 255);
+    EXPECT_EQ(matcher.Shift('a'), 1);
+    EXPECT_EQ(matcher.Shift('b'), 255);
+
+    const std::string text = std::string(1000, 'a') + target + "tail";
+    MatchLoop loop(&matcher, View(text));
+    ASSERT_TRUE(loop.Found());
+    EXPECT_EQ(loop.MatchEnd(), 1300u);
+}
+
+TEST(MatchLoop, NextFindsOverlappingOccurrences) {
+    const std::string target = "aa";
+    const std::string text = "aaaa";
+    const PatternMatcher matcher(View(target));
+    MatchLoop loop(&matcher, View(text));
+    std::vector<uint64> ends;
+    for (; loop.Found(); loop.Next()) {
+        ends.push_back(loop.MatchEnd());
+    }
+    EXPECT_EQ(ends, (std::vector<uint64>{2, 3, 4}));
+    EXPECT_EQ(loop.MatchedPrefix(), 1u);
+}
+
+TEST(MatchLoop, SearchForgetsWhatEarlierPiecesCarried) {
+    const std::string target = "abc";
+    const PatternMatcher matcher(View(target));
+    MatchLoop loop(&matcher);
+    loop.Continue(View("ab"));
+    ASSERT_EQ(loop.MatchedPrefix(), 2u);
+    loop.Search(View("c"));
+    EXPECT_FALSE(loop.Found());
+    EXPECT_EQ(loop.MatchedPrefix(), 0u);
+}
+
+TEST(MatchLoop, ContinuesAfterExhaustingHitsOfAPiece) {
+    const std::string target = "abc";
+    const PatternMatcher matcher(View(target));
+    MatchLoop loop(&matcher);
+    loop.Continue(View("abcab"));
+    ASSERT_TRUE(loop.Found());
+    loop.Next();
+    ASSERT_FALSE(loop.Found());
+    EXPECT_EQ(loop.MatchedPrefix(), 2u);
+    loop.Continue(View("c"));
+    EXPECT_TRUE(loop.Found());
+    EXPECT_EQ(loop.MatchEnd(), 1u);
+}
+
+} // namespace

@@ -1,0 +1,80 @@
+#include "universe/searching/PatternMatcher.h"
+
+#include "universe/exceptions/Assertion.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Shifts are stored in a byte; a target longer than this contributes only its
+// last bytes to the tables, and every shift stays within the target's length.
+constexpr uint32 maxShift = maxuint8;
+
+} // namespace
+
+PatternMatcher::PatternMatcher(ConstData target)
+    : theTarget(target) {
+    ASSERT(theTarget.Length() > 0);
+    const uint8* bytes = theTarget.Start();
+    const uint32 length = theTarget.Length();
+
+    const uint32 reach = std::min(length, maxShift);
+    shift.fill(static_cast<uint8>(reach));
+    // Nearer occurrences are written last and so win.
+    for (uint32 k = reach - 1; k >= 1; --k) {
+        shift[bytes[length - 1 - k]] = static_cast<uint8>(k);
+    }
+
+    if (length < 2) {
+        return;
+    }
+    // A window whose last pair matches no pair of the target may move so far
+    // that only the target's first byte still overlaps its last byte.
+    const uint32 pairReach = std::min(length - 1, maxShift);
+    pairShift.fill(static_cast<uint8>(pairReach));
+    for (uint32 k = pairReach - 1; k >= 1; --k) {
+        const uint32 last = length - 1 - k;
+        pairShift[PairHash(bytes[last - 1], bytes[last])] = static_cast<uint8>(k);
+    }
+    const uint8 finalHash = PairHash(bytes[length - 2], bytes[length - 1]);
+    finalPairShift = pairShift[finalHash];
+    pairShift[finalHash] = 0;
+}
+
+std::optional<uint32> PatternMatcher::FirstIn(ConstData text) const {
+    if (text.Length() < Length()) {
+        return std::nullopt;
+    }
+    if (Length() == 1) {
+        const void* hit = std::memchr(text.Start(), theTarget.Start()[0], text.Length());
+        if (hit == nullptr) {
+            return std::nullopt;
+        }
+        return static_cast<uint32>(static_cast<const uint8*>(hit) - text.Start());
+    }
+    return FirstPairSkipping(text);
+}
+
+std::optional<uint32> PatternMatcher::FirstPairSkipping(ConstData text) const {
+    const uint8* const bytes = text.Start();
+    const uint8* const target = theTarget.Start();
+    const uint64 length = Length();
+    const uint64 size = text.Length();
+
+    // `last` is the index of the window's final byte.
+    uint64 last = length - 1;
+    while (last < size) {
+        uint8 step = pairShift[PairHash(bytes[last - 1], bytes[last])];
+        if (step != 0) {
+            last += step;
+            continue;
+        }
+        const uint64 first = last + 1 - length;
+        if (std::memcmp(bytes + first, target, length) == 0) {
+            return static_cast<uint32>(first);
+        }
+        last += finalPairShift;
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,44 @@
+// A prepared search target: the bytes to look for and the tables that let a
+// search skip text that cannot hold it. Immutable once built, so one matcher
+// may serve any number of searches at the same time.
+#pragma once
+
+#include "universe/buffers/ConstData.h"
+#include "universe/integers/IntegerTypes.h"
+
+#include <array>
+#include <optional>
+
+class PatternMatcher {
+public:
+    // The target must not be empty and must outlive the matcher.
+    explicit PatternMatcher(ConstData target);
+
+    ConstData Target() const { return theTarget; }
+    uint32 Length() const { return theTarget.Length(); }
+
+    // Horspool distance for a candidate window whose last byte is `byte`: how
+    // far its end may move before an occurrence could end there.
+    uint8 Shift(uint8 byte) const { return shift[byte]; }
+
+    // Offset of the first occurrence of the target that lies wholly inside
+    // `text`, if any. This is the fast path of a search; it skips on pairs of
+    // bytes, which in natural text jumps close to the target's length.
+    std::optional<uint32> FirstIn(ConstData text) const;
+
+private:
+    static uint8 PairHash(uint8 before, uint8 last) {
+        return static_cast<uint8>((before << 3) ^ last);
+    }
+
+    std::optional<uint32> FirstPairSkipping(ConstData text) const;
+
+    ConstData theTarget;
+    std::array<uint8, 256> shift{};
+    // Distance to the nearest earlier pair of target bytes with the same hash
+    // as the window's last pair (0: the target's own final pair hashes alike).
+    std::array<uint8, 256> pairShift{};
+    // Where to move after a failed comparison at a window whose last pair
+    // hashes like the target's final pair.
+    uint8 finalPairShift = 1;
+};
