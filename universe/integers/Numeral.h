@@ -66,5 +66,6 @@ private:
     const uint8* first = nullptr;
     uint8 sign = 0;
     uint8 negative = 0;
-    uint8 storage[maxLength];
+    // Written by Text() too, which places the sign in front of the digits.
+    mutable uint8 storage[maxLength];
 };
