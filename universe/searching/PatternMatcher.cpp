@@ -3,7 +3,12 @@
 #include "universe/exceptions/Assertion.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -53,8 +58,49 @@ std::optional<uint32> PatternMatcher::FirstIn(ConstData text) const {
         }
         return static_cast<uint32>(static_cast<const uint8*>(hit) - text.Start());
     }
+#if defined(__SSE2__)
+    if (Length() < pairSkippingFrom) {
+        return FirstByEndBytes(text);
+    }
+#endif
     return FirstPairSkipping(text);
 }
+
+#if defined(__SSE2__)
+// Sixteen windows at a time: a window is compared in full only when both its
+// first and its last byte agree with the target's, which in text is rare.
+std::optional<uint32> PatternMatcher::FirstByEndBytes(ConstData text) const {
+    const uint8* const bytes = text.Start();
+    const uint8* const target = theTarget.Start();
+    const uint64 length = Length();
+    const uint64 size = text.Length();
+    const __m128i firstByte = _mm_set1_epi8(static_cast<char>(target[0]));
+    const __m128i lastByte = _mm_set1_epi8(static_cast<char>(target[length - 1]));
+
+    // `first` is the index of the first window of the block.
+    uint64 first = 0;
+    for (; first + length + 15 <= size; first += 16) {
+        const __m128i starts = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + first));
+        const __m128i ends =
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + first + length - 1));
+        auto candidates = static_cast<uint32>(_mm_movemask_epi8(
+            _mm_and_si128(_mm_cmpeq_epi8(starts, firstByte), _mm_cmpeq_epi8(ends, lastByte))));
+        while (candidates != 0) {
+            const uint64 window = first + static_cast<uint64>(std::countr_zero(candidates));
+            if (std::memcmp(bytes + window + 1, target + 1, length - 2) == 0) {
+                return static_cast<uint32>(window);
+            }
+            candidates &= candidates - 1;
+        }
+    }
+    for (; first + length <= size; ++first) {
+        if (std::memcmp(bytes + first, target, length) == 0) {
+            return static_cast<uint32>(first);
+        }
+    }
+    return std::nullopt;
+}
+#endif
 
 std::optional<uint32> PatternMatcher::FirstPairSkipping(ConstData text) const {
     const uint8* const bytes = text.Start();

@@ -22,7 +22,8 @@ public:
     uint8 Shift(uint8 byte) const { return shift[byte]; }
 
     // Offset of the first occurrence of the target that lies wholly inside
-    // `text`, if any. This is the fast path of a search; it skips on pairs of
+    // `text`, if any. This is the fast path of a search: short targets test
+    // many windows at once on their end bytes; long ones skip on pairs of
     // bytes, which in natural text jumps close to the target's length.
     std::optional<uint32> FirstIn(ConstData text) const;
 
@@ -32,6 +33,11 @@ private:
     }
 
     std::optional<uint32> FirstPairSkipping(ConstData text) const;
+    std::optional<uint32> FirstByEndBytes(ConstData text) const;
+
+    // Below this length pair skipping cannot jump far enough to beat testing
+    // every window sixteen at a time.
+    static constexpr uint32 pairSkippingFrom = 32;
 
     ConstData theTarget;
     std::array<uint8, 256> shift{};

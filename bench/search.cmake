@@ -1,0 +1,1 @@
+target_link_libraries(${_name} PRIVATE universe)
