@@ -1,0 +1,109 @@
+// The Windows code-page functions over the UTF-8 codec. Both directions
+// convert into a temporary string first, so measuring and converting share
+// one path and a too-small buffer is detected before anything is written.
+#include "platform/codepage/Utf8Codec.h"
+
+#include <cstring>
+#include <limits>
+#include <windows.h>
+
+namespace {
+
+bool IsAnsiCodePage(UINT codePage) {
+    return codePage == CP_ACP || codePage == CP_OEMCP || codePage == CP_THREAD_ACP;
+}
+
+bool IsSupported(UINT codePage) {
+    return IsAnsiCodePage(codePage) || codePage == CP_UTF8;
+}
+
+int Fail(DWORD error) {
+    SetLastError(error);
+    return 0;
+}
+
+// Length of a zero-terminated sequence including its terminator.
+template <class Char>
+std::size_t TerminatedLength(const Char* text) {
+    std::size_t length = 0;
+    while (text[length] != 0) {
+        ++length;
+    }
+    return length + 1;
+}
+
+template <class Char, class Out>
+int Deliver(const std::basic_string<Char>& converted, Out* output, int capacity) {
+    if (converted.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        return Fail(ERROR_INVALID_PARAMETER);
+    }
+    const int needed = static_cast<int>(converted.size());
+    if (capacity == 0) {
+        return needed;
+    }
+    if (needed > capacity) {
+        return Fail(ERROR_INSUFFICIENT_BUFFER);
+    }
+    std::memcpy(output, converted.data(), converted.size() * sizeof(Char));
+    return needed;
+}
+
+} // namespace
+
+int WINAPI MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCCH lpMultiByteStr, int cbMultiByte,
+                               LPWSTR lpWideCharStr, int cchWideChar) {
+    if (lpMultiByteStr == nullptr || cbMultiByte == 0 || cbMultiByte < -1 || cchWideChar < 0 ||
+        (lpWideCharStr == nullptr && cchWideChar != 0) || !IsSupported(CodePage)) {
+        return Fail(ERROR_INVALID_PARAMETER);
+    }
+    DWORD allowed = MB_ERR_INVALID_CHARS;
+    if (IsAnsiCodePage(CodePage)) {
+        allowed |= MB_PRECOMPOSED | MB_USEGLYPHCHARS;
+    }
+    if ((dwFlags & ~allowed) != 0) {
+        return Fail(ERROR_INVALID_FLAGS);
+    }
+    const std::size_t length = cbMultiByte == -1 ? TerminatedLength(lpMultiByteStr)
+                                                 : static_cast<std::size_t>(cbMultiByte);
+    std::u16string converted;
+    const bool clean = Utf8Codec::AppendUtf16({lpMultiByteStr, length}, converted);
+    if (!clean && (dwFlags & MB_ERR_INVALID_CHARS) != 0) {
+        return Fail(ERROR_NO_UNICODE_TRANSLATION);
+    }
+    return Deliver(converted, lpWideCharStr, cchWideChar);
+}
+
+int WINAPI WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWCH lpWideCharStr, int cchWideChar,
+                               LPSTR lpMultiByteStr, int cbMultiByte, LPCCH lpDefaultChar,
+                               LPBOOL lpUsedDefaultChar) {
+    if (lpWideCharStr == nullptr || cchWideChar == 0 || cchWideChar < -1 || cbMultiByte < 0 ||
+        (lpMultiByteStr == nullptr && cbMultiByte != 0) || !IsSupported(CodePage) ||
+        lpDefaultChar != nullptr || lpUsedDefaultChar != nullptr) {
+        return Fail(ERROR_INVALID_PARAMETER);
+    }
+    DWORD allowed = WC_ERR_INVALID_CHARS;
+    if (IsAnsiCodePage(CodePage)) {
+        allowed |= WC_NO_BEST_FIT_CHARS;
+    }
+    if ((dwFlags & ~allowed) != 0) {
+        return Fail(ERROR_INVALID_FLAGS);
+    }
+    const std::size_t length =
+        cchWideChar == -1 ? TerminatedLength(lpWideCharStr) : static_cast<std::size_t>(cchWideChar);
+    std::string converted;
+    const bool clean = Utf8Codec::AppendUtf8({lpWideCharStr, length}, converted);
+    if (!clean && (dwFlags & WC_ERR_INVALID_CHARS) != 0) {
+        return Fail(ERROR_NO_UNICODE_TRANSLATION);
+    }
+    return Deliver(converted, lpMultiByteStr, cbMultiByte);
+}
+
+int WINAPI lstrlenA(LPCSTR lpString) {
+    if (lpString == nullptr) {
+        return 0;
+    }
+    const std::size_t length = std::strlen(lpString);
+    return length > static_cast<std::size_t>(std::numeric_limits<int>::max())
+               ? std::numeric_limits<int>::max()
+               : static_cast<int>(length);
+}

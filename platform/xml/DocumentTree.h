@@ -1,0 +1,68 @@
+// A parsed document: libxml2's tree plus what the DOM shows beyond it.
+//
+// The tree is what XPath and XSL patterns evaluate over, so it holds exactly
+// the DOM's children:
+// - Whitespace-only text nodes dropped at load are really removed. Where one
+//   lay is remembered in the `_private` field of the node that followed it
+//   (MarkedDroppedBefore) or, for a run before an end tag, of the parent
+//   (MarkedDroppedAtEnd); "text" and "xml" read these marks.
+// - The XML declaration, when the text has one, is a real processing
+//   instruction named "xml", the document's first child. Its pseudo-attributes
+//   are attribute nodes owned here, outside the tree.
+// - Namespace declarations are presented as attribute nodes ("xmlns",
+//   "xmlns:p") made on first use and owned here, outside the tree; their parent
+//   is null, as for every attribute in this DOM.
+#pragma once
+
+#include <libxml/tree.h>
+#include <memory>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace Xml {
+
+class DocumentTree {
+public:
+    // Takes ownership of `document`.
+    explicit DocumentTree(xmlDocPtr document);
+    ~DocumentTree();
+    DocumentTree(const DocumentTree&) = delete;
+    DocumentTree& operator=(const DocumentTree&) = delete;
+
+    xmlDocPtr Document() const { return document_; }
+
+    // The declaration's processing instruction, or null.
+    xmlNodePtr Declaration() const { return declaration_; }
+    const std::vector<xmlAttrPtr>& DeclarationAttributes() const { return declarationAttributes_; }
+    // Inserts the declaration as the first child, with its pseudo-attributes.
+    void AddDeclaration(std::string_view data,
+                        const std::vector<std::pair<std::string, std::string>>& attributes);
+
+    // The attribute node presenting `declaration` (one of `element`'s nsDef).
+    xmlAttrPtr NamespaceAttribute(xmlNsPtr declaration);
+    // The attributes an element shows: namespace declarations, then its own.
+    std::vector<xmlNodePtr> AttributesOf(xmlNodePtr element);
+
+    static bool MarkedDroppedBefore(const xmlNode* node);
+    static bool MarkedDroppedAtEnd(const xmlNode* node);
+    static void MarkDroppedBefore(xmlNodePtr node);
+    static void MarkDroppedAtEnd(xmlNodePtr node);
+
+private:
+    xmlAttrPtr MakeDetachedAttribute(const std::string& name, const std::string& value);
+
+    xmlDocPtr document_;
+    xmlNodePtr declaration_ = nullptr;
+    std::vector<xmlAttrPtr> declarationAttributes_;
+    std::unordered_map<xmlNsPtr, xmlAttrPtr> namespaceAttributes_;
+};
+
+// Parses UTF-16 text as a document (see Loader.cpp for the rules); null if the
+// text is not a well-formed document.
+std::shared_ptr<DocumentTree> LoadDocumentTree(std::u16string_view text, bool preserveWhiteSpace);
+
+// A document without children, as a new document object has.
+std::shared_ptr<DocumentTree> EmptyDocumentTree();
+
+} // namespace Xml

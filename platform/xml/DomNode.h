@@ -1,0 +1,21 @@
+// Any node of a document other than the document itself.
+#pragma once
+
+#include "platform/xml/NodeObject.h"
+
+namespace Xml {
+
+class DomNode final : public NodeObject<IXMLDOMNode> {
+public:
+    DomNode(DomDocument& document, std::shared_ptr<DocumentTree> tree, xmlNodePtr node);
+
+    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
+
+private:
+    ~DomNode() override;
+    DomDocument& Document() override { return document_; }
+
+    DomDocument& document_;
+};
+
+} // namespace Xml

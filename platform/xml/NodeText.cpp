@@ -1,0 +1,123 @@
+#include "platform/xml/NodeText.h"
+
+#include "platform/xml/DocumentTree.h"
+#include "platform/xml/Navigation.h"
+#include "platform/xml/NodeFacts.h"
+
+#include <algorithm>
+
+namespace Xml {
+
+namespace {
+
+bool IsXmlSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+class TextCollector {
+public:
+    void Children(const xmlNode* node) {
+        for (const xmlNode* child = FirstChildOf(node); child != nullptr;
+             child = NextSiblingOf(child)) {
+            if (DocumentTree::MarkedDroppedBefore(child)) {
+                spacePending_ = true;
+            }
+            Visit(child);
+        }
+        if (DocumentTree::MarkedDroppedAtEnd(node)) {
+            spacePending_ = true;
+        }
+    }
+
+    std::string Result(bool trim) && {
+        if (!trim) {
+            return std::move(text_);
+        }
+        std::size_t first = 0;
+        const std::size_t firstLimit = std::min(protectedFrom_, text_.size());
+        while (first < firstLimit && IsXmlSpace(text_[first])) {
+            ++first;
+        }
+        std::size_t last = text_.size();
+        const std::size_t lastLimit = std::max(protectedTo_, first);
+        while (last > lastLimit && IsXmlSpace(text_[last - 1])) {
+            --last;
+        }
+        return text_.substr(first, last - first);
+    }
+
+    void Visit(const xmlNode* node) {
+        switch (node->type) {
+        case XML_TEXT_NODE:
+            Append(node->content, false);
+            break;
+        case XML_CDATA_SECTION_NODE:
+            Append(node->content, true);
+            break;
+        case XML_ELEMENT_NODE:
+        case XML_ENTITY_REF_NODE:
+            Children(node);
+            break;
+        default:
+            break;
+        }
+    }
+
+private:
+    void Append(const xmlChar* content, bool isCdata) {
+        if (content == nullptr || *content == 0) {
+            return;
+        }
+        if (spacePending_ && !text_.empty()) {
+            text_ += ' ';
+        }
+        spacePending_ = false;
+        if (isCdata) {
+            protectedFrom_ = std::min(protectedFrom_, text_.size());
+        }
+        text_ += reinterpret_cast<const char*>(content);
+        if (isCdata) {
+            protectedTo_ = text_.size();
+        }
+    }
+
+    std::string text_;
+    bool spacePending_ = false;
+    std::size_t protectedFrom_ = std::string::npos;
+    std::size_t protectedTo_ = 0;
+};
+
+bool PreserveApplies(const xmlNode* node) {
+    const xmlNode* element = node;
+    while (element != nullptr && element->type != XML_ELEMENT_NODE) {
+        element = element->parent;
+    }
+    return element != nullptr && xmlNodeGetSpacePreserve(element) == 1;
+}
+
+} // namespace
+
+std::string TextOf(const xmlNode* node) {
+    switch (node->type) {
+    case XML_ATTRIBUTE_NODE:
+    case XML_COMMENT_NODE:
+    case XML_PI_NODE:
+        return ValueOf(node);
+    default:
+        break;
+    }
+    TextCollector collector;
+    if (node->type == XML_TEXT_NODE || node->type == XML_CDATA_SECTION_NODE) {
+        collector.Visit(node);
+    } else {
+        collector.Children(node);
+    }
+    bool trim = !PreserveApplies(node);
+    if (node->type == XML_DOCUMENT_NODE) {
+        const xmlNode* root = xmlDocGetRootElement(reinterpret_cast<const xmlDoc*>(node));
+        trim = root == nullptr || xmlNodeGetSpacePreserve(root) != 1;
+    }
+    return std::move(collector).Result(trim);
+}
+
+} // namespace Xml

@@ -1,0 +1,187 @@
+// Names, types, values, texts and markup of every kind of node, read through
+// the interfaces from one small document.
+#include "tests/platform/xml/DomTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace DomTest;
+
+namespace {
+
+constexpr std::string_view Sample = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
+                                    "<!--note-->\n"
+                                    "<!DOCTYPE root [<!ENTITY ent \"ent text\">]>\n"
+                                    "<root xmlns:p=\"urn:p\" a=\"1\" p:b=\"x&amp;y\">\n"
+                                    "  <p:child>t1 &amp; more</p:child>\n"
+                                    "  <![CDATA[ cd ]]>\n"
+                                    "  <?pi data here?>\n"
+                                    "  <e/>\n"
+                                    "  <r>&ent;</r>\n"
+                                    "</root>";
+
+// Steps from the document: a child index, or "@name" for an attribute.
+IXMLDOMNodePtr Resolve(IXMLDOMNode* document, const std::vector<std::string>& path) {
+    IXMLDOMNodePtr node = document;
+    for (const std::string& step : path) {
+        IXMLDOMNodePtr next;
+        if (step.front() == '@') {
+            IXMLDOMNamedNodeMapPtr attributes;
+            EXPECT_EQ(node->get_attributes(&attributes), S_OK);
+            EXPECT_EQ(attributes->getNamedItem(Bstr(step.substr(1)), &next), S_OK);
+        } else {
+            IXMLDOMNodeListPtr children;
+            EXPECT_EQ(node->get_childNodes(&children), S_OK);
+            EXPECT_EQ(children->get_item(std::stoi(step), &next), S_OK);
+        }
+        if (!next) {
+            ADD_FAILURE() << "no node at step " << step;
+            return nullptr;
+        }
+        node = next;
+    }
+    return node;
+}
+
+struct NodeCase {
+    std::vector<std::string> path;
+    DOMNodeType type;
+    std::string name;
+    std::string value;
+    std::string text;
+    std::string xml;
+};
+
+class NodeKinds : public ::testing::TestWithParam<NodeCase> {
+protected:
+    ComScope com;
+};
+
+TEST_P(NodeKinds, ReportNameTypeValueTextAndXml) {
+    const NodeCase& expected = GetParam();
+    IXMLDOMDocument2Ptr document = Load(Sample);
+    IXMLDOMNodePtr node = Resolve(document, expected.path);
+    ASSERT_TRUE(node);
+    EXPECT_EQ(TypeOf(node), expected.type);
+    EXPECT_EQ(NameOf(node), expected.name);
+    EXPECT_EQ(ValueOf(node), expected.value);
+    EXPECT_EQ(TextOf(node), expected.text);
+    EXPECT_EQ(XmlOf(node), expected.xml);
+}
+
+const std::string RootXml = "<root xmlns:p=\"urn:p\" a=\"1\" p:b=\"x&amp;y\">\r\n"
+                            "\t<p:child>t1 &amp; more</p:child>\r\n"
+                            "\t<![CDATA[ cd ]]>\r\n"
+                            "\t<?pi data here?>\r\n"
+                            "\t<e/>\r\n"
+                            "\t<r>&ent;</r>\r\n"
+                            "</root>";
+
+INSTANTIATE_TEST_SUITE_P(
+    EachKind, NodeKinds,
+    ::testing::Values(
+        NodeCase{{},
+                 NODE_DOCUMENT,
+                 "#document",
+                 "<null>",
+                 "t1 & more  cd  ent text",
+                 "<?xml version=\"1.0\"?>\r\n<!--note-->\r\n"
+                 "<!DOCTYPE root [\r\n<!ENTITY ent \"ent text\">\r\n]>\r\n" +
+                     RootXml + "\r\n"},
+        NodeCase{{"0"},
+                 NODE_PROCESSING_INSTRUCTION,
+                 "xml",
+                 "version=\"1.0\" encoding=\"ISO-8859-1\"",
+                 "version=\"1.0\" encoding=\"ISO-8859-1\"",
+                 "<?xml version=\"1.0\"?>"},
+        NodeCase{{"0", "@encoding"},
+                 NODE_ATTRIBUTE,
+                 "encoding",
+                 "ISO-8859-1",
+                 "ISO-8859-1",
+                 "encoding=\"ISO-8859-1\""},
+        NodeCase{{"1"}, NODE_COMMENT, "#comment", "note", "note", "<!--note-->"},
+        NodeCase{{"2"},
+                 NODE_DOCUMENT_TYPE,
+                 "root",
+                 "<null>",
+                 "",
+                 "<!DOCTYPE root [\r\n<!ENTITY ent \"ent text\">\r\n]>"},
+        NodeCase{{"3"}, NODE_ELEMENT, "root", "<null>", "t1 & more  cd  ent text", RootXml},
+        NodeCase{{"3", "@a"}, NODE_ATTRIBUTE, "a", "1", "1", "a=\"1\""},
+        NodeCase{{"3", "@p:b"}, NODE_ATTRIBUTE, "p:b", "x&y", "x&y", "p:b=\"x&amp;y\""},
+        NodeCase{
+            {"3", "@xmlns:p"}, NODE_ATTRIBUTE, "xmlns:p", "urn:p", "urn:p", "xmlns:p=\"urn:p\""},
+        NodeCase{{"3", "0"},
+                 NODE_ELEMENT,
+                 "p:child",
+                 "<null>",
+                 "t1 & more",
+                 "<p:child>t1 &amp; more</p:child>"},
+        NodeCase{{"3", "0", "0"}, NODE_TEXT, "#text", "t1 & more", "t1 & more", "t1 &amp; more"},
+        NodeCase{
+            {"3", "1"}, NODE_CDATA_SECTION, "#cdata-section", " cd ", " cd ", "<![CDATA[ cd ]]>"},
+        NodeCase{{"3", "2"},
+                 NODE_PROCESSING_INSTRUCTION,
+                 "pi",
+                 "data here",
+                 "data here",
+                 "<?pi data here?>"},
+        NodeCase{{"3", "3"}, NODE_ELEMENT, "e", "<null>", "", "<e/>"},
+        NodeCase{{"3", "4", "0"}, NODE_ENTITY_REFERENCE, "ent", "<null>", "ent text", "&ent;"},
+        NodeCase{{"3", "4", "0", "0"}, NODE_TEXT, "#text", "ent text", "ent text", "ent text"}));
+
+class Documents : public ::testing::Test {
+protected:
+    ComScope com;
+};
+
+TEST_F(Documents, FailedLoadLeavesAnEmptyDocument) {
+    IXMLDOMDocument2Ptr document = Load("<a/>");
+    for (std::string_view bad : {"", "   ", "<!-- only -->", "<a>", "<a></b>", "<a/><b/>", "<p:a/>",
+                                 "text", "<a x='1' x='2'/>"}) {
+        EXPECT_FALSE(Loads(document, bad)) << bad;
+        IXMLDOMNodePtr child;
+        EXPECT_EQ(document->get_firstChild(&child), S_FALSE) << bad;
+        EXPECT_FALSE(child);
+        EXPECT_EQ(XmlOf(document), "");
+    }
+}
+
+TEST_F(Documents, NullTextDoesNotLoad) {
+    IXMLDOMDocument2Ptr document = NewDocument();
+    VARIANT_BOOL ok = VARIANT_TRUE;
+    EXPECT_EQ(document->loadXML(nullptr, &ok), S_FALSE);
+    EXPECT_EQ(ok, VARIANT_FALSE);
+}
+
+TEST_F(Documents, DeclaredEncodingIsIgnored) {
+    IXMLDOMDocument2Ptr document =
+        Load("<?xml version='1.0' encoding='Shift_JIS'?><a>\xC3\xA9\xE2\x82\xAC</a>");
+    EXPECT_EQ(TextOf(document), "\xC3\xA9\xE2\x82\xAC");
+    EXPECT_EQ(XmlOf(document), "<?xml version=\"1.0\"?>\r\n<a>\xC3\xA9\xE2\x82\xAC</a>\r\n");
+}
+
+TEST_F(Documents, WithoutDeclarationTheRootIsTheFirstChild) {
+    IXMLDOMDocument2Ptr document = Load("<a/>");
+    IXMLDOMNodePtr first;
+    ASSERT_EQ(document->get_firstChild(&first), S_OK);
+    EXPECT_EQ(NameOf(first), "a");
+    EXPECT_EQ(XmlOf(document), "<a/>\r\n");
+}
+
+TEST_F(Documents, LineFeedsInContentAreWrittenAsCrLf) {
+    IXMLDOMDocument2Ptr document = Load("<a t='x&#10;y'>one\ntwo<!--c\nd--></a>");
+    IXMLDOMNodePtr root;
+    ASSERT_EQ(document->get_documentElement(&root), S_OK);
+    EXPECT_EQ(XmlOf(root), "<a t=\"x\ny\">one\r\ntwo<!--c\r\nd--></a>");
+    EXPECT_EQ(TextOf(root), "one\ntwo");
+}
+
+TEST_F(Documents, EscapesTextAndAttributeValues) {
+    IXMLDOMDocument2Ptr document = Load("<a q='&quot;&lt;&gt;&amp;&apos;'>&quot;&lt;&gt;&amp;</a>");
+    IXMLDOMNodePtr root;
+    ASSERT_EQ(document->get_documentElement(&root), S_OK);
+    EXPECT_EQ(XmlOf(root), "<a q=\"&quot;&lt;>&amp;'\">\"&lt;&gt;&amp;</a>");
+}
+
+} // namespace
