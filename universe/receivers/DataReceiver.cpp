@@ -1,0 +1,6 @@
+#include "universe/receivers/DataReceiver.h"
+
+DataReceiver& TheDiscardingReceiver() {
+    static DataReceiver discarding;
+    return discarding;
+}
