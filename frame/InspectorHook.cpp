@@ -1,0 +1,3 @@
+#include "frame/InspectorHook.h"
+
+void InspectorHook() {}

@@ -1,0 +1,318 @@
+// The adapters between the host's callbacks and the library's functions:
+// operands in order, results constructed in host storage, nothing computed
+// without storage, and exceptions passed through with the storage untouched.
+#include "frame/AggregatePropertyRegistration.h"
+#include "frame/BinaryOperatorRegistration.h"
+#include "frame/CastRegistration.h"
+#include "frame/IteratedPropertyRegistration.h"
+#include "frame/PropertyRegistration.h"
+#include "frame/TypeRegistration.h"
+#include "tests/inspectors/RecordingHost.h"
+#include "universe/integers/IntegerTypes.h"
+
+#include <algorithm>
+#include <functional>
+#include <gtest/gtest.h>
+#include <new>
+
+using namespace RecordingHost;
+
+namespace {
+
+int calls = 0;
+
+integer Difference(const integer& index, const integer& directObject) {
+    ++calls;
+    return integer(index.Value() - directObject.Value());
+}
+integer Negated(const integer& i) {
+    ++calls;
+    if (i.Value() == 0) {
+        throw NoSuchObject();
+    }
+    return integer(-i.Value());
+}
+integer Seven() {
+    ++calls;
+    return integer(7);
+}
+integer Quotient(const integer& left, const integer& right) {
+    ++calls;
+    if (right.Value() == 0) {
+        throw NoSuchObject();
+    }
+    return integer(left.Value() / right.Value());
+}
+string_value Text(const integer& i) {
+    ++calls;
+    if (i.Value() < 0) {
+        throw NoSuchObject();
+    }
+    static const char digits[] = "0123456789";
+    return string_value{digits, static_cast<uint32>(i.Value() % 10 + 1)};
+}
+
+// Counts down from its index: first yields the index, next one less, until 0.
+struct Countdown {
+    integer First(const integer& from) {
+        left = from.Value();
+        return Next(from);
+    }
+    integer Next(const integer&) {
+        if (left <= 0) {
+            throw NoSuchObject();
+        }
+        return integer(left--);
+    }
+    int64 left;
+};
+
+// Each slot yields a value of its own so that the wiring shows; the adds
+// weigh the element by the index.
+struct WeightedSum {
+    integer Begin() {
+        sum = 0;
+        throw NoSuchObject();
+    }
+    integer BeginAlt() { return integer(-1); }
+    integer Add(const integer& weight, const integer& element) {
+        sum += weight.Value() * element.Value();
+        throw NoSuchObject();
+    }
+    integer AddAlt(const integer& weight, const integer& element) {
+        return integer(-weight.Value() * element.Value());
+    }
+    integer Finish() { return integer(sum); }
+    integer FinishAlt() { return integer(-3); }
+    int64 sum;
+};
+
+// One state, two registrations that begin it differently.
+struct Extreme {
+    integer BeginMinimum() { return BeginWith(maxint64); }
+    integer BeginMaximum() { return BeginWith(minint64); }
+    integer None() { throw NoSuchObject(); }
+    integer AddMinimum(const integer& e) {
+        best = std::min(best, e.Value());
+        throw NoSuchObject();
+    }
+    integer AddMaximum(const integer& e) {
+        best = std::max(best, e.Value());
+        throw NoSuchObject();
+    }
+    integer NoneFor(const integer&) { throw NoSuchObject(); }
+    integer Finish() { return integer(best); }
+
+    integer BeginWith(int64 start) {
+        best = start;
+        throw NoSuchObject();
+    }
+    int64 best;
+};
+
+class Adapters : public testing::Test {
+protected:
+    Adapters() {
+        Reset();
+        calls = 0;
+    }
+
+    template <typename Kind>
+    const Kind& Registered() {
+        return std::get<Kind>(Calls().at(0));
+    }
+};
+
+TEST_F(Adapters, PropertyReceivesIndexThenDirectObjectAndBuildsTheResultInHostStorage) {
+    PropertyRegistration<integer, integer, integer> property(
+        "difference", "differences", "integer", "integer", "integer", &Difference, nullptr);
+    const auto& call = Registered<PropertyCall>();
+    const integer index(10), object(3);
+    Storage result(sizeof(integer));
+    void* address = call.evaluate(result.Address(), &index, &object, nullptr, call.registration);
+    EXPECT_EQ(address, result.Address());
+    EXPECT_EQ(static_cast<integer*>(address)->Value(), 7);
+}
+
+TEST_F(Adapters, PropertyNeverReadsOperandsItDoesNotHave) {
+    PropertyRegistration<integer> constant("seven", "sevens", "", "", "integer", &Seven, nullptr);
+    PropertyRegistration<integer, integer> indexed("negation", "negations", "integer", "",
+                                                   "integer", &Negated, nullptr);
+    PropertyRegistration<integer, NoOperand, integer> direct("negation", "negations", "", "integer",
+                                                             "integer", &Negated, nullptr);
+    const integer five(5);
+    Storage result(sizeof(integer));
+    const auto evaluate = [&](const PropertyCall& call, const void* index, const void* object) {
+        return static_cast<integer*>(
+                   call.evaluate(result.Address(), index, object, nullptr, call.registration))
+            ->Value();
+    };
+    EXPECT_EQ(evaluate(std::get<PropertyCall>(Calls().at(0)), nullptr, nullptr), 7);
+    EXPECT_EQ(evaluate(std::get<PropertyCall>(Calls().at(1)), &five, nullptr), -5);
+    EXPECT_EQ(evaluate(std::get<PropertyCall>(Calls().at(2)), nullptr, &five), -5);
+}
+
+TEST_F(Adapters, OperatorReceivesLeftThenRightAndCastItsSource) {
+    BinaryOperatorRegistration<integer, integer, integer> quotient(
+        OperatorDivide, "integer", "integer", "integer", &Quotient, nullptr);
+    CastRegistration<string_value, integer> text("string", "integer", "string", &Text, nullptr);
+    const integer twelve(12), four(4);
+    Storage result(sizeof(string_value));
+
+    const auto& divide = std::get<BinaryOperatorCall>(Calls().at(0));
+    void* q = divide.evaluate(result.Address(), &twelve, &four, divide.registration);
+    EXPECT_EQ(static_cast<integer*>(q)->Value(), 3);
+
+    const auto& cast = std::get<CastCall>(Calls().at(1));
+    auto* s = static_cast<string_value*>(cast.evaluate(result.Address(), &four, cast.registration));
+    EXPECT_EQ(std::string(s->start, s->length), "01234");
+}
+
+// Every value-producing callback of every kind, invoked with given storage;
+// operands are chosen so that the inspector function says "no value".
+struct Invocation {
+    const char* kind;
+    std::function<void*(void* storage)> invoke;
+};
+
+class AdapterContract : public Adapters {
+protected:
+    AdapterContract()
+        : property("negation", "negations", "", "integer", "integer", &Negated, nullptr)
+        , divide(OperatorDivide, "integer", "integer", "integer", &Quotient, nullptr)
+        , cast("string", "integer", "string", &Text, nullptr)
+        , countdown("countdown", "countdowns", "integer", "", "integer", nullptr)
+        , weighted("weighted sum", "weighted sums", "integer", "integer", "integer", nullptr) {}
+
+    std::vector<Invocation> NoValueInvocations() {
+        const auto& p = std::get<PropertyCall>(Calls().at(0));
+        const auto& o = std::get<BinaryOperatorCall>(Calls().at(1));
+        const auto& c = std::get<CastCall>(Calls().at(2));
+        const auto& i = std::get<IteratedPropertyCall>(Calls().at(3));
+        const auto& a = std::get<AggregatePropertyCall>(Calls().at(4));
+        state = i.constructState(iterationState.Address());
+        aggregate = a.constructState(aggregateState.Address());
+        return {
+            {"property",
+             [&, p](void* s) { return p.evaluate(s, nullptr, &zero, nullptr, p.registration); }},
+            {"operator", [&, o](void* s) { return o.evaluate(s, &one, &zero, o.registration); }},
+            {"cast", [&, c](void* s) { return c.evaluate(s, &minusOne, c.registration); }},
+            {"first",
+             [&, i](void* s) { return i.first(s, &zero, nullptr, state, i.registration); }},
+            {"next", [&, i](void* s) { return i.next(s, &zero, nullptr, state, i.registration); }},
+            {"begin",
+             [&, a](void* s) { return a.begin(s, &one, nullptr, aggregate, a.registration); }},
+            {"add", [&, a](void* s) { return a.add(s, &one, &one, aggregate, a.registration); }},
+        };
+    }
+
+    const integer zero{0}, one{1}, minusOne{-1};
+    Storage iterationState{sizeof(Countdown)};
+    Storage aggregateState{sizeof(WeightedSum)};
+    void* state = nullptr;
+    void* aggregate = nullptr;
+
+    PropertyRegistration<integer, NoOperand, integer> property;
+    BinaryOperatorRegistration<integer, integer, integer> divide;
+    CastRegistration<string_value, integer> cast;
+    IteratedPropertyRegistration<Countdown, integer, integer> countdown;
+    AggregatePropertyRegistration<WeightedSum, integer, integer, integer> weighted;
+};
+
+TEST_F(AdapterContract, NullResultStorageYieldsNullWithoutComputingAnything) {
+    for (const auto& invocation : NoValueInvocations()) {
+        EXPECT_EQ(invocation.invoke(nullptr), nullptr) << invocation.kind;
+    }
+    EXPECT_EQ(calls, 0);
+    // The states were placed but never begun: no slot ran on them.
+    EXPECT_TRUE(iterationState.Untouched());
+    EXPECT_TRUE(aggregateState.Untouched());
+}
+
+TEST_F(AdapterContract, NoSuchObjectReachesTheHostAndLeavesResultStorageUntouched) {
+    for (const auto& invocation : NoValueInvocations()) {
+        Storage result(sizeof(string_value));
+        EXPECT_THROW(invocation.invoke(result.Address()), NoSuchObject) << invocation.kind;
+        EXPECT_TRUE(result.Untouched()) << invocation.kind;
+    }
+}
+
+TEST_F(Adapters, IteratedPropertyHandsOutOneResultPerCallUntilNoSuchObject) {
+    IteratedPropertyRegistration<Countdown, integer, integer> countdown(
+        "countdown", "countdowns", "integer", "", "integer", nullptr);
+    const auto& call = Registered<IteratedPropertyCall>();
+    Storage stateStorage(call.stateSize);
+    void* state = call.constructState(stateStorage.Address());
+    EXPECT_EQ(state, stateStorage.Address());
+    const integer three(3);
+    Storage result(sizeof(integer));
+    std::vector<int64> values;
+    try {
+        auto callback = call.first;
+        for (;;) {
+            values.push_back(static_cast<integer*>(callback(result.Address(), &three, nullptr,
+                                                            state, call.registration))
+                                 ->Value());
+            callback = call.next;
+        }
+    } catch (const NoSuchObject&) {
+    }
+    call.destroyState(state);
+    EXPECT_EQ(values, (std::vector<int64>{3, 2, 1}));
+}
+
+TEST_F(Adapters, AggregateWithFixedStateClassWiresEachSlotToItsOperation) {
+    AggregatePropertyRegistration<WeightedSum, integer, integer, integer> weighted(
+        "weighted sum", "weighted sums", "integer", "integer", "integer", nullptr);
+    const auto& call = Registered<AggregatePropertyCall>();
+    const integer weight(10), element(4);
+    EXPECT_EQ(RunAggregate<integer>(call, std::vector<integer>{1, 2, 3}, &weight)->Value(), 60);
+
+    Storage stateStorage(call.stateSize);
+    void* state = call.constructState(stateStorage.Address());
+    Storage result(sizeof(integer));
+    const auto value = [&](void* address) { return static_cast<integer*>(address)->Value(); };
+    const void* r = call.registration;
+    EXPECT_EQ(value(call.beginAlt(result.Address(), &weight, nullptr, state, r)), -1);
+    EXPECT_EQ(value(call.addAlt(result.Address(), &weight, &element, state, r)), -40);
+    EXPECT_EQ(value(call.finishAlt(result.Address(), &weight, nullptr, state, r)), -3);
+    call.destroyState(state);
+}
+
+TEST_F(Adapters, AggregatesSharingAStateClassUseTheOperationsStoredInTheirRegistration) {
+    using Registration = SharedStateAggregateRegistration<Extreme, integer, integer>;
+    Registration minimum("minimum", "minima", "", "integer", "integer",
+                         {&Extreme::BeginMinimum, &Extreme::None, &Extreme::AddMinimum,
+                          &Extreme::NoneFor, &Extreme::Finish, &Extreme::None},
+                         nullptr);
+    Registration maximum("maximum", "maxima", "", "integer", "integer",
+                         {&Extreme::BeginMaximum, &Extreme::None, &Extreme::AddMaximum,
+                          &Extreme::NoneFor, &Extreme::Finish, &Extreme::None},
+                         nullptr);
+    const std::vector<integer> elements{4, -2, 9};
+    EXPECT_EQ(RunAggregate<integer>(*FindAggregate("minimum", "integer"), elements)->Value(), -2);
+    EXPECT_EQ(RunAggregate<integer>(*FindAggregate("maximum", "integer"), elements)->Value(), 9);
+    EXPECT_EQ(RunAggregate<integer>(*FindAggregate("maximum", "integer"), std::vector<integer>{})
+                  ->Value(),
+              minint64);
+}
+
+// A value of a library type, counting its destructions.
+struct Tracked {
+    static inline int destroyed = 0;
+    ~Tracked() { ++destroyed; }
+    int64 payload[3];
+};
+
+TEST_F(Adapters, TypeDestroysValuesInPlaceAndLeavesTheStorageToTheHost) {
+    ValueTypeRegistration<Tracked> type("tracked");
+    const auto& call = Registered<TypeCall>();
+    EXPECT_EQ(call.valueSize, sizeof(Tracked));
+    Storage value(sizeof(Tracked));
+    ::new (value.Address()) Tracked{{1, 2, 3}};
+    Tracked::destroyed = 0;
+    call.destroyValue(value.Address());
+    EXPECT_EQ(Tracked::destroyed, 1);
+}
+
+} // namespace

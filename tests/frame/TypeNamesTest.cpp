@@ -1,0 +1,154 @@
+// Tuple type names, tuple components and the "no value" exception.
+#include "frame/HostTypeNames.h"
+#include "frame/InspectorTypeNameBuilder.h"
+#include "frame/NoSuchObject.h"
+#include "frame/TupleElement.h"
+#include "frame/TupleTypeNames.h"
+#include "frame/VeritorInterface.h"
+#include "win/debug.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <typeinfo>
+
+namespace {
+
+// Collects what failed assertions write to the debugger output.
+class DebugOutput {
+public:
+    DebugOutput() { SetDebugOutputCapture(&text); }
+    ~DebugOutput() { SetDebugOutputCapture(nullptr); }
+    const std::string& Text() const { return text; }
+
+private:
+    std::string text;
+};
+
+struct BuilderCase {
+    const char* description;
+    void (*build)(InspectorTypeNameBuilder&);
+    const char* text;
+    uint32 openParentheses;
+    bool assertionFails;
+};
+
+const BuilderCase builderCases[] = {
+    {"an opened tuple is a parenthesis and a space", [](auto& b) { b.Open(ConstData()); }, "( ", 1,
+     false},
+    {"an empty tuple has two spaces",
+     [](auto& b) {
+         b.Open(ConstData());
+         b.Close();
+     },
+     "(  )", 0, false},
+    {"components after the opening are separated by a comma",
+     [](auto& b) {
+         b.Open(ConstData());
+         b.Add("string");
+         b.Add("html");
+         b.Close();
+     },
+     "( string, html )", 0, false},
+    {"a nested tuple is one more component",
+     [](auto& b) {
+         b.Open(ConstData());
+         b.Add("a");
+         b.Open(ConstData());
+         b.Add("b");
+         b.Add("c");
+         b.Close();
+         b.Close();
+     },
+     "( a, ( b, c ) )", 0, false},
+    {"a named opening is added as a component first",
+     [](auto& b) {
+         b.Open("list");
+         b.Add("x");
+         b.Close();
+     },
+     "list( x )", 0, false},
+    {"adding after the outermost close still separates, but is reported",
+     [](auto& b) {
+         b.Open(ConstData());
+         b.Add("a");
+         b.Close();
+         b.Add("b");
+     },
+     "( a ), b", 0, true},
+    {"closing more than was opened is reported and keeps the count at zero",
+     [](auto& b) { b.Close(); }, " )", 0, true},
+};
+
+TEST(InspectorTypeNameBuilder, ComposesTupleNamesAndReportsMisuse) {
+    for (const auto& c : builderCases) {
+        DebugOutput output;
+        InspectorTypeNameBuilder builder;
+        c.build(builder);
+        EXPECT_EQ(builder.OpenParentheses(), c.openParentheses) << c.description;
+        EXPECT_EQ(builder.Result(), c.text) << c.description;
+        EXPECT_EQ(output.Text().find("parentheses > 0") != std::string::npos, c.assertionFails)
+            << c.description << ": " << output.Text();
+    }
+}
+
+TEST(InspectorTypeNameBuilder, ResultOfAnUnclosedTupleIsReported) {
+    DebugOutput output;
+    InspectorTypeNameBuilder builder;
+    builder.Open(ConstData());
+    EXPECT_EQ(builder.Result(), "( ");
+    EXPECT_NE(output.Text().find("parentheses == 0"), std::string::npos) << output.Text();
+}
+
+TEST(TupleTypeNames, AreComposedOnceWithTheTextsTheHostExpects) {
+    EXPECT_STREQ(StringStringTupleTypeName(), "( string, string )");
+    EXPECT_STREQ(StringHtmlTupleTypeName(), "( string, html )");
+    EXPECT_STREQ(StringAttributeListStringTupleTypeName(),
+                 "( string, html attribute list, string )");
+    EXPECT_STREQ(StringAttributeListHtmlTupleTypeName(), "( string, html attribute list, html )");
+    EXPECT_EQ(StringStringTupleTypeName(), StringStringTupleTypeName());
+    EXPECT_EQ(TupleTypeName("a", "b", "c", "d"), "( a, b, c, d )");
+}
+
+TEST(HostTypeNames, AreTheHostsOwnNames) {
+    EXPECT_STREQ(BooleanTypeName(), "boolean");
+    EXPECT_STREQ(IntegerTypeName(), "integer");
+    EXPECT_STREQ(StringTypeName(), "string");
+    EXPECT_STREQ(FloatingPointTypeName(), "floating point");
+}
+
+TEST(TupleElement, StepsAlongTheChainToTheComponent) {
+    const integer first(1);
+    const string_value second{"two", 3};
+    const TupleNode last{&second, nullptr};
+    const TupleNode head{&first, &last};
+    EXPECT_EQ(TupleElement(0, &head), &first);
+    EXPECT_EQ(TupleElement(1, &head), &second);
+    EXPECT_EQ(TupleComponent<integer>(0, head).Value(), 1);
+    EXPECT_EQ(TupleComponent<string_value>(1, head).length, 3u);
+}
+
+TEST(TupleElement, PastTheLastComponentIsReportedAndHasNoValue) {
+    const integer only(1);
+    const TupleNode head{&only, nullptr};
+    for (uint32 index : {1u, 2u}) {
+        DebugOutput output;
+        EXPECT_THROW(TupleElement(index, &head), NoSuchObject) << index;
+        EXPECT_NE(output.Text().find("node != 0"), std::string::npos) << output.Text();
+    }
+}
+
+TEST(NoSuchObject, IsADebuggableExceptionNamedAfterItsClassAndAllAlike) {
+    const NoSuchObject a, b;
+    const DebuggableException& base = a;
+    EXPECT_STREQ(base.what(), "NoSuchObject");
+    EXPECT_STREQ(a.what(), b.what());
+    EXPECT_EQ(typeid(a), typeid(b));
+}
+
+TEST(NoSuchObject, HasATypeNameThatMatchesAcrossLibraryBoundaries) {
+    // A leading '*' would make the type information compare by address only,
+    // and the host could never catch what a plug-in throws.
+    EXPECT_NE(typeid(NoSuchObject).name()[0], '*');
+}
+
+} // namespace

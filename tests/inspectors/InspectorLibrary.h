@@ -1,0 +1,39 @@
+// Loads the inspector library under test into this process, as the host
+// does, and unloads it again.
+#pragma once
+
+#include "tests/inspectors/RecordingHost.h"
+
+#include <gtest/gtest.h>
+
+class InspectorLibrary {
+public:
+    // Loads the plug-in; its static registrations run now. Throws when the
+    // loader refuses it (the message says why).
+    InspectorLibrary();
+    // Unloads it unless Unload() did already.
+    ~InspectorLibrary();
+
+    InspectorLibrary(const InspectorLibrary&) = delete;
+    InspectorLibrary& operator=(const InspectorLibrary&) = delete;
+
+    void Unload();
+
+    // Whether the plug-in is mapped in this process at all.
+    static bool IsMapped();
+    static const char* Path();
+
+private:
+    void* handle;
+};
+
+// Each test starts from an empty recording with the plug-in freshly loaded.
+class LoadedInspectors : public testing::Test {
+protected:
+    struct FreshRecording {
+        FreshRecording() { RecordingHost::Reset(); }
+    };
+
+    FreshRecording fresh; // before the library: its registrations are recorded
+    InspectorLibrary library;
+};
