@@ -6,10 +6,10 @@
 // Use:
 //   auto t = XslPattern::Translate(pattern, bindings);
 //   if (!t.ok) -> fail the selection with E_FAIL (t.error says why);
-//   register every binding's prefix in the XPath context (xmlXPathRegisterNs),
 //   call RegisterFunctions(context) once per context, set context->node to the
 //   node the selection starts from, evaluate t.xpath. The result is always a
-//   node-set, in document order.
+//   node-set, in document order. Translations name namespaces by URI, so the
+//   bound prefixes need not be registered in the context.
 //
 // Result nodes are ordinary libxml2 nodes with one addition: `@*` and
 // `attribute()` also select the namespace declarations an element makes
@@ -18,14 +18,14 @@
 // for namespace nodes: a copy owned by the node-set (freed with it), whose
 // `next` field points to the declaring element and whose `prefix`/`href` are
 // those of the declaration (prefix null for a default declaration). Map it to
-// the declaring element's nsDef entry with the same prefix.
+// the declaring element's nsDef entry with the same prefix. In a result,
+// an element's declarations follow its attributes.
 //
 // The extension functions are registered without a namespace under names
 // starting "xslp-", which no XPath function uses; register them only in
 // contexts that evaluate translations.
 
 #include <libxml/xpathInternals.h>
-
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,9 +47,9 @@ struct Translation {
 };
 
 // Translates a UTF-8 pattern into an XPath 1.0 expression over libxml2's tree.
-// Prefixes bound in `bindings` must be registered in the XPath context by the
-// caller; a prefix that is not bound matches the prefix written in the
-// document.
+// A name whose prefix is bound in `bindings` matches by namespace URI; a
+// prefix that is not bound matches the prefix written in the document; an
+// unprefixed name matches by local name in any namespace.
 Translation Translate(std::string_view pattern, const std::vector<Binding>& bindings);
 
 // Registers the extension functions the translations use, in the context.

@@ -1,0 +1,174 @@
+#include "platform/xml/xslpattern/Comparison.h"
+
+#include "platform/xml/xslpattern/IsoDate.h"
+
+#include <cmath>
+#include <compare>
+#include <libxml/xpathInternals.h>
+#include <memory>
+
+namespace XslPattern {
+
+namespace {
+
+bool IsRelation(char c) {
+    return std::string_view("=!<l>g").find(c) != std::string_view::npos;
+}
+bool IsCompareAs(char c) {
+    return std::string_view("sifd").find(c) != std::string_view::npos;
+}
+bool IsAccessor(char c) {
+    return std::string_view("vntxeud").find(c) != std::string_view::npos;
+}
+
+std::string NumberText(double number) {
+    std::unique_ptr<xmlChar, decltype(xmlFree)> text(xmlXPathCastNumberToString(number), xmlFree);
+    return reinterpret_cast<const char*>(text.get());
+}
+
+double TextNumber(const std::string& text) {
+    return xmlXPathStringEvalNumber(reinterpret_cast<const xmlChar*>(text.c_str()));
+}
+
+std::string Lowered(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return text;
+}
+
+// A value in the comparison's type; monostate when it does not convert.
+using Typed = std::variant<std::monostate, std::string, double>;
+
+Typed Convert(const SideValue& value, const ComparisonSpec& spec) {
+    const auto* text = std::get_if<std::string>(&value);
+    double number = text ? 0 : std::get<double>(value);
+    switch (spec.compareAs) {
+    case CompareAs::Text: {
+        std::string result = text ? *text : NumberText(number);
+        return spec.ignoreCase ? Lowered(std::move(result)) : result;
+    }
+    case CompareAs::Integer:
+    case CompareAs::Double: {
+        double result = text ? TextNumber(*text) : number;
+        if (std::isnan(result)) {
+            return {};
+        }
+        // Integers round as automation conversions do: half to even.
+        return spec.compareAs == CompareAs::Integer ? std::nearbyint(result) : result;
+    }
+    case CompareAs::Date:
+        if (text) {
+            if (auto date = ParseIsoDate(*text)) {
+                return *date;
+            }
+        }
+        return {};
+    }
+    return {};
+}
+
+bool Holds(std::partial_ordering order, Relation relation) {
+    switch (relation) {
+    case Relation::Equal:
+        return order == 0;
+    case Relation::NotEqual:
+        return order != 0;
+    case Relation::Less:
+        return order < 0;
+    case Relation::LessEqual:
+        return order <= 0;
+    case Relation::Greater:
+        return order > 0;
+    case Relation::GreaterEqual:
+        return order >= 0;
+    }
+    return false;
+}
+
+bool Satisfies(const Typed& left, const Typed& right, Relation relation) {
+    if (left.index() != right.index() || left.index() == 0) {
+        return false;
+    }
+    if (const auto* text = std::get_if<std::string>(&left)) {
+        // std::string compares bytes as unsigned, which is code-point order
+        // for UTF-8.
+        int order = text->compare(std::get<std::string>(right));
+        return Holds(order <=> 0, relation);
+    }
+    return Holds(std::get<double>(left) <=> std::get<double>(right), relation);
+}
+
+} // namespace
+
+std::string ComparisonSpec::Encode() const {
+    std::string text{static_cast<char>(relation),     static_cast<char>(compareAs),
+                     ignoreCase ? 'c' : '-',          all ? 'A' : 'a',
+                     static_cast<char>(leftAccessor), static_cast<char>(rightAccessor)};
+    return text + std::to_string(leftSignature.size()) + ":" + leftSignature + rightSignature;
+}
+
+std::optional<ComparisonSpec> ComparisonSpec::Decode(std::string_view text) {
+    if (text.size() < 8 || !IsRelation(text[0]) || !IsCompareAs(text[1]) || !IsAccessor(text[4]) ||
+        !IsAccessor(text[5])) {
+        return std::nullopt;
+    }
+    ComparisonSpec spec;
+    spec.relation = static_cast<Relation>(text[0]);
+    spec.compareAs = static_cast<CompareAs>(text[1]);
+    spec.ignoreCase = text[2] == 'c';
+    spec.all = text[3] == 'A';
+    spec.leftAccessor = static_cast<Accessor>(text[4]);
+    spec.rightAccessor = static_cast<Accessor>(text[5]);
+    std::string_view rest = text.substr(6);
+    std::size_t colon = rest.find(':');
+    if (colon == std::string_view::npos || colon == 0 || colon > 9) {
+        return std::nullopt;
+    }
+    std::size_t length = 0;
+    for (char c : rest.substr(0, colon)) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        length = length * 10 + static_cast<std::size_t>(c - '0');
+    }
+    rest.remove_prefix(colon + 1);
+    if (length > rest.size()) {
+        return std::nullopt;
+    }
+    spec.leftSignature = rest.substr(0, length);
+    spec.rightSignature = rest.substr(length);
+    return spec;
+}
+
+bool Compare(const std::vector<SideValue>& left, const std::vector<SideValue>& right,
+             const ComparisonSpec& spec) {
+    std::vector<Typed> rights;
+    rights.reserve(right.size());
+    for (const SideValue& value : right) {
+        rights.push_back(Convert(value, spec));
+    }
+    auto satisfied = [&](const SideValue& value) {
+        Typed typed = Convert(value, spec);
+        for (const Typed& other : rights) {
+            if (Satisfies(typed, other, spec.relation)) {
+                return true;
+            }
+        }
+        return false;
+    };
+    for (const SideValue& value : left) {
+        bool ok = satisfied(value);
+        if (spec.all && !ok) {
+            return false;
+        }
+        if (!spec.all && ok) {
+            return true;
+        }
+    }
+    return spec.all;
+}
+
+} // namespace XslPattern

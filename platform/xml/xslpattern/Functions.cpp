@@ -1,0 +1,225 @@
+// The extension functions that translations call. Each checks its arguments,
+// since a hand-written XPath expression in the same context could call it
+// with anything.
+
+#include "platform/xml/xslpattern/Comparison.h"
+#include "platform/xml/xslpattern/Member.h"
+#include "platform/xml/xslpattern/Signature.h"
+#include "platform/xml/xslpattern/XslPattern.h"
+
+#include <memory>
+
+namespace XslPattern {
+
+namespace {
+
+struct ObjectDeleter {
+    void operator()(xmlXPathObjectPtr object) const { xmlXPathFreeObject(object); }
+};
+using Object = std::unique_ptr<xmlXPathObject, ObjectDeleter>;
+
+struct NodeSetDeleter {
+    void operator()(xmlNodeSetPtr set) const { xmlXPathFreeNodeSet(set); }
+};
+using NodeSet = std::unique_ptr<xmlNodeSet, NodeSetDeleter>;
+
+struct StringDeleter {
+    void operator()(xmlChar* text) const { xmlFree(text); }
+};
+using String = std::unique_ptr<xmlChar, StringDeleter>;
+
+std::string_view View(const xmlChar* text) {
+    return text ? std::string_view(reinterpret_cast<const char*>(text)) : std::string_view();
+}
+
+// The single string argument of index() and end(); an error is left on the
+// parser context when there is none.
+std::optional<std::string> SignatureArgument(xmlXPathParserContextPtr ctxt, int nargs) {
+    if (nargs != 1) {
+        xmlXPathErr(ctxt, XPATH_INVALID_ARITY);
+        return std::nullopt;
+    }
+    String text(xmlXPathPopString(ctxt));
+    if (xmlXPathCheckError(ctxt) || !text) {
+        return std::nullopt;
+    }
+    return std::string(View(text.get()));
+}
+
+// The context node, unless the evaluation has none.
+std::optional<Member> ContextMember(xmlXPathParserContextPtr ctxt) {
+    if (!ctxt->context->node) {
+        xmlXPathErr(ctxt, XPATH_INVALID_CTXT);
+        return std::nullopt;
+    }
+    return MemberOf(ctxt->context->node);
+}
+
+void Index(xmlXPathParserContextPtr ctxt, int nargs) {
+    auto signature = SignatureArgument(ctxt, nargs);
+    auto member = signature ? ContextMember(ctxt) : std::nullopt;
+    if (member) {
+        auto position = Signature::PositionAmongSiblings(*member, *signature);
+        valuePush(ctxt, xmlXPathNewFloat(static_cast<double>(position.index)));
+    }
+}
+
+void End(xmlXPathParserContextPtr ctxt, int nargs) {
+    auto signature = SignatureArgument(ctxt, nargs);
+    auto member = signature ? ContextMember(ctxt) : std::nullopt;
+    if (member) {
+        auto position = Signature::PositionAmongSiblings(*member, *signature);
+        valuePush(ctxt, xmlXPathNewBoolean(position.last));
+    }
+}
+
+void NodeType(xmlXPathParserContextPtr ctxt, int nargs) {
+    CHECK_ARITY(0);
+    if (auto member = ContextMember(ctxt)) {
+        valuePush(ctxt, xmlXPathNewFloat(DomNodeType(*member)));
+    }
+}
+
+// Whether the context node is a namespace node that its element declares
+// itself, rather than one in scope from an ancestor or the implicit "xml".
+void OwnDeclaration(xmlXPathParserContextPtr ctxt, int nargs) {
+    CHECK_ARITY(0);
+    auto member = ContextMember(ctxt);
+    if (!member) {
+        return;
+    }
+    bool own = false;
+    if (member->IsDeclaration() && member->node && member->node->type == XML_ELEMENT_NODE) {
+        for (xmlNsPtr ns = member->node->nsDef; ns && !own; ns = ns->next) {
+            own = View(ns->prefix) == View(member->ns->prefix) &&
+                  (ns->prefix == nullptr) == (member->ns->prefix == nullptr) &&
+                  View(ns->href) == View(member->ns->href);
+        }
+    }
+    valuePush(ctxt, xmlXPathNewBoolean(own));
+}
+
+std::vector<SideValue> ValuesOf(xmlXPathObjectPtr object, Accessor accessor,
+                                const std::string& signature) {
+    std::vector<SideValue> values;
+    switch (object->type) {
+    case XPATH_NODESET:
+    case XPATH_XSLT_TREE:
+        if (!object->nodesetval) {
+            break;
+        }
+        for (int i = 0; i < object->nodesetval->nodeNr; ++i) {
+            Member member = MemberOf(object->nodesetval->nodeTab[i]);
+            switch (accessor) {
+            case Accessor::Value:
+            case Accessor::Date:
+                values.emplace_back(TextValue(member));
+                break;
+            case Accessor::Name:
+                values.emplace_back(DomNodeName(member));
+                break;
+            case Accessor::Type:
+                values.emplace_back(static_cast<double>(DomNodeType(member)));
+                break;
+            case Accessor::Index:
+                values.emplace_back(
+                    static_cast<double>(Signature::PositionAmongSiblings(member, signature).index));
+                break;
+            case Accessor::End:
+                values.emplace_back(Signature::PositionAmongSiblings(member, signature).last ? 1.0
+                                                                                             : 0.0);
+                break;
+            case Accessor::Number: {
+                std::string text = TextValue(member);
+                values.emplace_back(
+                    xmlXPathStringEvalNumber(reinterpret_cast<const xmlChar*>(text.c_str())));
+                break;
+            }
+            }
+        }
+        break;
+    case XPATH_STRING:
+        values.emplace_back(std::string(View(object->stringval)));
+        break;
+    case XPATH_NUMBER:
+        values.emplace_back(object->floatval);
+        break;
+    case XPATH_BOOLEAN:
+        values.emplace_back(object->boolval ? 1.0 : 0.0);
+        break;
+    default:
+        break;
+    }
+    return values;
+}
+
+// xslp-compare(left, right, spec)
+void CompareValues(xmlXPathParserContextPtr ctxt, int nargs) {
+    CHECK_ARITY(3);
+    String specText(xmlXPathPopString(ctxt));
+    Object right(valuePop(ctxt));
+    Object left(valuePop(ctxt));
+    if (xmlXPathCheckError(ctxt)) {
+        return;
+    }
+    auto spec = specText ? ComparisonSpec::Decode(View(specText.get())) : std::nullopt;
+    if (!spec || !left || !right) {
+        XP_ERROR(XPATH_INVALID_TYPE);
+    }
+    bool result = Compare(ValuesOf(left.get(), spec->leftAccessor, spec->leftSignature),
+                          ValuesOf(right.get(), spec->rightAccessor, spec->rightSignature), *spec);
+    valuePush(ctxt, xmlXPathNewBoolean(result));
+}
+
+// xslp-intersect(a, b): the nodes of a that are also in b, in document order.
+void Intersect(xmlXPathParserContextPtr ctxt, int nargs) {
+    CHECK_ARITY(2);
+    NodeSet second(xmlXPathPopNodeSet(ctxt));
+    NodeSet first(xmlXPathPopNodeSet(ctxt));
+    if (xmlXPathCheckError(ctxt)) {
+        return;
+    }
+    NodeSet result(xmlXPathNodeSetCreate(nullptr));
+    if (!result) {
+        XP_ERROR(XPATH_MEMORY_ERROR);
+    }
+    int firstCount = first ? first->nodeNr : 0;
+    int secondCount = second ? second->nodeNr : 0;
+    for (int i = 0; i < firstCount; ++i) {
+        Member member = MemberOf(first->nodeTab[i]);
+        bool shared = false;
+        for (int j = 0; j < secondCount && !shared; ++j) {
+            shared = member.SameAs(MemberOf(second->nodeTab[j]));
+        }
+        if (!shared) {
+            continue;
+        }
+        int added = member.IsDeclaration()
+                        ? xmlXPathNodeSetAddNs(result.get(), member.node, member.ns)
+                        : xmlXPathNodeSetAddUnique(result.get(), member.node);
+        if (added < 0) {
+            XP_ERROR(XPATH_MEMORY_ERROR);
+        }
+    }
+    xmlXPathNodeSetSort(result.get());
+    valuePush(ctxt, xmlXPathWrapNodeSet(result.release()));
+}
+
+} // namespace
+
+void RegisterFunctions(xmlXPathContextPtr context) {
+    struct Entry {
+        const char* name;
+        xmlXPathFunction function;
+    };
+    static const Entry entries[] = {
+        {"xslp-index", Index},           {"xslp-end", End},
+        {"xslp-node-type", NodeType},    {"xslp-own-ns", OwnDeclaration},
+        {"xslp-compare", CompareValues}, {"xslp-intersect", Intersect},
+    };
+    for (const Entry& entry : entries) {
+        xmlXPathRegisterFunc(context, reinterpret_cast<const xmlChar*>(entry.name), entry.function);
+    }
+}
+
+} // namespace XslPattern

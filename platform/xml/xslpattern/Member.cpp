@@ -1,0 +1,123 @@
+#include "platform/xml/xslpattern/Member.h"
+
+#include <libxml/xpath.h>
+#include <libxml/xpathInternals.h>
+#include <memory>
+
+namespace XslPattern {
+
+namespace {
+
+std::string Text(const xmlChar* text) {
+    return text ? std::string(reinterpret_cast<const char*>(text)) : std::string();
+}
+
+bool SameText(const xmlChar* a, const xmlChar* b) {
+    return (a == nullptr && b == nullptr) || (a && b && xmlStrEqual(a, b));
+}
+
+} // namespace
+
+bool Member::SameAs(const Member& other) const {
+    if (IsDeclaration() || other.IsDeclaration()) {
+        return IsDeclaration() && other.IsDeclaration() && node == other.node &&
+               SameText(ns->prefix, other.ns->prefix);
+    }
+    return node == other.node;
+}
+
+Member MemberOf(xmlNodePtr xpathNode) {
+    if (xpathNode && xpathNode->type == XML_NAMESPACE_DECL) {
+        auto ns = reinterpret_cast<xmlNsPtr>(xpathNode);
+        return {reinterpret_cast<xmlNodePtr>(ns->next), ns};
+    }
+    return {xpathNode, nullptr};
+}
+
+int DomNodeType(const Member& member) {
+    if (member.IsDeclaration()) {
+        return XML_ATTRIBUTE_NODE;
+    }
+    switch (member.node->type) {
+    case XML_HTML_DOCUMENT_NODE:
+        return XML_DOCUMENT_NODE;
+    case XML_DTD_NODE:
+        return XML_DOCUMENT_TYPE_NODE;
+    default:
+        return static_cast<int>(member.node->type);
+    }
+}
+
+std::string Prefix(const Member& member) {
+    if (member.IsDeclaration()) {
+        return member.ns->prefix ? "xmlns" : "";
+    }
+    xmlNodePtr node = member.node;
+    if ((node->type == XML_ELEMENT_NODE || node->type == XML_ATTRIBUTE_NODE) && node->ns) {
+        return Text(node->ns->prefix);
+    }
+    return "";
+}
+
+std::string LocalName(const Member& member) {
+    if (member.IsDeclaration()) {
+        return member.ns->prefix ? Text(member.ns->prefix) : "xmlns";
+    }
+    switch (member.node->type) {
+    case XML_ELEMENT_NODE:
+    case XML_ATTRIBUTE_NODE:
+    case XML_PI_NODE:
+    case XML_ENTITY_REF_NODE:
+        return Text(member.node->name);
+    default:
+        return "";
+    }
+}
+
+std::string NamespaceUri(const Member& member) {
+    if (member.IsDeclaration()) {
+        return "http://www.w3.org/2000/xmlns/";
+    }
+    xmlNodePtr node = member.node;
+    if ((node->type == XML_ELEMENT_NODE || node->type == XML_ATTRIBUTE_NODE) && node->ns) {
+        return Text(node->ns->href);
+    }
+    return "";
+}
+
+std::string DomNodeName(const Member& member) {
+    if (member.IsDeclaration()) {
+        return member.ns->prefix ? "xmlns:" + Text(member.ns->prefix) : "xmlns";
+    }
+    switch (member.node->type) {
+    case XML_ELEMENT_NODE:
+    case XML_ATTRIBUTE_NODE: {
+        std::string prefix = Prefix(member);
+        return prefix.empty() ? LocalName(member) : prefix + ":" + LocalName(member);
+    }
+    case XML_TEXT_NODE:
+        return "#text";
+    case XML_CDATA_SECTION_NODE:
+        return "#cdata-section";
+    case XML_COMMENT_NODE:
+        return "#comment";
+    case XML_DOCUMENT_NODE:
+    case XML_HTML_DOCUMENT_NODE:
+        return "#document";
+    case XML_DOCUMENT_FRAG_NODE:
+        return "#document-fragment";
+    default:
+        return Text(member.node->name);
+    }
+}
+
+std::string TextValue(const Member& member) {
+    if (member.IsDeclaration()) {
+        return Text(member.ns->href);
+    }
+    std::unique_ptr<xmlChar, decltype(xmlFree)> text(xmlXPathCastNodeToString(member.node),
+                                                     xmlFree);
+    return Text(text.get());
+}
+
+} // namespace XslPattern

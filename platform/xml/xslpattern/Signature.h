@@ -1,0 +1,62 @@
+#pragma once
+
+// A signature names the set of siblings a step selects under one parent, so
+// that index() and end() can count a node among "the nodes of its step" at
+// evaluation time. Translations embed signatures as string literals; the
+// extension functions read them back.
+//
+// Forms: "n" child nodes of every kind, "t" text and CDATA, "T" text only,
+// "c" CDATA only, "#" comments, "?" processing instructions, "s" nodes of
+// the same type and name as the node itself; element names: "*" any,
+// "l<local>" by local name, "{<uri>}<local>" or "{<uri>}*" by namespace,
+// "q<prefix:local>" by written name, "p<prefix>" by written prefix. An
+// attribute signature is "@" followed by an element-name form; "@*" also
+// takes in namespace declarations.
+
+#include "platform/xml/xslpattern/Member.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace XslPattern::Signature {
+
+inline constexpr std::string_view AnyChild = "n";
+inline constexpr std::string_view TextOrCData = "t";
+inline constexpr std::string_view TextOnly = "T";
+inline constexpr std::string_view CDataOnly = "c";
+inline constexpr std::string_view Comment = "#";
+inline constexpr std::string_view Instruction = "?";
+inline constexpr std::string_view SameAsSelf = "s";
+inline constexpr std::string_view AnyElement = "*";
+
+inline std::string ByLocalName(std::string_view local) {
+    return "l" + std::string(local);
+}
+inline std::string ByNamespace(std::string_view uri, std::string_view local) {
+    return "{" + std::string(uri) + "}" + std::string(local);
+}
+inline std::string ByWrittenName(std::string_view qname) {
+    return "q" + std::string(qname);
+}
+inline std::string ByWrittenPrefix(std::string_view prefix) {
+    return "p" + std::string(prefix);
+}
+inline std::string OfAttributes(std::string_view elementForm) {
+    return "@" + std::string(elementForm);
+}
+
+// Whether `candidate` belongs to the set named by `signature`; `self` is the
+// node whose siblings are being counted (for "s").
+bool Matches(std::string_view signature, const Member& candidate, const Member& self);
+
+struct Position {
+    std::size_t index; // 0-based among the matching siblings
+    bool last;         // no matching sibling follows
+};
+
+// The position of `member` among its siblings (children of its parent, or
+// attributes then namespace declarations of its element) that match.
+Position PositionAmongSiblings(const Member& member, std::string_view signature);
+
+} // namespace XslPattern::Signature

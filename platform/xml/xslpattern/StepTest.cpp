@@ -1,0 +1,139 @@
+#include "platform/xml/xslpattern/StepTest.h"
+
+#include "platform/xml/xslpattern/Signature.h"
+#include "platform/xml/xslpattern/XPathLiteral.h"
+
+#include <optional>
+
+namespace XslPattern {
+
+namespace {
+
+const Binding* Bound(std::string_view prefix, const std::vector<Binding>& bindings) {
+    for (const Binding& binding : bindings) {
+        if (binding.prefix == prefix) {
+            return &binding;
+        }
+    }
+    return nullptr;
+}
+
+// The condition and signature of a name, common to elements and attributes.
+StepTest NameTest(std::string_view name, const std::vector<Binding>& bindings) {
+    StepTest test;
+    test.nodeTest = "*";
+    if (name == "*") {
+        test.signature = Signature::AnyElement;
+        return test;
+    }
+    std::size_t colon = name.find(':');
+    if (colon == std::string_view::npos) {
+        test.condition = "local-name()=" + XPathLiteral(name);
+        test.signature = Signature::ByLocalName(name);
+        return test;
+    }
+    std::string_view prefix = name.substr(0, colon);
+    std::string_view local = name.substr(colon + 1);
+    if (const Binding* binding = Bound(prefix, bindings)) {
+        std::string uri = "namespace-uri()=" + XPathLiteral(binding->uri);
+        test.condition = local == "*" ? uri : "local-name()=" + XPathLiteral(local) + " and " + uri;
+        test.signature = Signature::ByNamespace(binding->uri, local);
+    } else if (local == "*") {
+        test.condition = "starts-with(name()," + XPathLiteral(std::string(prefix) + ":") + ")";
+        test.signature = Signature::ByWrittenPrefix(prefix);
+    } else {
+        test.condition = "name()=" + XPathLiteral(name);
+        test.signature = Signature::ByWrittenName(name);
+    }
+    return test;
+}
+
+} // namespace
+
+std::string StepTest::Render(std::string_view filters) const {
+    std::string conditionPart = condition.empty() ? "" : "[" + condition + "]";
+    switch (axis) {
+    case Axis::Self:
+        return filters.empty() ? "." : "self::node()" + std::string(filters);
+    case Axis::Parent:
+        return filters.empty() ? ".." : "parent::node()" + std::string(filters);
+    case Axis::Attribute:
+        return "@" + nodeTest + conditionPart + std::string(filters);
+    case Axis::Child:
+        break;
+    }
+    return nodeTest + conditionPart + std::string(filters);
+}
+
+std::string StepTest::RenderDeclarations(std::string_view filters) const {
+    return "namespace::*[xslp-own-ns()]" + std::string(filters);
+}
+
+std::string StepTest::RenderOnSelf() const {
+    switch (axis) {
+    case Axis::Self:
+        return "self::node()";
+    case Axis::Parent:
+    case Axis::Attribute:
+        // Only ever asked of ancestors, which are never attributes.
+        return "self::node()[false()]";
+    case Axis::Child:
+        break;
+    }
+    return "self::" + nodeTest + (condition.empty() ? "" : "[" + condition + "]");
+}
+
+StepTest ElementTest(std::string_view name, const std::vector<Binding>& bindings) {
+    return NameTest(name, bindings);
+}
+
+StepTest AttributeTest(std::string_view name, const std::vector<Binding>& bindings) {
+    StepTest test = NameTest(name, bindings);
+    test.axis = StepTest::Axis::Attribute;
+    test.signature = Signature::OfAttributes(test.signature);
+    test.withDeclarations = name == "*";
+    return test;
+}
+
+StepTest SelfTest() {
+    StepTest test;
+    test.axis = StepTest::Axis::Self;
+    test.signature = Signature::SameAsSelf;
+    return test;
+}
+
+StepTest ParentTest() {
+    StepTest test;
+    test.axis = StepTest::Axis::Parent;
+    test.signature = Signature::SameAsSelf;
+    return test;
+}
+
+std::optional<StepTest> KindTest(std::string_view method) {
+    struct Kind {
+        std::string_view method;
+        std::string_view nodeTest;
+        std::string_view condition;
+        std::string_view signature;
+    };
+    static constexpr Kind kinds[] = {
+        {"node", "node()", "", Signature::AnyChild},
+        {"text", "text()", "", Signature::TextOrCData},
+        {"textnode", "text()", "xslp-node-type()=3", Signature::TextOnly},
+        {"cdata", "text()", "xslp-node-type()=4", Signature::CDataOnly},
+        {"comment", "comment()", "", Signature::Comment},
+        {"pi", "processing-instruction()", "", Signature::Instruction},
+    };
+    for (const Kind& kind : kinds) {
+        if (kind.method == method) {
+            StepTest test;
+            test.nodeTest = kind.nodeTest;
+            test.condition = kind.condition;
+            test.signature = kind.signature;
+            return test;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace XslPattern

@@ -1,0 +1,46 @@
+#pragma once
+
+// What one step of a path selects, as XPath: the node test on its axis, an
+// extra condition for what XPath tests cannot say (local names in any
+// namespace, text without CDATA ...), and the signature index() and end()
+// count the step's nodes by.
+
+#include "platform/xml/xslpattern/XslPattern.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace XslPattern {
+
+struct StepTest {
+    enum class Axis { Child, Attribute, Self, Parent };
+
+    Axis axis = Axis::Child;
+    std::string nodeTest;
+    std::string condition;
+    std::string signature;
+    // `@*` and attribute(): also the namespace declarations of the element.
+    bool withDeclarations = false;
+
+    // The step on its own axis, followed by the rendered filters.
+    std::string Render(std::string_view filters) const;
+    // The namespace-declaration half of a withDeclarations step.
+    std::string RenderDeclarations(std::string_view filters) const;
+    // A path that is not empty exactly when the context node passes the test.
+    std::string RenderOnSelf() const;
+};
+
+// Element steps: "*", "name", "prefix:name", "prefix:*".
+StepTest ElementTest(std::string_view name, const std::vector<Binding>& bindings);
+// Attribute steps, the same forms after "@".
+StepTest AttributeTest(std::string_view name, const std::vector<Binding>& bindings);
+StepTest SelfTest();
+StepTest ParentTest();
+
+// The step a node method stands for (node(), text(), comment() ...), or
+// nothing when `method` is not one taking no argument.
+std::optional<StepTest> KindTest(std::string_view method);
+
+} // namespace XslPattern

@@ -1,0 +1,95 @@
+#pragma once
+
+// Parses a pattern and builds its XPath translation in the same pass: each
+// grammar rule returns the XPath text of what it parsed together with what
+// the enclosing rules need to know about it (a node-set or a condition,
+// a value method applied to it, the signature of its last step).
+//
+// Grammar, loosest first:
+//   or        := and (("or" | "$or$" | "||") and)*
+//   and       := not (("and" | "$and$" | "&&") not)*
+//   not       := "$not$" not | union
+//   union     := compare (("|" | "$union$" | "$intersect$") compare)*
+//   compare   := ["$any$" | "$all$"] path [relation path]
+//   path      := "/" [relative] | "//" relative | relative
+//   relative  := step (("/" | "//") step)*
+//   step      := primary filter* ["!" method]
+
+#include "platform/xml/xslpattern/Comparison.h"
+#include "platform/xml/xslpattern/Lexer.h"
+#include "platform/xml/xslpattern/StepTest.h"
+#include "platform/xml/xslpattern/XslPattern.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace XslPattern {
+
+class Translator {
+public:
+    Translator(std::string_view pattern, const std::vector<Binding>& bindings);
+
+    // The XPath expression selecting what the pattern selects; throws
+    // PatternError.
+    std::string Translate();
+
+private:
+    struct Fragment {
+        enum class Type { Nodes, Condition, Literal };
+        Type type = Type::Nodes;
+        std::string xpath;
+        std::optional<Accessor> accessor; // a value method applied to the nodes
+        std::string signature;            // of the step that selected the nodes
+        TokenKind literal = TokenKind::End;
+        std::string literalText;
+        bool extensible = false; // further steps may follow
+    };
+
+    Fragment Or();
+    Fragment And();
+    Fragment Not();
+    Fragment Union();
+    Fragment Compare();
+    Fragment Path();
+    Fragment Relative(std::string prefix, TokenKind separator);
+    Fragment Primary();
+    Fragment Group();
+    Fragment Method(std::string name);
+    Fragment Ancestor();
+    Fragment Id();
+    Fragment ValueMethod(Accessor accessor, std::string_view xpath, std::string signature);
+    Fragment MethodApplication(Fragment nodes);
+    Fragment Step(const std::string& prefix, TokenKind separator);
+    std::string MatchPattern();
+    std::optional<StepTest> TestForMethod(std::string name);
+
+    // Filters after a step: rendered "[...]" texts. `positionIndexes` says
+    // whether a leading numeric index may use XPath's position.
+    std::string Filters(const std::string& signature, bool positionIndexes);
+    std::string Filter(const std::string& signature, bool first, bool positionIndexes);
+
+    Fragment Comparison(Fragment left, Relation relation, bool ignoreCase, bool all,
+                        Fragment right);
+    static Fragment Condition(std::string xpath);
+    static std::string AsCondition(const Fragment& fragment);
+    static std::string NodesOnly(const Fragment& fragment, std::string_view what);
+
+    void Advance();
+    bool At(TokenKind kind) const { return token_.kind == kind; }
+    bool AtWord(std::string_view word) const;
+    bool AtKeyword(std::string_view word) const;
+    void Expect(TokenKind kind, std::string_view what);
+    [[noreturn]] void Unexpected(std::string_view expected) const;
+
+    Lexer lexer_;
+    Token token_;
+    Token next_;
+    const std::vector<Binding>& bindings_;
+    std::string contextSignature_;
+    bool ancestorAllowed_ = true;
+    int depth_ = 0;
+};
+
+} // namespace XslPattern

@@ -1,0 +1,17 @@
+#include "platform/xml/xslpattern/XslPattern.h"
+
+#include "platform/xml/xslpattern/Translator.h"
+
+namespace XslPattern {
+
+Translation Translate(std::string_view pattern, const std::vector<Binding>& bindings) {
+    try {
+        Translator translator(pattern, bindings);
+        std::string xpath = translator.Translate();
+        return {true, std::move(xpath), {}};
+    } catch (const PatternError& error) {
+        return {false, {}, error.message};
+    }
+}
+
+} // namespace XslPattern
