@@ -2,6 +2,7 @@
 
 #include "platform/xml/LibxmlSession.h"
 
+#include <algorithm>
 #include <libxml/xpath.h>
 #include <libxml/xpathInternals.h>
 #include <memory>
@@ -23,33 +24,49 @@ const xmlChar* Utf8(const std::string& text) {
     return reinterpret_cast<const xmlChar*>(text.c_str());
 }
 
-// The declaration, on `element` or its nearest ancestor, that a namespace
-// node found on `element` stands for.
-xmlNsPtr DeclarationOf(xmlNodePtr element, const xmlNs* node) {
-    for (xmlNodePtr at = element; at != nullptr && at->type == XML_ELEMENT_NODE; at = at->parent) {
-        for (xmlNsPtr declaration = at->nsDef; declaration != nullptr;
-             declaration = declaration->next) {
-            if (xmlStrEqual(declaration->prefix, node->prefix)) {
-                return declaration;
-            }
-        }
-    }
-    return nullptr;
-}
+// A result node as the DOM shows it. Namespace nodes become the attributes
+// of the declarations they stand for, remembering which element made the
+// declaration and where in its list, because libxml2 leaves namespace nodes
+// of one element in no particular order.
+struct DomResult {
+    xmlNodePtr node = nullptr;
+    xmlNodePtr declaringElement = nullptr;
+    int declarationIndex = 0;
+};
 
-xmlNodePtr DomNodeOf(DocumentTree& tree, xmlNodePtr node) {
+DomResult DomResultOf(DocumentTree& tree, xmlNodePtr node) {
     if (node->type != XML_NAMESPACE_DECL) {
-        return node;
+        return {node};
     }
     const auto* namespaceNode = reinterpret_cast<const xmlNs*>(node);
     auto* element = reinterpret_cast<xmlNodePtr>(namespaceNode->next);
-    if (element == nullptr || element->type != XML_ELEMENT_NODE) {
-        return nullptr;
+    for (xmlNodePtr at = element; at != nullptr && at->type == XML_ELEMENT_NODE; at = at->parent) {
+        int index = 0;
+        for (xmlNsPtr declaration = at->nsDef; declaration != nullptr;
+             declaration = declaration->next, ++index) {
+            if (xmlStrEqual(declaration->prefix, namespaceNode->prefix)) {
+                return {reinterpret_cast<xmlNodePtr>(tree.NamespaceAttribute(declaration)), at,
+                        index};
+            }
+        }
     }
-    xmlNsPtr declaration = DeclarationOf(element, namespaceNode);
-    return declaration != nullptr
-               ? reinterpret_cast<xmlNodePtr>(tree.NamespaceAttribute(declaration))
-               : nullptr;
+    // The implicit xml namespace: nothing declares it.
+    return {};
+}
+
+void OrderNamespaceAttributes(std::vector<DomResult>& results) {
+    auto run = results.begin();
+    while (run != results.end()) {
+        auto end = run + 1;
+        while (end != results.end() && run->declaringElement != nullptr &&
+               end->declaringElement == run->declaringElement) {
+            ++end;
+        }
+        std::sort(run, end, [](const DomResult& a, const DomResult& b) {
+            return a.declarationIndex < b.declarationIndex;
+        });
+        run = end;
+    }
 }
 
 } // namespace
@@ -93,16 +110,30 @@ HRESULT SelectNodes(DocumentTree& tree, xmlNodePtr context, std::string_view exp
         return S_OK;
     }
     nodes.reserve(static_cast<std::size_t>(set->nodeNr));
-    bool sawNamespaceNode = false;
+    std::vector<DomResult> namespaceResults;
+    bool mapping = false;
     for (int i = 0; i < set->nodeNr; ++i) {
-        sawNamespaceNode = sawNamespaceNode || set->nodeTab[i]->type == XML_NAMESPACE_DECL;
-        if (xmlNodePtr node = DomNodeOf(tree, set->nodeTab[i])) {
-            nodes.push_back(node);
+        if (set->nodeTab[i]->type == XML_NAMESPACE_DECL && !mapping) {
+            mapping = true;
+            for (xmlNodePtr earlier : nodes) {
+                namespaceResults.push_back({earlier});
+            }
+        }
+        if (!mapping) {
+            nodes.push_back(set->nodeTab[i]);
+        } else if (DomResult result = DomResultOf(tree, set->nodeTab[i]); result.node) {
+            namespaceResults.push_back(result);
         }
     }
-    if (sawNamespaceNode) {
+    if (mapping) {
+        OrderNamespaceAttributes(namespaceResults);
         std::unordered_set<xmlNodePtr> seen;
-        std::erase_if(nodes, [&seen](xmlNodePtr node) { return !seen.insert(node).second; });
+        nodes.clear();
+        for (const DomResult& result : namespaceResults) {
+            if (seen.insert(result.node).second) {
+                nodes.push_back(result.node);
+            }
+        }
     }
     return S_OK;
 }

@@ -1,0 +1,214 @@
+// Selection by XPath and by XSL pattern through selectNodes, and the two
+// selection properties.
+#include "tests/platform/xml/DomTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace DomTest;
+
+namespace {
+
+struct SelectionCase {
+    std::string language;
+    std::string query;
+    std::string namespaces;
+    std::string expected; // Describe() of the result
+};
+
+void PrintTo(const SelectionCase& c, std::ostream* out) {
+    *out << c.language << " " << c.query;
+}
+
+constexpr std::string_view NamespaceSample = "<r xmlns:x='urn:x' xmlns:y='urn:y'>"
+                                             "<x:i>1</x:i><i>2</i><y:i>3</y:i>"
+                                             "<d xmlns='urn:x'><i>4</i></d></r>";
+
+class SelectionCases : public ::testing::TestWithParam<SelectionCase> {
+protected:
+    ComScope com;
+};
+
+TEST_P(SelectionCases, SelectTheExpectedNodes) {
+    const SelectionCase& c = GetParam();
+    IXMLDOMDocument2Ptr document = Load(NamespaceSample);
+    EXPECT_EQ(Describe(Select(document, document, c.language, c.query, c.namespaces)), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    XPath, SelectionCases,
+    ::testing::Values(
+        SelectionCase{"XPath", "/r/*/text()", "", "1,2,3"}, SelectionCase{"XPath", "//i", "", "i"},
+        SelectionCase{"XPath", "//p:i", "xmlns:p='urn:x'", "x:i,i"},
+        SelectionCase{"XPath", "//p:i | //q:i", " xmlns:p=\"urn:x\"\txmlns:q='urn:y' ",
+                      "x:i,y:i,i"},
+        // A default declaration binds nothing: unprefixed names have no namespace.
+        SelectionCase{"XPath", "//i", "xmlns='urn:x'", "i"},
+        SelectionCase{"XPath", "//nothing", "", ""}, SelectionCase{"XPath", "/r/@*", "", ""},
+        SelectionCase{"XPath", "/r/namespace::*", "", "xmlns:x,xmlns:y"},
+        SelectionCase{"XPath", "//q:i", "xmlns:p='urn:x'", "E_FAIL"},
+        SelectionCase{"XPath", "//x:i", "", "E_FAIL"}, SelectionCase{"XPath", "//[", "", "E_FAIL"},
+        SelectionCase{"XPath", "", "", "E_FAIL"},
+        SelectionCase{"XPath", "count(//i)", "", "E_FAIL"},
+        SelectionCase{"XPath", "string(/r)", "", "E_FAIL"},
+        SelectionCase{"XPath", "index()", "", "E_FAIL"}));
+
+INSTANTIATE_TEST_SUITE_P(XslPattern, SelectionCases,
+                         ::testing::Values(
+                             // Unprefixed names match whatever the namespace; a bound prefix by
+                             // URI; an unbound one by the prefix written in the document.
+                             SelectionCase{"XSLPattern", "//i", "", "x:i,i,y:i,i"},
+                             SelectionCase{"XSLPattern", "//p:i", "xmlns:p='urn:x'", "x:i,i"},
+                             SelectionCase{"XSLPattern", "//y:i", "", "y:i"},
+                             SelectionCase{"XSLPattern", "r/@*", "", "xmlns:x,xmlns:y"},
+                             SelectionCase{"XSLPattern", "//nothing", "", ""},
+                             SelectionCase{"XSLPattern", "r/i[", "", "E_FAIL"},
+                             SelectionCase{"XSLPattern", "r/i[last()]", "", "E_FAIL"}));
+
+class SelectionProperties : public ::testing::Test {
+protected:
+    ComScope com;
+    IXMLDOMDocument2Ptr document = Load("<r/>");
+
+    HRESULT Set(std::string_view name, VARIANT value) {
+        return document->setProperty(Bstr(name), value);
+    }
+    HRESULT SetText(std::string_view name, std::string_view value) {
+        Bstr text(value);
+        VARIANT variant;
+        VariantInit(&variant);
+        variant.vt = VT_BSTR;
+        variant.bstrVal = text;
+        return Set(name, variant);
+    }
+    std::string Get(std::string_view name) {
+        VARIANT value;
+        EXPECT_EQ(document->getProperty(Bstr(name), &value), S_OK);
+        EXPECT_EQ(value.vt, VT_BSTR);
+        return Utf8(value.bstrVal);
+    }
+};
+
+TEST_F(SelectionProperties, DefaultToXslPatternsWithoutNamespaces) {
+    EXPECT_EQ(Get("SelectionLanguage"), "XSLPattern");
+    EXPECT_EQ(Get("SelectionNamespaces"), "");
+}
+
+TEST_F(SelectionProperties, RefuseOtherNamesValuesAndKindsAndKeepTheOldValue) {
+    ASSERT_EQ(SetText("SelectionLanguage", "XPath"), S_OK);
+    ASSERT_EQ(SetText("SelectionNamespaces", "xmlns:a='urn:a'"), S_OK);
+    for (std::string_view bad : {"xpath", "XSL Pattern", ""}) {
+        EXPECT_EQ(SetText("SelectionLanguage", bad), E_FAIL) << bad;
+    }
+    for (std::string_view bad :
+         {"xmlns:a=urn", "a='x'", "xmlns:a='x'xmlns:b='y'", "xmlns:a='x", "xmlns:='x'",
+          "xmlns:a=''", "xmlns:a='x' xmlns:a='y'", "xmlns:xml='x'", "xmlns:a='x' junk"}) {
+        EXPECT_EQ(SetText("SelectionNamespaces", bad), E_FAIL) << bad;
+    }
+    EXPECT_EQ(SetText("SelectionLanguagee", "XPath"), E_FAIL);
+    VARIANT number;
+    VariantInit(&number);
+    number.vt = VT_I4;
+    EXPECT_EQ(Set("SelectionLanguage", number), E_FAIL);
+    EXPECT_EQ(Set("SelectionNamespaces", number), E_FAIL);
+    EXPECT_EQ(Get("SelectionLanguage"), "XPath");
+    EXPECT_EQ(Get("SelectionNamespaces"), "xmlns:a='urn:a'");
+    VARIANT value;
+    EXPECT_EQ(document->getProperty(Bstr("Other"), &value), E_FAIL);
+}
+
+TEST_F(SelectionProperties, EmptyNamespacesClearThePrefixes) {
+    ASSERT_EQ(SetText("SelectionLanguage", "XPath"), S_OK);
+    ASSERT_EQ(SetText("SelectionNamespaces", "xmlns:a='urn:a'"), S_OK);
+    IXMLDOMNodeListPtr list;
+    EXPECT_EQ(document->selectNodes(Bstr("//a:x"), &list), S_OK);
+    ASSERT_EQ(SetText("SelectionNamespaces", ""), S_OK);
+    EXPECT_EQ(document->selectNodes(Bstr("//a:x"), &list), E_FAIL);
+}
+
+class SelectionContext : public ::testing::Test {
+protected:
+    ComScope com;
+};
+
+TEST_F(SelectionContext, ExpressionsAreRelativeToTheNode) {
+    IXMLDOMDocument2Ptr document = Load("<r><a><b>1</b></a><a><b>2</b><b>3</b></a></r>");
+    IXMLDOMNodeListPtr as;
+    ASSERT_EQ(document->selectNodes(Bstr("r/a"), &as), S_OK);
+    std::vector<IXMLDOMNodePtr> items = Items(as);
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(Describe(Select(document, items[1], "XPath", "b")), "b,b");
+    EXPECT_EQ(Describe(Select(document, items[1], "XPath", "..")), "r");
+    EXPECT_EQ(Describe(Select(document, items[1], "XSLPattern", "b[0]")), "b");
+    IXMLDOMNodePtr single;
+    EXPECT_EQ(items[1]->selectSingleNode(Bstr("b[1]"), &single), S_OK);
+    EXPECT_EQ(TextOf(single), "3");
+    EXPECT_EQ(items[1]->selectSingleNode(Bstr("z"), &single), S_FALSE);
+    EXPECT_FALSE(single);
+}
+
+// Compared as text, "2" and "12" both follow "10"; as numbers only 12 does.
+TEST_F(SelectionContext, TextOrderAndNumberOrderDiffer) {
+    IXMLDOMDocument2Ptr document = Load("<root><item>1</item><item>2</item><item>12</item></root>");
+    EXPECT_EQ(Describe(Select(document, document, "XSLPattern", "root/item[. > \"10\"]/text()")),
+              "2,12");
+    EXPECT_EQ(Describe(Select(document, document, "XPath", "root/item[. > \"10\"]/text()")), "12");
+}
+
+// The table of worked examples for positions, methods and operators.
+class XslPatternExamples : public ::testing::TestWithParam<std::pair<std::string, std::string>> {
+protected:
+    ComScope com;
+};
+
+TEST_P(XslPatternExamples, SelectTheDocumentedElements) {
+    IXMLDOMDocument2Ptr document = Load("<root>"
+                                        "<elem><a>A1 field</a><d/></elem>"
+                                        "<elem k='v'><a>A2 field</a><d/></elem>"
+                                        "<elem xmlns='urn:e2'><a>A3 field</a></elem>"
+                                        "<elem><a>A4 field</a><d/></elem>"
+                                        "</root>");
+    const Selection selection = Select(document, document, "XSLPattern", GetParam().first);
+    ASSERT_EQ(selection.status, S_OK);
+    std::string selected;
+    for (const IXMLDOMNodePtr& node : selection.nodes) {
+        // Each elem is named after the digit of its a's text: e0 for "A1 field".
+        selected += (selected.empty() ? "e" : ",e") + std::to_string(TextOf(node).at(1) - '1');
+    }
+    EXPECT_EQ(selected, GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, XslPatternExamples,
+    ::testing::Values(std::pair{"root/elem[0]", "e0"}, std::pair{"root//elem[0]", "e0"},
+                      std::pair{"root/elem[index()=1]", "e1"},
+                      std::pair{"root/elem[index() $eq$ 1]", "e1"},
+                      std::pair{"root/elem[end()]", "e3"},
+                      std::pair{"root/elem[$not$ end()]", "e0,e1,e2"},
+                      std::pair{"root/elem[index() < 2]", "e0,e1"},
+                      std::pair{"root/elem[a $ieq$ 'a2 field']", "e1"},
+                      std::pair{"root/elem[a $ilt$ 'a3 field']", "e0,e1"},
+                      std::pair{"root/elem[index()=0 or end()]", "e0,e3"},
+                      std::pair{"root/elem[index()=0 $or$ end()]", "e0,e3"},
+                      std::pair{"root/elem[index()=0 || end()]", "e0,e3"},
+                      std::pair{"root/elem[index()>0 and $not$ end()]", "e1,e2"},
+                      std::pair{"root/elem[d]", "e0,e1,e3"}, std::pair{"root/elem[@*]", "e1,e2"}));
+
+TEST_F(SelectionContext, XslPatternMethodsSeeTheDeclarationAsAProcessingInstruction) {
+    IXMLDOMDocument2Ptr document =
+        Load("<?xml version='1.0'?><!--c--><root><a/><x p='1' q='2'><a/></x></root>");
+    EXPECT_EQ(Describe(Select(document, document, "XSLPattern", "node()")), "xml,#comment,root");
+    EXPECT_EQ(Describe(Select(document, document, "XSLPattern", "pi()")), "xml");
+    EXPECT_EQ(Describe(Select(document, document, "XSLPattern", "//element('a')")), "a,a");
+    EXPECT_EQ(Describe(Select(document, document, "XSLPattern", "//x/attribute()")), "p,q");
+    EXPECT_EQ(Describe(Select(document, document, "XSLPattern", "//element(a)")), "E_FAIL");
+}
+
+TEST_F(SelectionContext, EachSelectionUsesTheLanguageSetLast) {
+    IXMLDOMDocument2Ptr document = Load("<r><i>1</i><i>2</i></r>");
+    EXPECT_EQ(Describe(Select(document, document, "XSLPattern", "r/i[0]")), "i");
+    EXPECT_EQ(Describe(Select(document, document, "XPath", "r/i[0]")), "");
+    EXPECT_EQ(Describe(Select(document, document, "XSLPattern", "r/i[end()]")), "i");
+    EXPECT_EQ(Describe(Select(document, document, "XPath", "r/i[end()]")), "E_FAIL");
+}
+
+} // namespace

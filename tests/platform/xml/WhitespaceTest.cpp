@@ -1,0 +1,86 @@
+// Whitespace-only text dropped at load, and how "text" and "xml" remember it.
+#include "tests/platform/xml/DomTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace DomTest;
+
+namespace {
+
+struct WhitespaceCase {
+    std::string source;
+    std::string text; // of the root element
+    std::string xml;  // of the root element
+    LONG children;    // of the root element
+};
+
+class Whitespace : public ::testing::TestWithParam<WhitespaceCase> {
+protected:
+    ComScope com;
+};
+
+TEST_P(Whitespace, IsDroppedAndRemembered) {
+    const WhitespaceCase& expected = GetParam();
+    IXMLDOMDocument2Ptr document = Load(expected.source);
+    IXMLDOMNodePtr root;
+    ASSERT_EQ(document->get_documentElement(&root), S_OK);
+    EXPECT_EQ(TextOf(root), expected.text);
+    EXPECT_EQ(XmlOf(root), expected.xml);
+    IXMLDOMNodeListPtr children;
+    ASSERT_EQ(root->get_childNodes(&children), S_OK);
+    LONG length = -1;
+    EXPECT_EQ(children->get_length(&length), S_OK);
+    EXPECT_EQ(length, expected.children);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, Whitespace,
+    ::testing::Values(
+        WhitespaceCase{"<a>\n  <b>x</b>\n  <c>y</c>\n</a>", "x y",
+                       "<a>\r\n\t<b>x</b>\r\n\t<c>y</c>\r\n</a>", 2},
+        WhitespaceCase{"<a><b>x</b><c>y</c></a>", "xy", "<a><b>x</b><c>y</c></a>", 2},
+        // Nesting levels count from the root, whatever the run looked like.
+        WhitespaceCase{"<a>\n<b>\n<c/>\n</b>\n</a>", "",
+                       "<a>\r\n\t<b>\r\n\t\t<c/>\r\n\t</b>\r\n</a>", 1},
+        // A whitespace-only element keeps the memory of its run.
+        WhitespaceCase{"<a> </a>", "", "<a>\r\n</a>", 0},
+        // Whitespace inside a text node is kept; the ends are trimmed.
+        WhitespaceCase{"<a>  one  two  </a>", "one  two", "<a>  one  two  </a>", 1},
+        WhitespaceCase{"<a xml:space='preserve'> <b/> </a>", "  ",
+                       "<a xml:space=\"preserve\"> <b/> </a>", 3},
+        WhitespaceCase{"<a xml:space='preserve'>  x  </a>", "  x  ",
+                       "<a xml:space=\"preserve\">  x  </a>", 1},
+        // A descendant may switch preservation off again.
+        WhitespaceCase{"<a xml:space='preserve'><b xml:space='default'> </b> </a>", " ",
+                       "<a xml:space=\"preserve\"><b xml:space=\"default\">\r\n\t</b> </a>", 2},
+        // CDATA is never dropped, and its content is not trimmed away.
+        WhitespaceCase{"<a> <![CDATA[  ]]> </a>", "  ", "<a>\r\n\t<![CDATA[  ]]>\r\n</a>", 1},
+        WhitespaceCase{"<a>x <![CDATA[ y ]]></a>", "x  y ", "<a>x <![CDATA[ y ]]></a>", 2},
+        // Comments and processing instructions give no text but keep runs apart.
+        WhitespaceCase{"<a>x <!--c--> <?p d?> y</a>", "x   y", "<a>x <!--c-->\r\n\t<?p d?> y</a>",
+                       4}));
+
+class WhitespaceOptions : public ::testing::Test {
+protected:
+    ComScope com;
+};
+
+TEST_F(WhitespaceOptions, PreserveWhiteSpaceKeepsEveryRun) {
+    IXMLDOMDocument2Ptr document = NewDocument();
+    ASSERT_EQ(document->put_preserveWhiteSpace(VARIANT_TRUE), S_OK);
+    ASSERT_TRUE(Loads(document, "<a>\n <b/>\n</a>"));
+    IXMLDOMNodePtr root;
+    ASSERT_EQ(document->get_documentElement(&root), S_OK);
+    EXPECT_EQ(XmlOf(root), "<a>\r\n <b/>\r\n</a>");
+    IXMLDOMNodeListPtr children;
+    ASSERT_EQ(root->get_childNodes(&children), S_OK);
+    EXPECT_EQ(Items(children).size(), 3u);
+}
+
+TEST_F(WhitespaceOptions, DroppedRunsAreInvisibleToSelection) {
+    IXMLDOMDocument2Ptr document = Load("<a>\n <b/>\n <c/>\n</a>");
+    EXPECT_EQ(Describe(Select(document, document, "XPath", "/a/node()")), "b,c");
+    EXPECT_EQ(Describe(Select(document, document, "XSLPattern", "a/node()")), "b,c");
+}
+
+} // namespace
