@@ -1,0 +1,107 @@
+// The embedding API over the registry, the compiler and the evaluator.
+#include "host/Veritor.h"
+
+#include "host/query/Compiler.h"
+#include "host/query/Evaluation.h"
+#include "host/registry/Describe.h"
+#include "host/registry/Registry.h"
+
+#include <algorithm>
+
+namespace veritor {
+
+namespace detail {
+struct CompiledQuery {
+    std::string text;
+    host::CompiledTree tree;
+    std::string type;
+    bool plural = false;
+};
+} // namespace detail
+
+const char* ErrorKindName(ErrorKind kind) {
+    switch (kind) {
+    case ErrorKind::Syntax:
+        return "syntax";
+    case ErrorKind::Type:
+        return "type";
+    case ErrorKind::NoValue:
+        return "no value";
+    case ErrorKind::Evaluation:
+        return "evaluation";
+    }
+    return "?";
+}
+
+Query::Query(std::unique_ptr<detail::CompiledQuery> compiled)
+    : compiled(std::move(compiled)) {}
+Query::Query(Query&&) noexcept = default;
+Query& Query::operator=(Query&&) noexcept = default;
+Query::~Query() = default;
+
+const std::string& Query::Text() const {
+    return compiled->text;
+}
+const std::string& Query::Type() const {
+    return compiled->type;
+}
+bool Query::Plural() const {
+    return compiled->plural;
+}
+
+Query Compile(std::string_view text) {
+    auto compiled = std::make_unique<detail::CompiledQuery>();
+    compiled->text = std::string(text);
+    compiled->tree = host::CompileQuery(text, host::Registry::Instance().Snapshot());
+    compiled->type = compiled->tree.root->Type();
+    compiled->plural = compiled->tree.root->Plural();
+    return Query(std::move(compiled));
+}
+
+Result Evaluate(const Query& query) {
+    host::EnsureComOnThisThread();
+    const host::CompiledTree& tree = query.compiled->tree;
+    Result result;
+    result.type = query.Type();
+    result.plural = query.Plural();
+    {
+        host::Evaluation evaluation;
+        std::vector<const void*> values;
+        tree.root->Evaluate(evaluation, values);
+        if (!result.plural && values.empty()) {
+            throw QueryError(ErrorKind::NoValue, "no value");
+        }
+        for (const void* value : values) {
+            result.values.push_back(tree.renderer->Render(evaluation, value));
+        }
+        if (std::string failure = evaluation.Finish(); !failure.empty()) {
+            throw QueryError(ErrorKind::Evaluation, failure);
+        }
+    }
+    return result;
+}
+
+Result Run(std::string_view text) {
+    return Evaluate(Compile(text));
+}
+
+std::vector<VocabularyEntry> Vocabulary() {
+    std::vector<VocabularyEntry> entries;
+    for (const auto& r : host::Registry::Instance().Snapshot()) {
+        entries.push_back(host::Describe(r));
+    }
+    return entries;
+}
+
+std::vector<std::string> VocabularyNames() {
+    std::vector<std::string> names;
+    host::NameTable table = host::NamesOf(host::Registry::Instance().Snapshot());
+    names.insert(names.end(), table.properties.begin(), table.properties.end());
+    names.insert(names.end(), table.casts.begin(), table.casts.end());
+    std::ranges::sort(names);
+    auto [first, last] = std::ranges::unique(names);
+    names.erase(first, last);
+    return names;
+}
+
+} // namespace veritor

@@ -1,0 +1,167 @@
+// The Veritor host evaluator for embedding and tests: load inspector
+// libraries, compile queries, evaluate them and read typed results, list the
+// vocabulary.
+//
+// The vocabulary is process-wide: inspector libraries register into it while
+// they load, whichever object loaded them. Compiled queries hold the
+// callbacks of the libraries they use, so a query must not outlive a library
+// whose vocabulary it uses.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace veritor {
+
+enum class ErrorKind { Syntax, Type, NoValue, Evaluation };
+
+// "syntax", "type", "no value" or "evaluation".
+const char* ErrorKindName(ErrorKind kind);
+
+// A query that failed to compile or to evaluate. Syntax and type errors carry
+// the byte offset in the query text where the problem lies.
+class QueryError : public std::runtime_error {
+public:
+    static constexpr std::size_t noPosition = static_cast<std::size_t>(-1);
+
+    QueryError(ErrorKind kind, const std::string& message, std::size_t position = noPosition)
+        : std::runtime_error(message)
+        , kind(kind)
+        , position(position) {}
+
+    ErrorKind Kind() const { return kind; }
+    std::size_t Position() const { return position; }
+
+private:
+    ErrorKind kind;
+    std::size_t position;
+};
+
+// An inspector library that could not be loaded.
+class LoadError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct FloatingPoint {
+    double number = 0.0;
+    double second = 0.0;
+    std::uint32_t flags = 0;
+};
+
+// One evaluated value, owned: a value of a library type holds its rendered
+// text, since the library's own representation does not outlive the
+// evaluation.
+struct Value {
+    enum class Kind { Boolean, Integer, FloatingPoint, String, Tuple, Library };
+
+    std::string type;
+    Kind kind = Kind::String;
+    bool boolean = false;
+    std::int64_t integer = 0;
+    FloatingPoint floatingPoint;
+    std::string text; // bytes of a string, rendered text of a library value
+    std::vector<Value> components;
+};
+
+struct Result {
+    std::string type;
+    bool plural = false;
+    std::vector<Value> values;
+};
+
+// The text a value is shown as: a string as its bytes, "true"/"false",
+// decimal integers, the shortest round-trip text of a double, tuples joined
+// by ", ", library values as rendered at evaluation.
+std::string RenderText(const Value& value);
+
+// The shortest text that reads back to the same double; "nan", "inf", "-inf".
+std::string FormatDouble(double number);
+
+// Names of the status flags set in `flags`, in the order inexact, underflow,
+// overflow, division by zero, invalid.
+std::vector<std::string> FlagNames(std::uint32_t flags);
+
+struct VocabularyEntry {
+    std::string kind; // "type", "property", "iterated property", "aggregate", "operator", "cast"
+    std::string name;
+    std::string pluralName;
+    std::string indexType;
+    std::string operandType; // direct object, element, left operand or cast source
+    std::string rightType;   // operators only
+    std::string resultType;  // cast target; base type of a type
+    int operatorCode = 0;
+    std::string library; // "host" or the file name of the inspector library
+};
+
+// Registrations in the order they were made.
+std::vector<VocabularyEntry> Vocabulary();
+
+// Names and plural names of properties, aggregates and casts (for
+// completion), sorted and unique.
+std::vector<std::string> VocabularyNames();
+
+namespace detail {
+struct CompiledQuery;
+}
+
+class Query {
+public:
+    Query(Query&&) noexcept;
+    Query& operator=(Query&&) noexcept;
+    ~Query();
+
+    const std::string& Text() const;
+    const std::string& Type() const;
+    bool Plural() const;
+
+private:
+    friend Query Compile(std::string_view text);
+    friend Result Evaluate(const Query& query);
+    explicit Query(std::unique_ptr<detail::CompiledQuery> compiled);
+    std::unique_ptr<detail::CompiledQuery> compiled;
+};
+
+// Throws QueryError of kind Syntax or Type; evaluates nothing.
+Query Compile(std::string_view text);
+
+// Evaluates on the calling thread. Throws QueryError of kind NoValue when a
+// singular query has no value, Evaluation when a callback failed.
+Result Evaluate(const Query& query);
+
+// Compile and Evaluate.
+Result Run(std::string_view text);
+
+// What unloading an inspector library found.
+struct UnloadReport {
+    std::vector<VocabularyEntry> leftovers; // registrations it did not remove
+    bool stillLoaded = false;               // the loader kept the file mapped
+};
+
+// A loaded inspector library. Its registrations are made while loading.
+class Plugin {
+public:
+    explicit Plugin(const std::string& path); // throws LoadError
+    Plugin(const Plugin&) = delete;
+    Plugin& operator=(const Plugin&) = delete;
+    ~Plugin();
+
+    // Unloads and removes whatever registrations it left behind. A second
+    // call does nothing.
+    UnloadReport Unload();
+
+    const std::string& Path() const { return path; }
+
+private:
+    std::string path;
+    std::string loadedName;
+    void* handle = nullptr;
+};
+
+} // namespace veritor

@@ -1,0 +1,265 @@
+#include "host/query/Compiler.h"
+
+#include "host/Veritor.h"
+
+#include <climits>
+
+namespace veritor::host {
+
+namespace {
+
+bool IsPropertyKind(RegistrationKind kind) {
+    return kind == RegistrationKind::Property || kind == RegistrationKind::IteratedProperty ||
+           kind == RegistrationKind::AggregateProperty;
+}
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+std::string Shown(const std::string& type) {
+    return type == emptyType ? std::string("the empty plural") : type;
+}
+
+class Compiler {
+public:
+    explicit Compiler(const std::vector<Registration>& vocabulary)
+        : vocabulary(vocabulary)
+        , types(vocabulary) {}
+
+    NodePointer Compile(const Syntax& s) {
+        switch (s.kind) {
+        case Syntax::Kind::Boolean:
+            return BooleanLiteral(s.boolean);
+        case Syntax::Kind::Integer:
+            return IntegerLiteral(s.integer);
+        case Syntax::Kind::Number:
+            return NumberLiteral(s.number);
+        case Syntax::Kind::String:
+            return StringLiteral(s.text);
+        case Syntax::Kind::Empty:
+            return EmptyPlural();
+        case Syntax::Kind::List:
+            return CompileList(s);
+        case Syntax::Kind::Tuple:
+            return CompileTuple(s);
+        case Syntax::Kind::Operator:
+            return CompileOperator(s);
+        case Syntax::Kind::Not:
+            return Not(Expect(*s.operand, "boolean", "\"not\""));
+        case Syntax::Kind::Negate:
+            return CompileNegate(s);
+        case Syntax::Kind::Exists:
+            return Exists(Compile(*s.operand));
+        case Syntax::Kind::NumberOf:
+            return NumberOf(Compile(*s.operand));
+        case Syntax::Kind::Cast:
+            return CompileCast(s);
+        case Syntax::Kind::Apply:
+            return CompileApply(s);
+        }
+        Fail("unsupported expression", s);
+    }
+
+    const TypeTable& Types() const { return types; }
+
+private:
+    [[noreturn]] static void Fail(const std::string& message, const Syntax& at) {
+        throw QueryError(ErrorKind::Type, message, at.position);
+    }
+
+    NodePointer Singular(const Syntax& s, const std::string& what) {
+        NodePointer node = Compile(s);
+        if (node->Plural()) {
+            Fail(what + " takes a single value, not a plural", s);
+        }
+        return node;
+    }
+
+    NodePointer Expect(const Syntax& s, const std::string& type, const std::string& what) {
+        NodePointer node = Singular(s, what);
+        if (types.Distance(node->Type(), type) != 0) {
+            Fail(what + " takes a " + type + ", not " + Shown(node->Type()), s);
+        }
+        return node;
+    }
+
+    ResultType ResultOf(const Registration& r, const Syntax& at) {
+        auto size = types.SizeOf(r.resultType);
+        if (!size) {
+            Fail("the type " + Quoted(r.resultType) + " is not registered", at);
+        }
+        const TypeInfo* type = types.Find(r.resultType);
+        return ResultType{*size, type == nullptr ? nullptr : type->destroyValue};
+    }
+
+    NodePointer CompileList(const Syntax& s) {
+        std::vector<NodePointer> parts;
+        std::string type(emptyType);
+        for (const auto& part : s.parts) {
+            NodePointer node = Compile(*part);
+            if (node->Type() != emptyType) {
+                if (type == emptyType) {
+                    type = node->Type();
+                } else if (node->Type() != type) {
+                    Fail("the parts of a list must have one type: " + type + " and " + node->Type(),
+                         *part);
+                }
+            }
+            parts.push_back(std::move(node));
+        }
+        return List(type, std::move(parts));
+    }
+
+    NodePointer CompileTuple(const Syntax& s) {
+        std::vector<NodePointer> components;
+        std::vector<std::string> names;
+        for (const auto& part : s.parts) {
+            NodePointer node = Singular(*part, "a tuple component");
+            names.push_back(node->Type());
+            components.push_back(std::move(node));
+        }
+        return Tuple(TupleTypeName(names), std::move(components));
+    }
+
+    NodePointer CompileNegate(const Syntax& s) {
+        NodePointer operand = Singular(*s.operand, "\"-\"");
+        if (operand->Type() != "integer" && operand->Type() != "floating point") {
+            Fail("\"-\" takes an integer or a floating point, not " + Shown(operand->Type()), s);
+        }
+        return Negate(std::move(operand));
+    }
+
+    // The registration with the smallest total distance; the first among
+    // equals. `distance` answers -1 for registrations that do not fit.
+    template <typename Distance>
+    const Registration* Best(Distance distance) const {
+        const Registration* best = nullptr;
+        int bestDistance = INT_MAX;
+        for (const Registration& r : vocabulary) {
+            int d = distance(r);
+            if (d >= 0 && d < bestDistance) {
+                best = &r;
+                bestDistance = d;
+            }
+        }
+        return best;
+    }
+
+    int Sum(int a, int b) const { return a < 0 || b < 0 ? -1 : a + b; }
+
+    NodePointer CompileOperator(const Syntax& s) {
+        std::string symbol = Quoted(OperatorSymbol(s.operatorCode));
+        NodePointer left = Singular(*s.parts[0], "the left operand of " + symbol);
+        NodePointer right = Singular(*s.parts[1], "the right operand of " + symbol);
+        const Registration* chosen = Best([&](const Registration& r) {
+            if (r.kind != RegistrationKind::Operator || r.operatorCode != s.operatorCode) {
+                return -1;
+            }
+            return Sum(types.Distance(left->Type(), r.operandType),
+                       types.Distance(right->Type(), r.rightType));
+        });
+        if (chosen == nullptr) {
+            Fail("no operator " + symbol + " for " + Shown(left->Type()) + " and " +
+                     Shown(right->Type()),
+                 s);
+        }
+        return CallOperator(*chosen, ResultOf(*chosen, s), std::move(left), std::move(right));
+    }
+
+    NodePointer CompileCast(const Syntax& s) {
+        NodePointer operand = Compile(*s.operand);
+        const Registration* chosen = Best([&](const Registration& r) {
+            if (r.kind != RegistrationKind::Cast || r.name != s.text) {
+                return -1;
+            }
+            return types.Distance(operand->Type(), r.operandType);
+        });
+        if (chosen == nullptr) {
+            Fail("no cast " + Quoted(s.text) + " from " + Shown(operand->Type()), s);
+        }
+        return CallCast(*chosen, ResultOf(*chosen, s), std::move(operand));
+    }
+
+    NodePointer CompileApply(const Syntax& s) {
+        NodePointer index = s.index ? Singular(*s.index, "an index") : nullptr;
+        NodePointer operand = s.operand ? Compile(*s.operand) : nullptr;
+        const Registration* chosen = Best([&](const Registration& r) {
+            if (!IsPropertyKind(r.kind) || (r.name != s.text && r.pluralName != s.text)) {
+                return -1;
+            }
+            if (r.indexType.empty() != (index == nullptr)) {
+                return -1;
+            }
+            int distance = index ? types.Distance(index->Type(), r.indexType) : 0;
+            bool aggregate = r.kind == RegistrationKind::AggregateProperty;
+            if (!aggregate && r.operandType.empty()) {
+                return operand ? -1 : distance;
+            }
+            if (!operand) {
+                return -1;
+            }
+            return Sum(distance, types.Distance(operand->Type(), r.operandType));
+        });
+        if (chosen == nullptr) {
+            std::string given = Quoted(s.text);
+            if (index) {
+                given += " with a " + Shown(index->Type()) + " index";
+            }
+            given += operand ? " of " + Shown(operand->Type()) : " without an operand";
+            Fail("no " + given, s);
+        }
+        const Registration& r = *chosen;
+        ResultType result = ResultOf(r, s);
+        if (r.kind == RegistrationKind::AggregateProperty) {
+            return CallAggregate(r, result, std::move(index), std::move(operand));
+        }
+        bool pluralForm = s.text == r.pluralName && s.text != r.name;
+        if (operand && operand->Plural() && !pluralForm) {
+            Fail(Quoted(s.text) + " takes a single value; its plural " + Quoted(r.pluralName) +
+                     " applies to each value of a plural",
+                 s);
+        }
+        if (r.kind == RegistrationKind::IteratedProperty) {
+            return CallIterated(r, result, pluralForm, std::move(index), std::move(operand));
+        }
+        return CallProperty(r, result, pluralForm, std::move(index), std::move(operand));
+    }
+
+    const std::vector<Registration>& vocabulary;
+    TypeTable types;
+};
+
+} // namespace
+
+NameTable NamesOf(const std::vector<Registration>& vocabulary) {
+    NameTable names;
+    for (const Registration& r : vocabulary) {
+        if (IsPropertyKind(r.kind)) {
+            names.properties.insert(r.name);
+            if (!r.pluralName.empty()) {
+                names.properties.insert(r.pluralName);
+            }
+            if (!r.indexType.empty()) {
+                names.indexed.insert(r.name);
+                if (!r.pluralName.empty()) {
+                    names.indexed.insert(r.pluralName);
+                }
+            }
+        } else if (r.kind == RegistrationKind::Cast) {
+            names.casts.insert(r.name);
+        }
+    }
+    return names;
+}
+
+CompiledTree CompileQuery(std::string_view query, const std::vector<Registration>& vocabulary) {
+    std::unique_ptr<Syntax> syntax = Parse(query, NamesOf(vocabulary));
+    Compiler compiler(vocabulary);
+    CompiledTree tree;
+    tree.root = compiler.Compile(*syntax);
+    tree.renderer = MakeRenderer(tree.root->Type(), compiler.Types(), vocabulary);
+    return tree;
+}
+
+} // namespace veritor::host

@@ -1,0 +1,75 @@
+// The storage of one evaluation: every operand, intermediate value, state and
+// block of inspector memory lives in its arena until the query's results have
+// been rendered. Then library values are destroyed through their type's
+// destroyValue and states through destroyState, newest first.
+#pragma once
+
+#include "frame/VeritorInterface.h"
+#include "host/memory/Arena.h"
+
+#include <string>
+#include <vector>
+
+namespace veritor::host {
+
+class Evaluation {
+public:
+    Evaluation();
+    Evaluation(const Evaluation&) = delete;
+    Evaluation& operator=(const Evaluation&) = delete;
+    ~Evaluation();
+
+    void* Allocate(std::size_t size) { return arena.Allocate(size); }
+
+    void DestroyValueLater(DestroyValueCallback destroy, void* value);
+    void DestroyStateLater(DestroyStateCallback destroy, void* state);
+
+    // Runs the destructions; the message of the first that threw, if any.
+    std::string Finish();
+
+    // Calls `call` with fresh result storage of `size` bytes and returns the
+    // value it constructed, or null for "no value" (NoSuchObject). Any other
+    // exception becomes an evaluation error. A value of a type with
+    // destroyValue is destroyed when the evaluation finishes.
+    template <typename Call>
+    const void* Produce(unsigned size, DestroyValueCallback destroy, Call call);
+
+private:
+    [[noreturn]] static void Rethrow(); // the current exception as an evaluation error
+    static bool IsNoValue();            // whether the current exception is NoSuchObject
+
+    struct Cleanup {
+        DestroyValueCallback value;
+        DestroyStateCallback state;
+        void* address;
+    };
+
+    Arena arena;
+    CurrentArena current;
+    std::vector<Cleanup> cleanups;
+    bool finished = false;
+};
+
+template <typename Call>
+const void* Evaluation::Produce(unsigned size, DestroyValueCallback destroy, Call call) {
+    void* storage = Allocate(size);
+    void* value = nullptr;
+    try {
+        value = call(storage);
+    } catch (...) {
+        if (IsNoValue()) {
+            return nullptr;
+        }
+        Rethrow();
+    }
+    if (value != nullptr && destroy != nullptr) {
+        DestroyValueLater(destroy, value);
+    }
+    return value;
+}
+
+// Makes sure that the calling thread is initialised for COM, once per thread,
+// until the thread ends.
+void EnsureComOnThisThread();
+
+} // namespace veritor::host

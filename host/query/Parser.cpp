@@ -1,0 +1,412 @@
+#include "host/query/Parser.h"
+
+#include "frame/VeritorInterface.h"
+#include "host/Veritor.h"
+#include "host/query/Lexer.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+namespace veritor::host {
+
+namespace {
+
+using Node = std::unique_ptr<Syntax>;
+
+// Words that structure a query and so never start a name.
+constexpr std::array<std::string_view, 10> reserved = {
+    "of", "and", "or", "not", "mod", "contains", "as", "exists", "true", "false"};
+
+bool IsReserved(std::string_view word) {
+    return std::ranges::find(reserved, word) != reserved.end();
+}
+
+std::size_t WordsIn(const std::string& name) {
+    return static_cast<std::size_t>(std::ranges::count(name, ' ')) + 1;
+}
+
+class Parser {
+public:
+    Parser(std::string_view query, const NameTable& names)
+        : tokens(Lex(query))
+        , names(names) {
+        for (const auto& name : names.properties) {
+            longestName = std::max(longestName, WordsIn(name));
+        }
+        for (const auto& name : names.casts) {
+            longestName = std::max(longestName, WordsIn(name));
+        }
+    }
+
+    Node Query() {
+        Node node = Expression(0);
+        if (Peek().kind != TokenKind::End) {
+            Fail("unexpected " + Describe(Peek()));
+        }
+        return node;
+    }
+
+private:
+    // --- token access ----------------------------------------------------------
+
+    const Token& Peek(std::size_t ahead = 0) const {
+        return tokens[std::min(at + ahead, tokens.size() - 1)];
+    }
+    const Token& Take() { return tokens[std::min(at++, tokens.size() - 1)]; }
+
+    bool IsSymbol(std::string_view symbol, std::size_t ahead = 0) const {
+        return Peek(ahead).kind == TokenKind::Symbol && Peek(ahead).text == symbol;
+    }
+    bool IsWord(std::string_view word, std::size_t ahead = 0) const {
+        return Peek(ahead).kind == TokenKind::Word && Peek(ahead).text == word;
+    }
+
+    static std::string Describe(const Token& token) {
+        switch (token.kind) {
+        case TokenKind::End:
+            return "end of query";
+        case TokenKind::String:
+            return "string literal";
+        case TokenKind::Integer:
+        case TokenKind::Number:
+            return "number " + token.text;
+        default:
+            return "\"" + token.text + "\"";
+        }
+    }
+
+    [[noreturn]] void Fail(const std::string& message) const { Fail(message, Peek().position); }
+    [[noreturn]] static void Fail(const std::string& message, std::size_t position) {
+        throw QueryError(ErrorKind::Syntax, message, position);
+    }
+
+    void Expect(std::string_view symbol) {
+        if (!IsSymbol(symbol)) {
+            Fail("expected \"" + std::string(symbol) + "\" but found " + Describe(Peek()));
+        }
+        ++at;
+    }
+
+    // --- building nodes --------------------------------------------------------
+
+    static Node Make(Syntax::Kind kind, std::size_t position) {
+        auto node = std::make_unique<Syntax>();
+        node->kind = kind;
+        node->position = position;
+        return node;
+    }
+
+    static void Adopt(Syntax& parent, const Syntax* child) {
+        if (child == nullptr) {
+            return;
+        }
+        parent.depth = std::max(parent.depth, child->depth + 1);
+        if (parent.depth > maximumDepth) {
+            Fail("query nested too deeply", parent.position);
+        }
+    }
+
+    static Node Unary(Syntax::Kind kind, std::size_t position, Node operand) {
+        Node node = Make(kind, position);
+        Adopt(*node, operand.get());
+        node->operand = std::move(operand);
+        return node;
+    }
+
+    static Node Binary(int code, std::size_t position, Node left, Node right) {
+        Node node = Make(Syntax::Kind::Operator, position);
+        node->operatorCode = code;
+        Adopt(*node, left.get());
+        Adopt(*node, right.get());
+        node->parts.push_back(std::move(left));
+        node->parts.push_back(std::move(right));
+        return node;
+    }
+
+    // --- grammar ---------------------------------------------------------------
+
+    void Enter(int depth) const {
+        if (depth > maximumDepth) {
+            Fail("query nested too deeply");
+        }
+    }
+
+    Node Expression(int depth) {
+        Enter(depth);
+        return Parts(depth, ";", Syntax::Kind::List, &Parser::TupleExpression);
+    }
+
+    Node TupleExpression(int depth) {
+        return Parts(depth, ",", Syntax::Kind::Tuple, &Parser::Disjunction);
+    }
+
+    // One part, or several separated by `separator`.
+    Node Parts(int depth, std::string_view separator, Syntax::Kind kind,
+               Node (Parser::*part)(int)) {
+        std::size_t position = Peek().position;
+        Node first = (this->*part)(depth);
+        if (!IsSymbol(separator)) {
+            return first;
+        }
+        Node node = Make(kind, position);
+        Adopt(*node, first.get());
+        node->parts.push_back(std::move(first));
+        while (IsSymbol(separator)) {
+            ++at;
+            Node next = (this->*part)(depth);
+            Adopt(*node, next.get());
+            node->parts.push_back(std::move(next));
+        }
+        return node;
+    }
+
+    Node Disjunction(int depth) {
+        Node left = Conjunction(depth);
+        while (IsWord("or")) {
+            std::size_t position = Take().position;
+            left = Binary(OperatorOr, position, std::move(left), Conjunction(depth));
+        }
+        return left;
+    }
+
+    Node Conjunction(int depth) {
+        Node left = Relation(depth);
+        while (IsWord("and")) {
+            std::size_t position = Take().position;
+            left = Binary(OperatorAnd, position, std::move(left), Relation(depth));
+        }
+        return left;
+    }
+
+    int RelationCode() const {
+        static constexpr std::pair<std::string_view, int> symbols[] = {
+            {"=", OperatorEqual},        {"!=", OperatorNotEqual}, {"<", OperatorLess},
+            {"<=", OperatorLessOrEqual}, {">", OperatorGreater},   {">=", OperatorGreaterOrEqual}};
+        for (auto [symbol, code] : symbols) {
+            if (IsSymbol(symbol)) {
+                return code;
+            }
+        }
+        return IsWord("contains") ? OperatorContains : 0;
+    }
+
+    Node Relation(int depth) {
+        Node left = Sum(depth);
+        if (int code = RelationCode()) {
+            std::size_t position = Take().position;
+            left = Binary(code, position, std::move(left), Sum(depth));
+            if (RelationCode() != 0) {
+                Fail("comparisons do not chain: use parentheses");
+            }
+        }
+        return left;
+    }
+
+    Node Sum(int depth) {
+        Node left = Product(depth);
+        while (true) {
+            int code = IsSymbol("&")   ? OperatorConcatenate
+                       : IsSymbol("+") ? OperatorAdd
+                       : IsSymbol("-") ? OperatorSubtract
+                                       : 0;
+            if (code == 0) {
+                return left;
+            }
+            std::size_t position = Take().position;
+            left = Binary(code, position, std::move(left), Product(depth));
+        }
+    }
+
+    Node Product(int depth) {
+        Node left = CastChain(depth);
+        while (true) {
+            int code = IsSymbol("*")   ? OperatorMultiply
+                       : IsSymbol("/") ? OperatorDivide
+                       : IsWord("mod") ? OperatorModulo
+                                       : 0;
+            if (code == 0) {
+                return left;
+            }
+            std::size_t position = Take().position;
+            left = Binary(code, position, std::move(left), CastChain(depth));
+        }
+    }
+
+    Node CastChain(int depth) {
+        Node operand = UnaryExpression(depth);
+        while (IsWord("as")) {
+            std::size_t position = Take().position;
+            Node node = Unary(Syntax::Kind::Cast, position, std::move(operand));
+            node->text = MatchName(names.casts, "cast");
+            operand = std::move(node);
+        }
+        return operand;
+    }
+
+    Node UnaryExpression(int depth) {
+        Enter(depth);
+        const Token& token = Peek();
+        std::size_t position = token.position;
+        if (IsSymbol("-")) {
+            ++at;
+            if (Peek().kind == TokenKind::Integer || Peek().kind == TokenKind::Number) {
+                return Literal(true);
+            }
+            return Unary(Syntax::Kind::Negate, position, UnaryExpression(depth + 1));
+        }
+        if (token.kind != TokenKind::Word || IsWord("true") || IsWord("false")) {
+            return Primary(depth);
+        }
+        if (IsWord("not") || IsWord("exists")) {
+            auto kind = token.text == "not" ? Syntax::Kind::Not : Syntax::Kind::Exists;
+            ++at;
+            return Unary(kind, position, UnaryExpression(depth + 1));
+        }
+        if (IsWord("number") && IsWord("of", 1)) {
+            at += 2;
+            return Unary(Syntax::Kind::NumberOf, position, UnaryExpression(depth + 1));
+        }
+        return Application(depth);
+    }
+
+    // NAME [index] [of unary]
+    Node Application(int depth) {
+        std::size_t position = Peek().position;
+        Node node = Make(Syntax::Kind::Apply, position);
+        node->text = MatchName(names.properties, "name");
+        if (names.indexed.contains(node->text) && StartsIndex()) {
+            node->index = Index(depth + 1);
+            Adopt(*node, node->index.get());
+        }
+        if (IsWord("of")) {
+            ++at;
+            node->operand = UnaryExpression(depth + 1);
+            Adopt(*node, node->operand.get());
+        }
+        return node;
+    }
+
+    bool StartsIndex() const {
+        const Token& token = Peek();
+        return IsSymbol("-") || IsSymbol("(") || token.kind == TokenKind::String ||
+               token.kind == TokenKind::Integer || token.kind == TokenKind::Number ||
+               IsWord("true") || IsWord("false");
+    }
+
+    Node Index(int depth) {
+        Enter(depth);
+        std::size_t position = Peek().position;
+        bool negative = IsSymbol("-");
+        if (negative) {
+            ++at;
+            if (Peek().kind == TokenKind::Integer || Peek().kind == TokenKind::Number) {
+                return Literal(true);
+            }
+        }
+        Node body;
+        if (IsSymbol("(")) {
+            ++at;
+            body = Expression(depth + 1);
+            Expect(")");
+        } else if (Peek().kind == TokenKind::String || Peek().kind == TokenKind::Integer ||
+                   Peek().kind == TokenKind::Number || IsWord("true") || IsWord("false")) {
+            body = Literal(false);
+        } else {
+            Fail("an index is a literal or a parenthesised expression");
+        }
+        return negative ? Unary(Syntax::Kind::Negate, position, std::move(body)) : std::move(body);
+    }
+
+    Node Primary(int depth) {
+        const Token& token = Peek();
+        if (IsSymbol("(")) {
+            std::size_t position = Take().position;
+            if (IsSymbol(")")) {
+                ++at;
+                return Make(Syntax::Kind::Empty, position);
+            }
+            Node inner = Expression(depth + 1);
+            Expect(")");
+            return inner;
+        }
+        if (token.kind == TokenKind::String || token.kind == TokenKind::Integer ||
+            token.kind == TokenKind::Number || IsWord("true") || IsWord("false")) {
+            return Literal(false);
+        }
+        Fail("unexpected " + Describe(token));
+    }
+
+    // The literal at the current token; `negative` when a '-' preceded it.
+    Node Literal(bool negative) {
+        const Token& token = Take();
+        std::size_t position = negative ? token.position - 1 : token.position;
+        switch (token.kind) {
+        case TokenKind::String: {
+            Node node = Make(Syntax::Kind::String, position);
+            node->text = token.text;
+            return node;
+        }
+        case TokenKind::Integer: {
+            constexpr std::uint64_t limit = std::uint64_t{1} << 63;
+            if (token.magnitude == limit && !negative) {
+                Fail("integer literal out of range", token.position);
+            }
+            Node node = Make(Syntax::Kind::Integer, position);
+            node->integer = negative ? static_cast<std::int64_t>(0 - token.magnitude)
+                                     : static_cast<std::int64_t>(token.magnitude);
+            return node;
+        }
+        case TokenKind::Number: {
+            Node node = Make(Syntax::Kind::Number, position);
+            node->number = negative ? -token.number : token.number;
+            return node;
+        }
+        default: {
+            Node node = Make(Syntax::Kind::Boolean, position);
+            node->boolean = token.text == "true";
+            return node;
+        }
+        }
+    }
+
+    // The longest run of words from here that is a name in `table`.
+    std::string MatchName(const std::set<std::string>& table, const char* what) {
+        if (Peek().kind != TokenKind::Word || IsReserved(Peek().text)) {
+            Fail(std::string("expected a ") + what + " but found " + Describe(Peek()));
+        }
+        std::string candidate;
+        std::size_t matchedWords = 0;
+        std::string matched;
+        for (std::size_t n = 0; n < longestName && Peek(n).kind == TokenKind::Word; ++n) {
+            candidate += (n == 0 ? "" : " ") + Peek(n).text;
+            if (table.contains(candidate)) {
+                matched = candidate;
+                matchedWords = n + 1;
+            }
+        }
+        if (matchedWords == 0) {
+            std::string unknown = Peek().text;
+            for (std::size_t n = 1; Peek(n).kind == TokenKind::Word && !IsReserved(Peek(n).text);
+                 ++n) {
+                unknown += " " + Peek(n).text;
+            }
+            Fail(std::string("unknown ") + what + " \"" + unknown + "\"");
+        }
+        at += matchedWords;
+        return matched;
+    }
+
+    std::vector<Token> tokens;
+    const NameTable& names;
+    std::size_t at = 0;
+    std::size_t longestName = 1;
+};
+
+} // namespace
+
+std::unique_ptr<Syntax> Parse(std::string_view query, const NameTable& names) {
+    return Parser(query, names).Query();
+}
+
+} // namespace veritor::host

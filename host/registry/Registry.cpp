@@ -1,0 +1,77 @@
+#include "host/registry/Registry.h"
+
+#include <algorithm>
+#include <dlfcn.h>
+
+namespace veritor::host {
+
+Registry& Registry::Instance() {
+    static Registry registry;
+    return registry;
+}
+
+bool Registry::Add(Registration registration) {
+    std::lock_guard lock(mutex);
+    if (byObject.contains(registration.object)) {
+        return false;
+    }
+    registration.sequence = nextSequence++;
+    const void* key = registration.object;
+    byObject.emplace(key, std::move(registration));
+    return true;
+}
+
+bool Registry::Remove(const void* object, bool (*kindMatches)(RegistrationKind)) {
+    std::lock_guard lock(mutex);
+    auto found = byObject.find(object);
+    if (found == byObject.end() || !kindMatches(found->second.kind)) {
+        return false;
+    }
+    byObject.erase(found);
+    return true;
+}
+
+std::vector<Registration> Registry::Snapshot() const {
+    std::vector<Registration> all;
+    {
+        std::lock_guard lock(mutex);
+        all.reserve(byObject.size());
+        for (const auto& [object, registration] : byObject) {
+            all.push_back(registration);
+        }
+    }
+    std::ranges::sort(all, {}, &Registration::sequence);
+    return all;
+}
+
+std::vector<Registration> Registry::RemoveOwnedBy(const std::string& library) {
+    std::vector<Registration> removed;
+    {
+        std::lock_guard lock(mutex);
+        for (auto it = byObject.begin(); it != byObject.end();) {
+            if (it->second.library == library) {
+                removed.push_back(std::move(it->second));
+                it = byObject.erase(it);
+            } else {
+                ++it;
+            }
+        }
+    }
+    std::ranges::sort(removed, {}, &Registration::sequence);
+    return removed;
+}
+
+std::string LibraryHolding(const void* address) {
+    Dl_info info{};
+    if (dladdr(address, &info) == 0 || info.dli_fname == nullptr) {
+        return {};
+    }
+    return info.dli_fname;
+}
+
+const std::string& HostLibrary() {
+    static const std::string file = LibraryHolding(reinterpret_cast<const void*>(&HostLibrary));
+    return file;
+}
+
+} // namespace veritor::host

@@ -1,0 +1,63 @@
+#include "tools/veritor/Options.h"
+
+namespace veritor::tool {
+
+const char* const usageText =
+    "usage: veritor [options] [QUERY...]\n"
+    "  -e QUERY          evaluate QUERY (repeatable)\n"
+    "  -f FILE           evaluate each non-empty line of FILE ('-': standard input);\n"
+    "                    lines starting with '#' are comments\n"
+    "  --types           prefix every value with its type\n"
+    "  --json            one JSON object per query (or per registration)\n"
+    "  --vocabulary      list every registration\n"
+    "  --plugin PATH     load an inspector library (repeatable)\n"
+    "  --no-plugin       load no inspector library, not even the default one\n"
+    "  -h, --help        show this text\n"
+    "With no query, queries are read from standard input: interactively, with\n"
+    "line editing and completion, when it is a terminal.\n";
+
+Options ParseOptions(const std::vector<std::string>& arguments) {
+    Options options;
+    bool onlyQueries = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        auto value = [&]() -> const std::string& {
+            if (i + 1 >= arguments.size()) {
+                throw UsageError(argument + " needs a value");
+            }
+            return arguments[++i];
+        };
+        // "-3" and "-(1)" are queries, not options.
+        bool option = argument.size() >= 2 && argument[0] == '-' &&
+                      ((argument[1] >= 'a' && argument[1] <= 'z') || argument[1] == '-');
+        if (onlyQueries || !option) {
+            options.sources.push_back({QuerySource::Kind::Text, argument});
+        } else if (argument == "--") {
+            onlyQueries = true;
+        } else if (argument == "-e") {
+            options.sources.push_back({QuerySource::Kind::Text, value()});
+        } else if (argument == "-f") {
+            options.sources.push_back({QuerySource::Kind::File, value()});
+        } else if (argument == "--plugin") {
+            options.plugins.push_back(value());
+        } else if (argument == "--no-plugin") {
+            options.noPlugin = true;
+        } else if (argument == "--types") {
+            options.types = true;
+        } else if (argument == "--json") {
+            options.json = true;
+        } else if (argument == "--vocabulary") {
+            options.vocabulary = true;
+        } else if (argument == "-h" || argument == "--help") {
+            options.help = true;
+        } else {
+            throw UsageError("unknown option " + argument);
+        }
+    }
+    if (options.noPlugin && !options.plugins.empty()) {
+        throw UsageError("--no-plugin and --plugin exclude each other");
+    }
+    return options;
+}
+
+} // namespace veritor::tool

@@ -1,0 +1,36 @@
+// The command line of the veritor tool.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace veritor::tool {
+
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Where queries come from, in the order the command line gives them.
+struct QuerySource {
+    enum class Kind { Text, File } kind = Kind::Text;
+    std::string value; // the query, or the file name ("-": standard input)
+};
+
+struct Options {
+    std::vector<QuerySource> sources;
+    std::vector<std::string> plugins;
+    bool noPlugin = false;
+    bool types = false;
+    bool json = false;
+    bool vocabulary = false;
+    bool help = false;
+};
+
+// Throws UsageError.
+Options ParseOptions(const std::vector<std::string>& arguments);
+
+extern const char* const usageText;
+
+} // namespace veritor::tool
