@@ -547,9 +547,14 @@ Translator::Fragment Translator::Comparison(Fragment left, Relation relation, bo
         spec.rightAccessor = right.accessor.value_or(Accessor::Value);
         spec.rightSignature = right.signature;
     }
-    if (spec.leftAccessor == Accessor::Date ||
-        (!rightLiteral && spec.rightAccessor == Accessor::Date)) {
+    // A typed method decides before the literal does.
+    auto typedBy = [&](Accessor accessor) {
+        return spec.leftAccessor == accessor || (!rightLiteral && spec.rightAccessor == accessor);
+    };
+    if (typedBy(Accessor::Date)) {
         spec.compareAs = CompareAs::Date;
+    } else if (typedBy(Accessor::Number)) {
+        spec.compareAs = CompareAs::Double;
     } else if (rightLiteral) {
         spec.compareAs = right.literal == TokenKind::String    ? CompareAs::Text
                          : right.literal == TokenKind::Integer ? CompareAs::Integer

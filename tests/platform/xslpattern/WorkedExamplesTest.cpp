@@ -1,27 +1,9 @@
 // The documented examples of the pattern language, evaluated end to end.
 
-#include "Selection.h"
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
+#include "CaseTable.h"
 
 namespace XslPatternTest {
 namespace {
-
-using ::testing::ElementsAreArray;
-
-struct Case {
-    const char* pattern;
-    std::vector<std::string> selected;
-};
-
-void ExpectSelections(const Document& document, const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-        Outcome outcome = Select(document, c.pattern);
-        ASSERT_TRUE(outcome.evaluated) << c.pattern << ": " << outcome.error;
-        EXPECT_THAT(outcome.nodes, ElementsAreArray(c.selected)) << c.pattern;
-    }
-}
 
 TEST(WorkedExamples, StringLiteralComparesAsTextNotAsNumber) {
     Document document = Parse("<root><item>1</item><item>2</item><item>12</item></root>");

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "Selection.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace XslPatternTest {
+
+struct Case {
+    const char* pattern;
+    std::vector<std::string> selected;
+};
+
+// Every pattern must translate and evaluate to exactly the listed nodes, in
+// that order.
+inline void ExpectSelections(const Document& document, const std::vector<Case>& cases,
+                             const std::vector<XslPattern::Binding>& bindings = {},
+                             xmlNodePtr context = nullptr) {
+    for (const Case& c : cases) {
+        Outcome outcome = Select(document, c.pattern, bindings, context);
+        ASSERT_TRUE(outcome.evaluated) << c.pattern << ": " << outcome.error;
+        EXPECT_THAT(outcome.nodes, ::testing::ElementsAreArray(c.selected)) << c.pattern;
+    }
+}
+
+} // namespace XslPatternTest

@@ -1,0 +1,188 @@
+// Steps, names, namespaces, node methods and indexes.
+
+#include "CaseTable.h"
+
+namespace XslPatternTest {
+namespace {
+
+constexpr const char* Library =
+    "<?xml version='1.0'?>"
+    "<!DOCTYPE lib [<!ATTLIST book id ID #IMPLIED>]>"
+    "<!--catalogue-->"
+    "<lib xmlns:b='urn:b' xmlns:p='urn:p'>"
+    "<book id='k1' lang='en'><title>T1</title><author>A</author><author>B</author></book>"
+    "<book><title>T2</title><author><first-name>C</first-name></author><author>D</author>"
+    "<author><first-name>E</first-name></author><author><first-name>F</first-name></author>"
+    "</book>"
+    "<p:book><title>T3</title></p:book>"
+    "<b:book b:n='1'/>"
+    "<mixed>one<![CDATA[two]]><!--three--><?four 4?>five</mixed>"
+    "</lib>";
+
+class Paths : public ::testing::Test {
+protected:
+    Document document = Parse(Library, true);
+};
+
+TEST_F(Paths, StepsFromTheDocument) {
+    ExpectSelections(document,
+                     {
+                         {"/", {"/"}},
+                         {".", {"/"}},
+                         {"/lib", {"lib0"}},
+                         {"lib", {"lib0"}},
+                         {"lib/book", {"book0", "book1", "p:book0", "b:book0"}},
+                         {"//title", {"title0", "title1", "title2"}},
+                         {"lib/*/title/..", {"book0", "book1", "p:book0"}},
+                         {"lib/book/./title", {"title0", "title1", "title2"}},
+                         {"lib//first-name", {"first-name0", "first-name1", "first-name2"}},
+                         {"lib/book/author/first-name/../..", {"book1"}},
+                         {"nothing/here", {}},
+                     });
+}
+
+TEST_F(Paths, RelativeToAContextElement) {
+    xmlNodePtr book = Element(document, "book1");
+    ExpectSelections(document,
+                     {
+                         {".", {"book1"}},
+                         {"..", {"lib0"}},
+                         {"author", {"author2", "author3", "author4", "author5"}},
+                         {".//first-name", {"first-name0", "first-name1", "first-name2"}},
+                         {"//title", {"title0", "title1", "title2"}},
+                         {"/lib/book[0]/title", {"title0"}},
+                     },
+                     {}, book);
+}
+
+TEST_F(Paths, NumericIndexesCountPerParentUnlessGrouped) {
+    ExpectSelections(document, {
+                                   {"lib/book/author[0]", {"author0", "author2"}},
+                                   {"(lib/book/author)[0]", {"author0"}},
+                                   {"(lib/book/author)[5]", {"author5"}},
+                                   {"lib/book/author[1]", {"author1", "author3"}},
+                                   {"lib//author[3]", {"author5"}},
+                                   {"lib/book/author[first-name][1]", {"author4"}},
+                                   {"lib/book/author[9]", {}},
+                                   {"lib/mixed/node()[2]", {"comment"}},
+                                   {"lib/book[0]/@*[1]", {"book0@lang"}},
+                               });
+}
+
+TEST_F(Paths, IndexAndEndCountTheNodesOfTheFilteredStep) {
+    ExpectSelections(document, {
+                                   {"lib/book/author[end()]", {"author1", "author5"}},
+                                   {"(lib/book/author)[end()]", {"author1", "author5"}},
+                                   {"lib/book/author[index() $ge$ 2]", {"author4", "author5"}},
+                                   {"lib/*[index() = 2]", {"p:book0"}},
+                                   {"lib/book[index() = 1]", {"book1"}},
+                                   {"lib/book[author[index() = 3]]", {"book1"}},
+                                   {"lib/book/author[first-name][index() = 3]", {"author5"}},
+                                   {"lib/mixed/text()[end()]", {"'five'"}},
+                                   {"lib/mixed/textnode()[index() = 1]", {"'five'"}},
+                                   {"lib/book/@*[end()]", {"book0@lang", "b:book0@b:n"}},
+                               });
+    EXPECT_FALSE(Select(document, "lib/book/author!end()").translated);
+}
+
+TEST_F(Paths, NodeMethodsSelectByKind) {
+    ExpectSelections(document,
+                     {
+                         {"node()", {"?xml", "comment", "lib0"}},
+                         {"comment()", {"comment"}},
+                         {"pi()", {"?xml"}},
+                         {"lib/mixed/node()", {"'one'", "'two'", "comment", "?four", "'five'"}},
+                         {"lib/mixed/text()", {"'one'", "'two'", "'five'"}},
+                         {"lib/mixed/textnode()", {"'one'", "'five'"}},
+                         {"lib/mixed/cdata()", {"'two'"}},
+                         {"lib/mixed/comment()", {"comment"}},
+                         {"lib/mixed/pi()", {"?four"}},
+                         {"lib/element()", {"book0", "book1", "p:book0", "b:book0", "mixed0"}},
+                         {"lib/element('mixed')", {"mixed0"}},
+                         {"lib/book[0]/attribute('lang')", {"book0@lang"}},
+                         {"lib/book[0]!element()", {"title0", "author0", "author1"}},
+                         {"lib/book[0]/@lang", {"book0@lang"}},
+                         {"lib/book/@*", {"book0@id", "book0@lang", "b:book0@b:n"}},
+                     });
+}
+
+TEST_F(Paths, AttributeWildcardTakesInNamespaceDeclarations) {
+    // One element's declarations come in no particular order.
+    for (const char* pattern : {"lib/@*", "lib/attribute()", "lib/@* $intersect$ lib/@*"}) {
+        EXPECT_THAT(Select(document, pattern).nodes,
+                    ::testing::UnorderedElementsAre("lib0@xmlns:b", "lib0@xmlns:p"))
+            << pattern;
+    }
+    ExpectSelections(document, {
+                                   {"lib[@*]", {"lib0"}},
+                                   {"lib/*[@*]", {"book0", "b:book0"}},
+                                   {"lib/mixed/@*", {}},
+                                   {"lib/@xmlns", {}},
+                               });
+    // Declarations in scope from an ancestor are not the element's own.
+    EXPECT_THAT(Select(document, "lib/book[0]/@*").nodes,
+                ::testing::ElementsAre("book0@id", "book0@lang"));
+}
+
+TEST_F(Paths, NamesMatchByLocalNamePrefixOrBoundUri) {
+    std::vector<XslPattern::Binding> bindings{{"q", "urn:p"}, {"b", "urn:other"}};
+    ExpectSelections(document,
+                     {
+                         {"lib/p:book", {"p:book0"}},
+                         {"lib/q:book", {"p:book0"}},
+                         {"lib/b:book", {}},
+                         {"lib/q:*", {"p:book0"}},
+                         {"lib/p:*", {"p:book0"}},
+                         {"lib/z:book", {}},
+                         {"//@b:n", {}},
+                         {"//@n", {"b:book0@b:n"}},
+                     },
+                     bindings);
+    ExpectSelections(document, {
+                                   {"lib/b:book", {"b:book0"}},
+                                   {"//@b:n", {"b:book0@b:n"}},
+                                   {"lib/b:book/@b:*", {"b:book0@b:n"}},
+                               });
+}
+
+TEST_F(Paths, UnprefixedNamesFindElementsInADefaultNamespace) {
+    Document defaulted = Parse("<r xmlns='urn:d'><c/><x:c xmlns:x='urn:x'/></r>");
+    ExpectSelections(defaulted, {{"//c", {"c0", "x:c0"}}, {"r/c[1]", {"x:c0"}}});
+}
+
+TEST_F(Paths, SetOperationsKeepDocumentOrder) {
+    ExpectSelections(
+        document, {
+                      {"lib/mixed | lib/book[0]", {"book0", "mixed0"}},
+                      {"lib/mixed $union$ lib/book[0]", {"book0", "mixed0"}},
+                      {"lib/book $intersect$ //*[author]", {"book0", "book1"}},
+                      // Over several steps, siblings of the same name count.
+                      {"(lib/book | lib/mixed)[end()]", {"book1", "p:book0", "b:book0", "mixed0"}},
+                      {"(lib/book | lib/mixed)/title", {"title0", "title1", "title2"}},
+                  });
+}
+
+TEST_F(Paths, AncestorFindsTheNearestMatch) {
+    xmlNodePtr firstName = Element(document, "first-name1");
+    ExpectSelections(document,
+                     {
+                         {"ancestor(book)", {"book1"}},
+                         {"ancestor(*)", {"author4"}},
+                         {"ancestor(lib/book)", {"book1"}},
+                         {"ancestor(lib//author)", {"author4"}},
+                         {"ancestor(book[index() = 0])", {}},
+                         {"ancestor(lib)/book[0]/title", {"title0"}},
+                         {"ancestor(mixed)", {}},
+                     },
+                     {}, firstName);
+    ExpectSelections(document, {{"//first-name[ancestor(book[title = 'T2'])]",
+                                 {"first-name0", "first-name1", "first-name2"}}});
+}
+
+TEST_F(Paths, IdFindsDeclaredIdentifiers) {
+    ExpectSelections(document,
+                     {{"id('k1')", {"book0"}}, {"id('k1')/title", {"title0"}}, {"id('none')", {}}});
+}
+
+} // namespace
+} // namespace XslPatternTest
