@@ -1,0 +1,227 @@
+// "product", "mean", "standard deviation" and "numeric value", evaluated
+// through the callbacks the host received.
+#include "tests/inspectors/InspectorLibrary.h"
+#include "tests/inspectors/RecordingHost.h"
+#include "tests/inspectors/StandardErrorCapture.h"
+
+#include <cfenv>
+#include <cmath>
+#include <cstdint>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <limits>
+#include <optional>
+#include <string>
+#include <vector>
+
+using namespace RecordingHost;
+
+namespace {
+
+constexpr std::int64_t two32 = std::int64_t{1} << 32;
+constexpr std::int64_t largest = std::numeric_limits<std::int64_t>::max();
+constexpr std::int64_t smallest = std::numeric_limits<std::int64_t>::min();
+
+using CoreAggregates = LoadedInspectors;
+
+std::vector<integer> Integers(std::initializer_list<std::int64_t> values) {
+    return std::vector<integer>(values.begin(), values.end());
+}
+
+std::vector<floating_point> FloatingPoints(std::initializer_list<double> values) {
+    std::vector<floating_point> result;
+    for (double v : values) {
+        result.emplace_back(v, floating_point().Second(), 0);
+    }
+    return result;
+}
+
+TEST_F(CoreAggregates, ProductIsExactOrHasNoValue) {
+    struct Case {
+        std::vector<integer> elements;
+        std::optional<std::int64_t> product;
+    };
+    const Case cases[] = {
+        {Integers({}), 1},
+        {Integers({2, 3, 7}), 42},
+        {Integers({-3, 4}), -12},
+        {Integers({5, 0, 9}), 0},
+        {Integers({two32, two32}), std::nullopt},
+        {Integers({-1, smallest}), std::nullopt},
+        {Integers({smallest, -1}), std::nullopt},
+        {Integers({-1, largest}), -largest},
+        {Integers({two32, two32, 0}), std::nullopt}, // an overflow is final
+        {Integers({two32, -two32 / 2}), smallest},
+    };
+    const auto call = FindAggregate("product", "integer").value();
+    for (const Case& c : cases) {
+        const auto result = RunAggregate<integer>(call, c.elements);
+        ASSERT_EQ(result.has_value(), c.product.has_value()) << testing::PrintToString(c.product);
+        if (result) {
+            EXPECT_EQ(result->Value(), *c.product);
+        }
+    }
+}
+
+TEST_F(CoreAggregates, ProductAltSlotsHaveNoValueAndAddAltIsReportedAsMisuse) {
+    const auto call = FindAggregate("product", "integer").value();
+    Storage state(call.stateSize), result(sizeof(integer));
+    void* s = call.constructState(state.Address());
+    const integer two(2);
+    EXPECT_THROW(call.begin(result.Address(), nullptr, nullptr, s, call.registration),
+                 NoSuchObject);
+    {
+        StandardErrorCapture output;
+        EXPECT_THROW(call.beginAlt(result.Address(), nullptr, nullptr, s, call.registration),
+                     NoSuchObject);
+        EXPECT_THROW(call.finishAlt(result.Address(), nullptr, nullptr, s, call.registration),
+                     NoSuchObject);
+        EXPECT_EQ(output.Text(), "");
+    }
+    {
+        StandardErrorCapture output;
+        EXPECT_THROW(call.addAlt(result.Address(), nullptr, &two, s, call.registration),
+                     NoSuchObject);
+        EXPECT_THAT(output.Text(), testing::MatchesRegex("Assertion failure at line [0-9]+ of "
+                                                         "IntegerProduct.cpp: false\n"));
+    }
+    EXPECT_TRUE(result.Untouched());
+    // Neither alternative slot touched the product.
+    EXPECT_EQ(
+        static_cast<integer*>(call.finish(result.Address(), nullptr, nullptr, s, call.registration))
+            ->Value(),
+        1);
+    call.destroyState(s);
+}
+
+struct Statistic {
+    const char* name;
+    std::vector<double> elements;
+    double expected;
+};
+
+// Each case runs over "floating point" elements and, where the elements are
+// whole numbers, over the same values as "integer" elements.
+TEST_F(CoreAggregates, MeanAndStandardDeviationOverBothElementTypes) {
+    const Statistic cases[] = {
+        {"mean", {1, 2, 3, 4}, 2.5},
+        {"mean", {7.25}, 7.25},
+        {"mean", {-2, 2}, 0},
+        {"standard deviation", {2, 4, 4, 4, 5, 5, 7, 9}, 2}, // population, not sample
+        {"standard deviation", {42}, 0},
+        {"standard deviation", {1, 3}, 1},
+    };
+    for (const Statistic& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + " of " + testing::PrintToString(c.elements));
+        std::vector<floating_point> floats;
+        std::vector<integer> integers;
+        for (double e : c.elements) {
+            floats.emplace_back(e, floating_point().Second(), 0);
+            if (e == std::floor(e)) {
+                integers.emplace_back(static_cast<std::int64_t>(e));
+            }
+        }
+        const auto overFloats =
+            RunAggregate<floating_point>(FindAggregate(c.name, "floating point").value(), floats);
+        ASSERT_TRUE(overFloats.has_value());
+        EXPECT_DOUBLE_EQ(overFloats->Number(), c.expected);
+        EXPECT_EQ(overFloats->Second(), floating_point().Second());
+        if (integers.size() == c.elements.size()) {
+            const auto overIntegers =
+                RunAggregate<floating_point>(FindAggregate(c.name, "integer").value(), integers);
+            ASSERT_TRUE(overIntegers.has_value());
+            EXPECT_DOUBLE_EQ(overIntegers->Number(), c.expected);
+        }
+    }
+}
+
+TEST_F(CoreAggregates, StandardDeviationKeepsTheFlagsOfANegativeRoundedVariance) {
+    // The mean of the squares rounds below the square of the mean.
+    const auto elements = FloatingPoints({0.1, 0.1, 0.1});
+    const auto result = RunAggregate<floating_point>(
+        FindAggregate("standard deviation", "floating point").value(), elements);
+    ASSERT_TRUE(result.has_value());
+    EXPECT_TRUE(std::isnan(result->Number()));
+    EXPECT_NE(result->Flags() & FloatingPointInvalid, 0u);
+}
+
+TEST_F(CoreAggregates, StandardDeviationReportsOnlyFlagsOfItsOwnStep) {
+    // An exact deviation raises nothing, whatever was raised before.
+    std::feraiseexcept(FE_INVALID | FE_INEXACT);
+    const auto result = RunAggregate<floating_point>(
+        FindAggregate("standard deviation", "integer").value(), Integers({1, 3}));
+    ASSERT_TRUE(result.has_value());
+    EXPECT_EQ(result->Flags(), 0u);
+}
+
+TEST_F(CoreAggregates, StatisticsAltSlotsHaveNoValueAndLeaveTheStateAlone) {
+    for (const char* name : {"mean", "standard deviation"}) {
+        for (const char* elementType : {"floating point", "integer"}) {
+            const auto call = FindAggregate(name, elementType).value();
+            Storage state(call.stateSize), result(sizeof(floating_point));
+            void* s = call.constructState(state.Address());
+            const floating_point x(3, 0, 0);
+            const integer i(3);
+            const void* element = std::string_view(elementType) == "integer"
+                                      ? static_cast<const void*>(&i)
+                                      : static_cast<const void*>(&x);
+            StandardErrorCapture output;
+            EXPECT_THROW(call.begin(result.Address(), nullptr, nullptr, s, call.registration),
+                         NoSuchObject);
+            EXPECT_THROW(call.add(result.Address(), nullptr, element, s, call.registration),
+                         NoSuchObject);
+            EXPECT_THROW(call.beginAlt(result.Address(), nullptr, nullptr, s, call.registration),
+                         NoSuchObject);
+            EXPECT_THROW(call.addAlt(result.Address(), nullptr, element, s, call.registration),
+                         NoSuchObject);
+            EXPECT_THROW(call.finishAlt(result.Address(), nullptr, nullptr, s, call.registration),
+                         NoSuchObject);
+            EXPECT_TRUE(result.Untouched());
+            const auto* value = static_cast<floating_point*>(
+                call.finish(result.Address(), nullptr, nullptr, s, call.registration));
+            EXPECT_EQ(value->Number(), std::string_view(name) == "mean" ? 3.0 : 0.0);
+            EXPECT_EQ(output.Text(), "");
+            call.destroyState(s);
+        }
+    }
+}
+
+TEST_F(CoreAggregates, NumericValueReadsTheFirstRunOfDigits) {
+    struct Case {
+        std::string text;
+        std::optional<std::int64_t> value;
+    };
+    const Case cases[] = {
+        {"abc12def34", 12},
+        {"-5", 5},
+        {"007", 7},
+        {"9223372036854775807", largest},
+        {"x9223372036854775807y1", largest},
+        {"9223372036854775808", std::nullopt},
+        {"25000000000000000000", std::nullopt},
+        {"", std::nullopt},
+        {"abc", std::nullopt},
+        {std::string("\0"
+                     "4",
+                     2),
+         4},
+        {"0", 0},
+        {"1 2", 1},
+    };
+    const auto call = FindProperty("numeric value", "string").value();
+    for (const Case& c : cases) {
+        const string_value text{c.text.data(), static_cast<std::uint32_t>(c.text.size())};
+        Storage result(sizeof(integer));
+        try {
+            const auto* value = static_cast<integer*>(
+                call.evaluate(result.Address(), nullptr, &text, nullptr, call.registration));
+            ASSERT_TRUE(c.value.has_value()) << c.text << " gave " << value->Value();
+            EXPECT_EQ(value->Value(), *c.value) << c.text;
+        } catch (const NoSuchObject&) {
+            EXPECT_FALSE(c.value.has_value()) << c.text;
+            EXPECT_TRUE(result.Untouched());
+        }
+    }
+}
+
+} // namespace
