@@ -2,7 +2,7 @@
 //
 // The text is the automation string's characters, so any encoding the text
 // declares is ignored: it is handed to libxml2 as UTF-8 with the declared
-// encoding overridden. No external DTD or entity is ever read (no DTDLOAD or
+// encoding ignored (IGNORE_ENC). No external DTD or entity is ever read (no DTDLOAD or
 // NOENT options, a refusing entity loader, NONET); internal entities stay
 // entity-reference nodes. libxml2's own limits on entity expansion and nesting
 // depth stay in force (no HUGE option), so bombs fail to load.
@@ -141,8 +141,11 @@ xmlDocPtr Parse(const std::string& text) {
     }
     context->_private = &capture;
     context->sax->serror = &ReceiveParserError;
+    // No encoding is named: naming one makes libxml2 2.9 convert the whole
+    // input at once and refuse inputs above ten million bytes. Without a
+    // byte-order mark or NUL bytes, libxml2 reads the text as UTF-8.
     xmlDocPtr document = xmlCtxtReadMemory(context, text.data(), static_cast<int>(text.size()),
-                                           nullptr, "UTF-8", ParseOptions);
+                                           nullptr, nullptr, ParseOptions);
     const bool wellFormed = context->wellFormed != 0 && context->nsWellFormed != 0;
     xmlFreeParserCtxt(context);
     if (document != nullptr && (!wellFormed || xmlDocGetRootElement(document) == nullptr)) {
@@ -159,7 +162,9 @@ std::shared_ptr<DocumentTree> LoadDocumentTree(std::u16string_view text, bool pr
     if (!text.empty() && text.front() == u'\xFEFF') {
         text.remove_prefix(1);
     }
-    if (text.empty()) {
+    // NUL is no XML character; refusing it here also keeps libxml2 from
+    // taking NUL bytes for the start of a UTF-16 or UCS-4 text.
+    if (text.empty() || text.find(u'\0') != std::u16string_view::npos) {
         return nullptr;
     }
     std::string utf8;
