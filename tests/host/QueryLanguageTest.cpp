@@ -1,0 +1,199 @@
+// The query language over the host's own vocabulary: what queries evaluate
+// to, and how bad queries are refused.
+#include "frame/VeritorInterface.h"
+#include "host/Veritor.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+using veritor::ErrorKind;
+using veritor::QueryError;
+
+std::vector<std::string> Texts(const veritor::Result& result) {
+    std::vector<std::string> texts;
+    for (const auto& value : result.values) {
+        texts.push_back(veritor::RenderText(value));
+    }
+    return texts;
+}
+
+struct Evaluates {
+    const char* query;
+    std::vector<std::string> values;
+    const char* type;
+};
+
+class QueryEvaluates : public testing::TestWithParam<Evaluates> {};
+
+TEST_P(QueryEvaluates, ToTheseValuesOfThisType) {
+    const Evaluates& c = GetParam();
+    veritor::Result result = veritor::Run(c.query);
+    EXPECT_EQ(Texts(result), c.values);
+    EXPECT_EQ(result.type, c.type);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HostVocabulary, QueryEvaluates,
+    testing::Values(
+        // Literals and escapes.
+        Evaluates{R"("a\"b\\c")", {"a\"b\\c"}, "string"},
+        Evaluates{R"("\x41\x7a\t")", {"Az\t"}, "string"},
+        Evaluates{R"(length of "a\0b")", {"3"}, "integer"},
+        Evaluates{"-9223372036854775808", {"-9223372036854775808"}, "integer"},
+        Evaluates{"1e-3", {"0.001"}, "floating point"}, Evaluates{"true", {"true"}, "boolean"},
+        // Precedence: * before +, + before comparison, comparison before and.
+        Evaluates{"1 + 2 * 3", {"7"}, "integer"}, Evaluates{"(1 + 2) * 3", {"9"}, "integer"},
+        Evaluates{"10 - 4 - 3", {"3"}, "integer"},
+        Evaluates{"1 + 1 = 2 and 3 < 4", {"true"}, "boolean"},
+        Evaluates{"false or true and false", {"false"}, "boolean"},
+        Evaluates{"not (1 = 2)", {"true"}, "boolean"}, Evaluates{"- 7 mod 3", {"-1"}, "integer"},
+        Evaluates{"- (2 - 5)", {"3"}, "integer"},
+        // Strings.
+        Evaluates{R"("a" & "b" & "c")", {"abc"}, "string"},
+        Evaluates{R"("abc" contains "bc")", {"true"}, "boolean"},
+        Evaluates{R"("b" < "ab")", {"false"}, "boolean"},
+        Evaluates{R"("\xff" > "a")", {"true"}, "boolean"},
+        // Casts, also over plurals.
+        Evaluates{"12 as string & \"!\"", {"12!"}, "string"},
+        Evaluates{"(1; 2) as string", {"1", "2"}, "string"},
+        Evaluates{R"(("7"; "x"; "-3") as integer)", {"7", "-3"}, "integer"},
+        Evaluates{R"("2.5" as floating point)", {"2.5"}, "floating point"},
+        Evaluates{"3 as floating point / 2.0", {"1.5"}, "floating point"},
+        Evaluates{"true as string", {"true"}, "string"},
+        // Plurals, properties and counting.
+        Evaluates{"(1; 2; 3)", {"1", "2", "3"}, "integer"},
+        Evaluates{"((1; 2); (); 3)", {"1", "2", "3"}, "integer"},
+        Evaluates{R"(lengths of ("a"; "bcd"))", {"1", "3"}, "integer"},
+        Evaluates{R"(lengths of "ab")", {"2"}, "integer"},
+        Evaluates{"number of (1; 2; 3)", {"3"}, "integer"},
+        Evaluates{"number of ()", {"0"}, "integer"},
+        Evaluates{"number of (\"x\" as integer)", {"0"}, "integer"},
+        Evaluates{"exists (1 / 0)", {"false"}, "boolean"},
+        Evaluates{"exists (1; 2)", {"true"}, "boolean"}, Evaluates{"()", {}, "()"},
+        // Tuples.
+        Evaluates{R"((1, "a", true))", {"1, a, true"}, "( integer, string, boolean )"},
+        Evaluates{R"((1, ("a", 2.5)))", {"1, a, 2.5"}, "( integer, ( string, floating point ) )"},
+        Evaluates{"(1, 2); (3, 4)", {"1, 2", "3, 4"}, "( integer, integer )"},
+        // Doubles print as the shortest text that reads back.
+        Evaluates{"0.1 + 0.2", {"0.30000000000000004"}, "floating point"},
+        Evaluates{"1.0 / 0.0", {"inf"}, "floating point"},
+        Evaluates{"-1.0 / 0.0", {"-inf"}, "floating point"},
+        Evaluates{"0.0 / 0.0", {"nan"}, "floating point"}));
+
+struct Fails {
+    const char* query;
+    ErrorKind kind;
+    std::size_t position;
+};
+
+class QueryFails : public testing::TestWithParam<Fails> {};
+
+TEST_P(QueryFails, WithThisKindOfErrorAtThisPlace) {
+    const Fails& c = GetParam();
+    try {
+        veritor::Run(c.query);
+        FAIL() << "no error for " << c.query;
+    } catch (const QueryError& error) {
+        EXPECT_EQ(error.Kind(), c.kind) << c.query << ": " << error.what();
+        EXPECT_EQ(error.Position(), c.position) << c.query << ": " << error.what();
+    }
+}
+
+constexpr std::size_t nowhere = QueryError::noPosition;
+
+INSTANTIATE_TEST_SUITE_P(
+    BadQueries, QueryFails,
+    testing::Values(
+        // Lexical errors.
+        Fails{"\"abc", ErrorKind::Syntax, 0}, Fails{R"("a\q")", ErrorKind::Syntax, 2},
+        Fails{R"("\x4")", ErrorKind::Syntax, 1}, Fails{"1 # 2", ErrorKind::Syntax, 2},
+        Fails{"Length of \"a\"", ErrorKind::Syntax, 0}, Fails{"1 + \xC3\xA9", ErrorKind::Syntax, 4},
+        Fails{"9223372036854775808", ErrorKind::Syntax, 0},
+        Fails{"99999999999999999999999", ErrorKind::Syntax, 0},
+        Fails{"1e400", ErrorKind::Syntax, 0}, Fails{"12ab", ErrorKind::Syntax, 0},
+        // Grammar.
+        Fails{"", ErrorKind::Syntax, 0}, Fails{"1 +", ErrorKind::Syntax, 3},
+        Fails{"(1; 2", ErrorKind::Syntax, 5}, Fails{"1 2", ErrorKind::Syntax, 2},
+        Fails{"1 < 2 < 3", ErrorKind::Syntax, 6}, Fails{"nosuch of 1", ErrorKind::Syntax, 0},
+        Fails{"1 as nosuch", ErrorKind::Syntax, 5}, Fails{"of 1", ErrorKind::Syntax, 0},
+        // Types.
+        Fails{"1 + \"a\"", ErrorKind::Type, 2}, Fails{"not 1", ErrorKind::Type, 4},
+        Fails{"not 1 = 2", ErrorKind::Type, 4}, Fails{"-\"a\"", ErrorKind::Type, 0},
+        Fails{"(1; \"a\")", ErrorKind::Type, 4},
+        Fails{"length of (\"a\"; \"b\")", ErrorKind::Type, 0},
+        Fails{"length of 3", ErrorKind::Type, 0}, Fails{"(1; 2) + 1", ErrorKind::Type, 1},
+        Fails{"(1, (2; 3))", ErrorKind::Type, 5}, Fails{"true as integer", ErrorKind::Type, 5},
+        Fails{"length", ErrorKind::Type, 0},
+        // No value.
+        Fails{"1 / 0", ErrorKind::NoValue, nowhere}, Fails{"5 mod 0", ErrorKind::NoValue, nowhere},
+        Fails{"-9223372036854775807 - 2", ErrorKind::NoValue, nowhere},
+        Fails{"3037000500 * 3037000500", ErrorKind::NoValue, nowhere},
+        Fails{"-9223372036854775808 / -1", ErrorKind::NoValue, nowhere},
+        Fails{"- (-9223372036854775808)", ErrorKind::NoValue, nowhere},
+        Fails{"\"1x\" as integer", ErrorKind::NoValue, nowhere},
+        Fails{"(1 / 0, 2)", ErrorKind::NoValue, nowhere}));
+
+TEST(QueryNesting, IsBoundedInsteadOfExhaustingTheStack) {
+    std::string deep(100000, '(');
+    EXPECT_THROW(
+        {
+            try {
+                veritor::Run(deep + "1" + std::string(100000, ')'));
+            } catch (const QueryError& error) {
+                EXPECT_EQ(error.Kind(), ErrorKind::Syntax);
+                throw;
+            }
+        },
+        QueryError);
+    std::string longChain = "1";
+    for (int i = 0; i < 100000; ++i) {
+        longChain += " + 1";
+    }
+    EXPECT_THROW(veritor::Run(longChain), QueryError);
+    std::string negations;
+    for (int i = 0; i < 100000; ++i) {
+        negations += "not ";
+    }
+    EXPECT_THROW(veritor::Run(negations + "true"), QueryError);
+}
+
+TEST(QueryNesting, AllowsReasonableDepth) {
+    EXPECT_EQ(Texts(veritor::Run(std::string(50, '(') + "1" + std::string(50, ')'))),
+              std::vector<std::string>{"1"});
+}
+
+TEST(QueryCompilation, ReportsTypeAndPluralityBeforeEvaluating) {
+    veritor::Query query = veritor::Compile("(1; 2) as string");
+    EXPECT_EQ(query.Type(), "string");
+    EXPECT_TRUE(query.Plural());
+    // Compiling never evaluates: a query that has no value still compiles.
+    EXPECT_FALSE(veritor::Compile("1 / 0").Plural());
+}
+
+TEST(FloatingPointResults, CarryTheFlagsTheirOperationsRaised) {
+    struct Case {
+        const char* query;
+        std::uint32_t flags;
+    };
+    for (const Case& c :
+         {Case{"1.0 + 2.0", 0}, Case{"1.0 / 3.0", FloatingPointInexact},
+          Case{"1.0 / 0.0", FloatingPointDivisionByZero}, Case{"0.0 / 0.0", FloatingPointInvalid},
+          Case{"1e308 * 10.0", FloatingPointOverflow | FloatingPointInexact},
+          // Flags of the operands are kept.
+          Case{"(1.0 / 0.0) - 1.0", FloatingPointDivisionByZero}}) {
+        veritor::Result result = veritor::Run(c.query);
+        ASSERT_EQ(result.values.size(), 1u);
+        EXPECT_EQ(result.values[0].floatingPoint.flags, c.flags) << c.query;
+    }
+}
+
+TEST(FloatingPointResults, NameTheirFlagsInOrder) {
+    EXPECT_EQ(veritor::FlagNames(FloatingPointInvalid | FloatingPointInexact),
+              (std::vector<std::string>{"inexact", "invalid"}));
+    EXPECT_EQ(veritor::FlagNames(0x1F).size(), 5u);
+}
+
+} // namespace
