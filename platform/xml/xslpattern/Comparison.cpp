@@ -1,11 +1,10 @@
 #include "platform/xml/xslpattern/Comparison.h"
 
 #include "platform/xml/xslpattern/IsoDate.h"
+#include "platform/xml/xslpattern/Numbers.h"
 
 #include <cmath>
 #include <compare>
-#include <libxml/xpathInternals.h>
-#include <memory>
 
 namespace XslPattern {
 
@@ -19,15 +18,6 @@ bool IsCompareAs(char c) {
 }
 bool IsAccessor(char c) {
     return std::string_view("vntxeud").find(c) != std::string_view::npos;
-}
-
-std::string NumberText(double number) {
-    std::unique_ptr<xmlChar, decltype(xmlFree)> text(xmlXPathCastNumberToString(number), xmlFree);
-    return reinterpret_cast<const char*>(text.get());
-}
-
-double TextNumber(const std::string& text) {
-    return xmlXPathStringEvalNumber(reinterpret_cast<const xmlChar*>(text.c_str()));
 }
 
 std::string Lowered(std::string text) {
@@ -47,12 +37,12 @@ Typed Convert(const SideValue& value, const ComparisonSpec& spec) {
     double number = text ? 0 : std::get<double>(value);
     switch (spec.compareAs) {
     case CompareAs::Text: {
-        std::string result = text ? *text : NumberText(number);
+        std::string result = text ? *text : FormatNumber(number);
         return spec.ignoreCase ? Lowered(std::move(result)) : result;
     }
     case CompareAs::Integer:
     case CompareAs::Double: {
-        double result = text ? TextNumber(*text) : number;
+        double result = text ? ParseNumber(*text) : number;
         if (std::isnan(result)) {
             return {};
         }

@@ -4,6 +4,7 @@
 
 #include "platform/xml/xslpattern/Comparison.h"
 #include "platform/xml/xslpattern/Member.h"
+#include "platform/xml/xslpattern/Numbers.h"
 #include "platform/xml/xslpattern/Signature.h"
 #include "platform/xml/xslpattern/XslPattern.h"
 
@@ -130,9 +131,7 @@ std::vector<SideValue> ValuesOf(xmlXPathObjectPtr object, Accessor accessor,
                                                                                              : 0.0);
                 break;
             case Accessor::Number: {
-                std::string text = TextValue(member);
-                values.emplace_back(
-                    xmlXPathStringEvalNumber(reinterpret_cast<const xmlChar*>(text.c_str())));
+                values.emplace_back(ParseNumber(TextValue(member)));
                 break;
             }
             }

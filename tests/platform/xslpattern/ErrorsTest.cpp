@@ -1,0 +1,125 @@
+// Patterns that must be rejected, and extension functions misused from
+// hand-written XPath: both fail cleanly instead of selecting something.
+
+#include "Selection.h"
+
+#include <gtest/gtest.h>
+#include <libxml/xpathInternals.h>
+
+namespace XslPatternTest {
+namespace {
+
+TEST(Errors, MalformedPatternsAreRejectedWithAMessage) {
+    const char* patterns[] = {
+        "",                           // nothing to select
+        "   ",                        //
+        "a[]",                        // empty filter
+        "a[",                         // unclosed filter
+        "a]",                         // stray bracket
+        "(a",                         // unclosed group
+        "a/",                         // missing step
+        "//",                         //
+        "a b",                        // two paths without an operator
+        "a & b",                      // single ampersand
+        "a @",                        //
+        "@",                          //
+        "'abc",                       // unterminated literal
+        "a $and b",                   // unterminated operator
+        "a $AND$ b",                  // operator keywords are case-sensitive
+        "a[. $EQ$ 1]",                //
+        "a $xor$ b",                  // unknown operator
+        "'3' = a",                    // literal on the left
+        "a[3 = .]",                   //
+        "a = ",                       // missing right side
+        "a[. = 1 = 2]",               // comparison of a comparison
+        "a[1.5]",                     // fractional index
+        "a[99999999999999999999]",    //
+        "a | 'x'",                    // set operation on a literal
+        "a | b = 'c'",                // ... on a condition (union binds looser)
+        "a $intersect$ b!nodeName()", //
+        "a[$all$ b]",                 // quantifier without a comparison
+        "element(a)",                 // unquoted method arguments
+        "//attribute(a)",             //
+        "element('a', 'b')",          //
+        "foo()",                      // unknown methods
+        "a/Node()",                   // method names are case-sensitive
+        "last()",                     // XPath functions
+        "a[position() = 1]",          //
+        "a[last()]",                  //
+        "a[index(1)]",                //
+        "a/index()",                  // value method as a step
+        "a!nodeName()",               // value, not nodes
+        "a!nodeName()/b",             //
+        "a!foo()",                    //
+        "a = 'b'",                    // condition, not nodes
+        "nodeName()",                 //
+        "a/ancestor(b)",              // ancestor() only starts a pattern or filter
+        "a | ancestor(b)",            //
+        "ancestor(/a)",               //
+        "ancestor(a[)",               //
+        "a/(b | c)",                  // groups do not follow '/'
+        "a::b",                       // no axis syntax
+        "child::a",                   //
+        "1.2.3",                      //
+        "a[\"x\" $ieq$ .]",           //
+        "id(a = 'b')",                //
+        "$not$",                      //
+    };
+    Document document = Parse("<a><b/><c/></a>");
+    for (const char* pattern : patterns) {
+        XslPattern::Translation translation = XslPattern::Translate(pattern, {});
+        EXPECT_FALSE(translation.ok) << pattern << " -> " << translation.xpath;
+        EXPECT_FALSE(translation.error.empty()) << pattern;
+    }
+}
+
+TEST(Errors, DeepNestingIsRejectedNotOverflowed) {
+    std::string deep = std::string(5000, '(') + "a" + std::string(5000, ')');
+    EXPECT_FALSE(XslPattern::Translate(deep, {}).ok);
+    std::string filters;
+    for (int i = 0; i < 5000; ++i) {
+        filters += "a[";
+    }
+    EXPECT_FALSE(XslPattern::Translate(filters, {}).ok);
+    EXPECT_TRUE(XslPattern::Translate(std::string(50, '(') + "a" + std::string(50, ')'), {}).ok);
+}
+
+TEST(Errors, QuotesInNamesAndUrisStayInsideTheirLiterals) {
+    Document document = Parse("<r xmlns:q=\"urn:it's\"><q:x>it's</q:x><x>\"</x></r>");
+    Outcome apostrophe = Select(document, "r/q:x[. = \"it's\"]", {{"q", "urn:it's"}});
+    ASSERT_TRUE(apostrophe.evaluated) << apostrophe.error;
+    EXPECT_EQ(apostrophe.nodes, std::vector<std::string>{"q:x0"});
+    Outcome quote = Select(document, "r/x[. = '\"']");
+    ASSERT_TRUE(quote.evaluated) << quote.error;
+    EXPECT_EQ(quote.nodes, std::vector<std::string>{"x0"});
+}
+
+TEST(Errors, ExtensionFunctionsRejectBadArguments) {
+    const char* expressions[] = {
+        "xslp-index()",
+        "xslp-index('s', 's')",
+        "xslp-end()",
+        "xslp-node-type(1)",
+        "xslp-own-ns(.)",
+        "xslp-compare(., .)",
+        "xslp-compare(., 1, 'bogus')",
+        "xslp-compare(., 1, '=s-avv99:')",
+        "xslp-intersect(1, .)",
+        "xslp-intersect(.)",
+    };
+    Document document = Parse("<r/>");
+    xmlXPathContextPtr context = xmlXPathNewContext(document.get());
+    context->error = [](void*, xmlErrorPtr) {};
+    XslPattern::RegisterFunctions(context);
+    context->node = xmlDocGetRootElement(document.get());
+    for (const char* expression : expressions) {
+        xmlXPathObjectPtr result =
+            xmlXPathEvalExpression(reinterpret_cast<const xmlChar*>(expression), context);
+        EXPECT_EQ(result, nullptr) << expression;
+        xmlXPathFreeObject(result);
+    }
+    xmlXPathFreeContext(context);
+}
+
+} // namespace
+} // namespace XslPatternTest
