@@ -1,0 +1,1 @@
+target_link_libraries(xml_dom PRIVATE platform)
