@@ -2,6 +2,8 @@
 
 #include "universe/exceptions/Assertion.h"
 
+#include <algorithm>
+
 namespace {
 
 // Plain arrays: the tables are read millions of times by the calendar checks,
@@ -16,8 +18,13 @@ constexpr uint32 daysIn4Years = 1461;
 
 } // namespace
 
+// Past the report an invalid month has no days, so that nothing reads
+// outside the tables.
 uint8 DaysIn(Month month, bool isLeapYear) {
     ASSERT(Valid(month));
+    if (!Valid(month)) {
+        return 0;
+    }
     if (month == february && isLeapYear) {
         return 29;
     }
@@ -26,6 +33,9 @@ uint8 DaysIn(Month month, bool isLeapYear) {
 
 uint16 DaysBefore(Month month, bool isLeapYear) {
     ASSERT(Valid(month));
+    if (!Valid(month)) {
+        return 0;
+    }
     return static_cast<uint16>(daysBefore[month] + (isLeapYear && month >= march ? 1 : 0));
 }
 
@@ -45,10 +55,11 @@ uint32 YearOf(uint32 absoluteDay) {
     // Removing the leap day of year 0 first leaves the years 1.. in the
     // regular 400-year pattern; each step then removes one kind of leap day
     // so that every year counts 365 days.
-    const uint32 a = absoluteDay > 0 ? absoluteDay - 1 : 0;
-    const uint32 q = a - a / daysIn400Years;
-    const uint32 r = q + q / daysIn100Years;
-    return (r - r / daysIn4Years) / 365;
+    // Wide enough for the last absolute days, where r exceeds 32 bits.
+    const uint64 a = absoluteDay > 0 ? absoluteDay - 1 : 0;
+    const uint64 q = a - a / daysIn400Years;
+    const uint64 r = q + q / daysIn100Years;
+    return static_cast<uint32>((r - r / daysIn4Years) / 365);
 }
 
 Month MonthOf(uint16 dayOfYear, bool inLeapYear) {
@@ -59,7 +70,7 @@ Month MonthOf(uint16 dayOfYear, bool inLeapYear) {
     const uint16 d = inLeapYear && dayOfYear >= 59 ? dayOfYear - 1 : dayOfYear;
     // No month is longer than 31 days, so d / 31 never lies past the month
     // sought, and no month is shorter than 28, so it lies at most two before.
-    uint32 m = d / 31 + 1;
+    uint32 m = std::min<uint32>(d / 31 + 1, december);
     while (m < december && daysBefore[m + 1] <= d) {
         ++m;
     }

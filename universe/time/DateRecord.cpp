@@ -4,6 +4,8 @@
 #include "universe/integers/Overflow.h"
 #include "universe/time/Calendar.h"
 
+#include <stdexcept>
+
 DateRecord::DateRecord(uint8 theDay, ::Month theMonth, uint32 theYear)
     : day(theDay)
     , month(theMonth)
@@ -53,12 +55,19 @@ void DateRecord::SetAbsoluteDay(uint32 absoluteDay) {
 void DateRecord::AddToAbsoluteDay(uint32 days) {
     const uint32 absoluteDay = AbsoluteDay();
     ASSERT(CanAdd(absoluteDay, days));
+    if (!CanAdd(absoluteDay, days)) {
+        throw std::out_of_range("date beyond the last absolute day");
+    }
     SetAbsoluteDay(absoluteDay + days);
 }
 
 void DateRecord::SubtractFromAbsoluteDay(uint32 days) {
     const uint32 absoluteDay = AbsoluteDay();
     ASSERT(CanSubtract(absoluteDay, days));
+    // Past the report there is no date to move to.
+    if (!CanSubtract(absoluteDay, days)) {
+        throw std::out_of_range("date before 1 January of year 0");
+    }
     SetAbsoluteDay(absoluteDay - days);
 }
 

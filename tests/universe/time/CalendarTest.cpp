@@ -67,6 +67,19 @@ TEST(Calendar, LandmarkDays) {
     EXPECT_EQ(AbsoluteDayOf1970(), 719528u);
 }
 
+TEST(Calendar, TheLastAbsoluteDayIsAnOrdinaryDate) {
+    ReportedAssertions reports;
+    const DateRecord last = DateRecord::FromAbsoluteDay(maxuint32);
+    EXPECT_EQ(last.AbsoluteDay(), maxuint32);
+    EXPECT_GT(last.Year(), 11'000'000u);
+    DateRecord before = last;
+    before.SubtractDays(366);
+    before.AddDays(366);
+    EXPECT_EQ(before, last);
+    EXPECT_THROW(before.AddDays(1), std::out_of_range);
+    EXPECT_TRUE(reports.Include("CanAdd(absoluteDay, days)")) << reports.Text();
+}
+
 TEST(Calendar, LeapYearsFollowTheGregorianRule) {
     const std::pair<uint32, bool> cases[] = {
         {0, true},    {1, false},    {4, true},    {100, false},  {400, true}, {1900, false},
@@ -122,7 +135,8 @@ TEST(Calendar, InvalidDatesAndCountsAreReported) {
     {
         ReportedAssertions reports;
         DateRecord first;
-        first.SubtractDays(1);
+        EXPECT_THROW(first.SubtractDays(1), std::out_of_range);
+        EXPECT_EQ(first, DateRecord());
         EXPECT_TRUE(reports.Include("CanSubtract(absoluteDay, days)")) << reports.Text();
     }
     {
