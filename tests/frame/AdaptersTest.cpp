@@ -87,29 +87,6 @@ struct WeightedSum {
     int64 sum;
 };
 
-// One state, two registrations that begin it differently.
-struct Extreme {
-    integer BeginMinimum() { return BeginWith(maxint64); }
-    integer BeginMaximum() { return BeginWith(minint64); }
-    integer None() { throw NoSuchObject(); }
-    integer AddMinimum(const integer& e) {
-        best = std::min(best, e.Value());
-        throw NoSuchObject();
-    }
-    integer AddMaximum(const integer& e) {
-        best = std::max(best, e.Value());
-        throw NoSuchObject();
-    }
-    integer NoneFor(const integer&) { throw NoSuchObject(); }
-    integer Finish() { return integer(best); }
-
-    integer BeginWith(int64 start) {
-        best = start;
-        throw NoSuchObject();
-    }
-    int64 best;
-};
-
 class Adapters : public testing::Test {
 protected:
     Adapters() {
@@ -123,33 +100,30 @@ protected:
     }
 };
 
-TEST_F(Adapters, PropertyReceivesIndexThenDirectObjectAndBuildsTheResultInHostStorage) {
-    PropertyRegistration<integer, integer, integer> property(
+TEST_F(Adapters, PropertyPassesTheOperandsItHasAndBuildsTheResultInHostStorage) {
+    PropertyRegistration<integer, integer, integer> both(
         "difference", "differences", "integer", "integer", "integer", &Difference, nullptr);
-    const auto& call = Registered<PropertyCall>();
-    const integer index(10), object(3);
-    Storage result(sizeof(integer));
-    void* address = call.evaluate(result.Address(), &index, &object, nullptr, call.registration);
-    EXPECT_EQ(address, result.Address());
-    EXPECT_EQ(static_cast<integer*>(address)->Value(), 7);
-}
-
-TEST_F(Adapters, PropertyNeverReadsOperandsItDoesNotHave) {
-    PropertyRegistration<integer> constant("seven", "sevens", "", "", "integer", &Seven, nullptr);
+    PropertyRegistration<integer> none("seven", "sevens", "", "", "integer", &Seven, nullptr);
     PropertyRegistration<integer, integer> indexed("negation", "negations", "integer", "",
                                                    "integer", &Negated, nullptr);
     PropertyRegistration<integer, NoOperand, integer> direct("negation", "negations", "", "integer",
                                                              "integer", &Negated, nullptr);
-    const integer five(5);
-    Storage result(sizeof(integer));
-    const auto evaluate = [&](const PropertyCall& call, const void* index, const void* object) {
-        return static_cast<integer*>(
-                   call.evaluate(result.Address(), index, object, nullptr, call.registration))
-            ->Value();
-    };
-    EXPECT_EQ(evaluate(std::get<PropertyCall>(Calls().at(0)), nullptr, nullptr), 7);
-    EXPECT_EQ(evaluate(std::get<PropertyCall>(Calls().at(1)), &five, nullptr), -5);
-    EXPECT_EQ(evaluate(std::get<PropertyCall>(Calls().at(2)), nullptr, &five), -5);
+    const integer ten(10), three(3);
+    // Positions the property does not have are null: reading one would crash.
+    const struct {
+        const void* index;
+        const void* directObject;
+        int64 expected;
+    } cases[] = {
+        {&ten, &three, 7}, {nullptr, nullptr, 7}, {&ten, nullptr, -10}, {nullptr, &three, -3}};
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const auto& call = std::get<PropertyCall>(Calls().at(i));
+        Storage result(sizeof(integer));
+        void* address = call.evaluate(result.Address(), cases[i].index, cases[i].directObject,
+                                      nullptr, call.registration);
+        EXPECT_EQ(address, result.Address()) << i;
+        EXPECT_EQ(static_cast<integer*>(address)->Value(), cases[i].expected) << i;
+    }
 }
 
 TEST_F(Adapters, OperatorReceivesLeftThenRightAndCastItsSource) {
@@ -277,24 +251,6 @@ TEST_F(Adapters, AggregateWithFixedStateClassWiresEachSlotToItsOperation) {
     EXPECT_EQ(value(call.addAlt(result.Address(), &weight, &element, state, r)), -40);
     EXPECT_EQ(value(call.finishAlt(result.Address(), &weight, nullptr, state, r)), -3);
     call.destroyState(state);
-}
-
-TEST_F(Adapters, AggregatesSharingAStateClassUseTheOperationsStoredInTheirRegistration) {
-    using Registration = SharedStateAggregateRegistration<Extreme, integer, integer>;
-    Registration minimum("minimum", "minima", "", "integer", "integer",
-                         {&Extreme::BeginMinimum, &Extreme::None, &Extreme::AddMinimum,
-                          &Extreme::NoneFor, &Extreme::Finish, &Extreme::None},
-                         nullptr);
-    Registration maximum("maximum", "maxima", "", "integer", "integer",
-                         {&Extreme::BeginMaximum, &Extreme::None, &Extreme::AddMaximum,
-                          &Extreme::NoneFor, &Extreme::Finish, &Extreme::None},
-                         nullptr);
-    const std::vector<integer> elements{4, -2, 9};
-    EXPECT_EQ(RunAggregate<integer>(*FindAggregate("minimum", "integer"), elements)->Value(), -2);
-    EXPECT_EQ(RunAggregate<integer>(*FindAggregate("maximum", "integer"), elements)->Value(), 9);
-    EXPECT_EQ(RunAggregate<integer>(*FindAggregate("maximum", "integer"), std::vector<integer>{})
-                  ->Value(),
-              minint64);
 }
 
 // A value of a library type, counting its destructions.

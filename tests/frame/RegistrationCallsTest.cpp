@@ -43,167 +43,83 @@ struct Tally {
     int64 total;
     int32 more[3];
 };
+static_assert(sizeof(Tally) == 24);
 
 struct Payload {
     double a, b, c;
 };
 
-class RegistrationCalls : public testing::Test {
-protected:
-    RegistrationCalls() { Reset(); }
-
-    // After the object is gone: one registration, then one matching removal.
-    template <typename Expected>
-    void ExpectRegisteredThenRemovedOnce(const void* object, Removal removal) {
-        ASSERT_EQ(Calls().size(), 2u);
-        EXPECT_TRUE(std::holds_alternative<Expected>(Calls()[0]));
-        const auto* unregister = std::get_if<UnregisterCall>(&Calls()[1]);
-        ASSERT_NE(unregister, nullptr);
-        EXPECT_EQ(unregister->kind, removal);
-        EXPECT_EQ(unregister->object, object);
-    }
+struct Case {
+    const char* kind;
+    void (*registerAndRemove)();
+    const char* registration;
+    Removal removal;
 };
 
-TEST_F(RegistrationCalls, TypeReserves512BytesPassesNullForNoBaseAndNullLast) {
-    const void* object = nullptr;
-    {
-        ValueTypeRegistration<Payload> type("payload");
-        object = &type;
-        const auto& call = std::get<TypeCall>(Calls().at(0));
-        EXPECT_EQ(call.object, object);
-        EXPECT_EQ(call.hostAreaSize, 512u);
-        EXPECT_EQ(call.typeName, "payload");
-        EXPECT_EQ(call.valueSize, sizeof(Payload));
-        EXPECT_NE(call.destroyValue, nullptr);
-        EXPECT_EQ(call.baseTypeName, std::nullopt);
-        EXPECT_EQ(call.reserved, nullptr);
+const Case cases[] = {
+    {"type", [] { ValueTypeRegistration<Payload> r("payload"); },
+     R"(Register_Type(512, "payload", 24, fn, null, null))", Removal::Type},
+    {"type with a base", [] { TypeRegistration r("derived", 12, nullptr, "base"); },
+     R"(Register_Type(512, "derived", 12, null, "base", null))", Removal::Type},
+    {"property",
+     [] {
+         PropertyRegistration<integer, NoOperand, integer> r("negation", "negations", "", "integer",
+                                                             "integer", &Negated, InspectorHook);
+     },
+     R"(Register_Property(128, "negation", "negations", "", "integer", "integer", fn, self, fn))",
+     Removal::Property},
+    {"iterated property",
+     [] {
+         IteratedPropertyRegistration<Counter, integer, integer> r("count", "counts", "integer", "",
+                                                                   "integer", nullptr);
+     },
+     R"(Register_Iterated_Property(128, "count", "counts", "integer", "", "integer", 8, fn, fn, fn, fn, self, null))",
+     Removal::Property},
+    {"aggregate",
+     [] {
+         AggregatePropertyRegistration<Tally, integer, string_value> r(
+             "tally", "tallies", "", "string", "integer", InspectorHook);
+     },
+     R"(Register_Aggregate_Property(128, "tally", "tallies", "", "string", "integer", 24, fn, fn, fn, fn, fn, fn, fn, fn, self, fn))",
+     Removal::Property},
+    {"binary operator",
+     [] {
+         BinaryOperatorRegistration<integer, integer, integer> r(
+             OperatorConcatenate, "integer", "floating point", "string", &Sum, InspectorHook);
+     },
+     R"(Register_Binary_Operator(128, 5, "integer", "floating point", "string", fn, self, fn))",
+     Removal::BinaryOperator},
+    {"cast",
+     [] {
+         CastRegistration<boolean_value, integer> r("zero", "integer", "boolean", &IsZero,
+                                                    InspectorHook);
+     },
+     R"(Register_Cast(128, "zero", "integer", "boolean", fn, self, fn))", Removal::Cast},
+};
+
+TEST(RegistrationCalls, EachKindRegistersWithItsArgumentsInOrderAndIsRemovedOnce) {
+    for (const Case& c : cases) {
+        Reset();
+        c.registerAndRemove();
+        ASSERT_EQ(Calls().size(), 2u) << c.kind;
+        EXPECT_EQ(Describe(Calls()[0]), c.registration) << c.kind;
+        const auto* removal = std::get_if<UnregisterCall>(&Calls()[1]);
+        ASSERT_NE(removal, nullptr) << c.kind;
+        EXPECT_EQ(removal->kind, c.removal) << c.kind;
+        EXPECT_EQ(removal->object, ObjectOf(Calls()[0])) << c.kind;
     }
-    ExpectRegisteredThenRemovedOnce<TypeCall>(object, Removal::Type);
 }
 
-TEST_F(RegistrationCalls, TypeNamesItsBaseType) {
-    TypeRegistration type("derived", 12, nullptr, "base");
-    EXPECT_EQ(std::get<TypeCall>(Calls().at(0)).baseTypeName, "base");
-    EXPECT_EQ(std::get<TypeCall>(Calls().at(0)).valueSize, 12u);
+TEST(RegistrationCalls, PassTheObjectsOwnAddress) {
+    Reset();
+    CastRegistration<boolean_value, integer> cast("zero", "integer", "boolean", &IsZero, nullptr);
+    EXPECT_EQ(ObjectOf(Calls().at(0)), &cast);
 }
 
-TEST_F(RegistrationCalls, PropertyPassesItsNamesTypesAndItselfAsRegistration) {
-    const void* object = nullptr;
-    {
-        PropertyRegistration<integer, NoOperand, integer> property(
-            "negation", "negations", "", "integer", "integer", &Negated, InspectorHook);
-        object = &property;
-        const auto& call = std::get<PropertyCall>(Calls().at(0));
-        EXPECT_EQ(call.object, object);
-        EXPECT_EQ(call.hostAreaSize, 128u);
-        EXPECT_EQ(call.name, "negation");
-        EXPECT_EQ(call.pluralName, "negations");
-        EXPECT_EQ(call.indexType, "");
-        EXPECT_EQ(call.directObjectType, "integer");
-        EXPECT_EQ(call.resultType, "integer");
-        EXPECT_NE(call.evaluate, nullptr);
-        EXPECT_EQ(call.registration, object);
-        EXPECT_EQ(call.hook, &InspectorHook);
-    }
-    ExpectRegisteredThenRemovedOnce<PropertyCall>(object, Removal::Property);
-}
-
-TEST_F(RegistrationCalls, IteratedPropertyDeclaresItsStateSizeAndIsRemovedAsAProperty) {
-    const void* object = nullptr;
-    {
-        IteratedPropertyRegistration<Counter, integer, integer> counting(
-            "count", "counts", "integer", "", "integer", nullptr);
-        object = &counting;
-        const auto& call = std::get<IteratedPropertyCall>(Calls().at(0));
-        EXPECT_EQ(call.object, object);
-        EXPECT_EQ(call.hostAreaSize, 128u);
-        EXPECT_EQ(call.name, "count");
-        EXPECT_EQ(call.pluralName, "counts");
-        EXPECT_EQ(call.indexType, "integer");
-        EXPECT_EQ(call.directObjectType, "");
-        EXPECT_EQ(call.resultType, "integer");
-        EXPECT_EQ(call.stateSize, sizeof(Counter));
-        EXPECT_NE(call.constructState, nullptr);
-        EXPECT_NE(call.destroyState, nullptr);
-        EXPECT_NE(call.first, nullptr);
-        EXPECT_NE(call.next, nullptr);
-        EXPECT_EQ(call.registration, object);
-        EXPECT_EQ(call.hook, nullptr);
-    }
-    ExpectRegisteredThenRemovedOnce<IteratedPropertyCall>(object, Removal::Property);
-}
-
-TEST_F(RegistrationCalls, AggregateDeclaresItsStateSizeAndSixSlotsAndIsRemovedAsAProperty) {
-    const void* object = nullptr;
-    {
-        AggregatePropertyRegistration<Tally, integer, string_value> tally(
-            "tally", "tallies", "", "string", "integer", InspectorHook);
-        object = &tally;
-        const auto& call = std::get<AggregatePropertyCall>(Calls().at(0));
-        EXPECT_EQ(call.object, object);
-        EXPECT_EQ(call.hostAreaSize, 128u);
-        EXPECT_EQ(call.name, "tally");
-        EXPECT_EQ(call.pluralName, "tallies");
-        EXPECT_EQ(call.indexType, "");
-        EXPECT_EQ(call.elementType, "string");
-        EXPECT_EQ(call.resultType, "integer");
-        EXPECT_EQ(call.stateSize, sizeof(Tally));
-        for (auto slot :
-             {call.begin, call.beginAlt, call.add, call.addAlt, call.finish, call.finishAlt}) {
-            EXPECT_NE(slot, nullptr);
-        }
-        EXPECT_NE(call.constructState, nullptr);
-        EXPECT_NE(call.destroyState, nullptr);
-        EXPECT_EQ(call.registration, object);
-        EXPECT_EQ(call.hook, &InspectorHook);
-    }
-    ExpectRegisteredThenRemovedOnce<AggregatePropertyCall>(object, Removal::Property);
-}
-
-TEST_F(RegistrationCalls, BinaryOperatorPassesItsCodeAndOperandTypesInOrder) {
-    const void* object = nullptr;
-    {
-        BinaryOperatorRegistration<integer, integer, integer> sum(
-            OperatorConcatenate, "integer", "floating point", "string", &Sum, InspectorHook);
-        object = &sum;
-        const auto& call = std::get<BinaryOperatorCall>(Calls().at(0));
-        EXPECT_EQ(call.object, object);
-        EXPECT_EQ(call.hostAreaSize, 128u);
-        EXPECT_EQ(call.operatorCode, 5);
-        EXPECT_EQ(call.leftType, "integer");
-        EXPECT_EQ(call.rightType, "floating point");
-        EXPECT_EQ(call.resultType, "string");
-        EXPECT_NE(call.evaluate, nullptr);
-        EXPECT_EQ(call.registration, object);
-        EXPECT_EQ(call.hook, &InspectorHook);
-    }
-    ExpectRegisteredThenRemovedOnce<BinaryOperatorCall>(object, Removal::BinaryOperator);
-}
-
-TEST_F(RegistrationCalls, CastPassesItsNameThenSourceThenTargetType) {
-    const void* object = nullptr;
-    {
-        CastRegistration<boolean_value, integer> cast("zero", "integer", "boolean", &IsZero,
-                                                      InspectorHook);
-        object = &cast;
-        const auto& call = std::get<CastCall>(Calls().at(0));
-        EXPECT_EQ(call.object, object);
-        EXPECT_EQ(call.hostAreaSize, 128u);
-        EXPECT_EQ(call.castName, "zero");
-        EXPECT_EQ(call.sourceType, "integer");
-        EXPECT_EQ(call.targetType, "boolean");
-        EXPECT_NE(call.evaluate, nullptr);
-        EXPECT_EQ(call.registration, object);
-        EXPECT_EQ(call.hook, &InspectorHook);
-    }
-    ExpectRegisteredThenRemovedOnce<CastCall>(object, Removal::Cast);
-}
-
-TEST_F(RegistrationCalls, ObjectsWithoutFieldsOfTheirOwnAreExactlyTheirHostArea) {
-    EXPECT_EQ(sizeof(TypeRegistration), 512u);
+TEST(RegistrationCalls, ObjectsWithoutFieldsOfTheirOwnAreExactlyTheirHostArea) {
+    EXPECT_EQ(sizeof(ValueTypeRegistration<Payload>), 512u);
     EXPECT_EQ((sizeof(AggregatePropertyRegistration<Tally, integer, string_value>)), 128u);
     EXPECT_EQ((sizeof(IteratedPropertyRegistration<Counter, integer, integer>)), 128u);
-    EXPECT_EQ(sizeof(ValueTypeRegistration<Payload>), 512u);
 }
 
 } // namespace

@@ -41,7 +41,86 @@ bool Is(const Text& text, std::string_view expected) {
     return text && *text == expected;
 }
 
+// Renders the arguments that follow the object.
+class Line {
+public:
+    explicit Line(const char* function)
+        : text(std::string(function) + "(") {}
+
+    Line& operator<<(const Text& t) { return Next(t ? "\"" + *t + "\"" : "null"); }
+    Line& operator<<(unsigned n) { return Next(std::to_string(n)); }
+    Line& operator<<(int n) { return Next(std::to_string(n)); }
+    template <typename Result, typename... Arguments>
+    Line& operator<<(Result (*function)(Arguments...)) {
+        return Next(function != nullptr ? "fn" : "null");
+    }
+    Line& Registration(const void* registration, const void* object) {
+        return Next(registration == object ? "self" : registration == nullptr ? "null" : "other");
+    }
+    std::string Done() const { return text + ")"; }
+    operator std::string() const { return Done(); }
+
+private:
+    Line& Next(const std::string& item) {
+        text += (text.back() == '(' ? "" : ", ") + item;
+        return *this;
+    }
+    std::string text;
+};
+
+struct Describer {
+    std::string operator()(const TypeCall& c) const {
+        return (Line("Register_Type")
+                << c.hostAreaSize << c.typeName << c.valueSize << c.destroyValue << c.baseTypeName)
+            .Registration(c.reserved, c.object)
+            .Done();
+    }
+    std::string operator()(const PropertyCall& c) const {
+        return (Line("Register_Property") << c.hostAreaSize << c.name << c.pluralName << c.indexType
+                                          << c.directObjectType << c.resultType << c.evaluate)
+                   .Registration(c.registration, c.object)
+               << c.hook;
+    }
+    std::string operator()(const IteratedPropertyCall& c) const {
+        return (Line("Register_Iterated_Property")
+                << c.hostAreaSize << c.name << c.pluralName << c.indexType << c.directObjectType
+                << c.resultType << c.stateSize << c.constructState << c.destroyState << c.first
+                << c.next)
+                   .Registration(c.registration, c.object)
+               << c.hook;
+    }
+    std::string operator()(const AggregatePropertyCall& c) const {
+        return (Line("Register_Aggregate_Property")
+                << c.hostAreaSize << c.name << c.pluralName << c.indexType << c.elementType
+                << c.resultType << c.stateSize << c.constructState << c.destroyState << c.begin
+                << c.beginAlt << c.add << c.addAlt << c.finish << c.finishAlt)
+                   .Registration(c.registration, c.object)
+               << c.hook;
+    }
+    std::string operator()(const BinaryOperatorCall& c) const {
+        return (Line("Register_Binary_Operator") << c.hostAreaSize << c.operatorCode << c.leftType
+                                                 << c.rightType << c.resultType << c.evaluate)
+                   .Registration(c.registration, c.object)
+               << c.hook;
+    }
+    std::string operator()(const CastCall& c) const {
+        return (Line("Register_Cast")
+                << c.hostAreaSize << c.castName << c.sourceType << c.targetType << c.evaluate)
+                   .Registration(c.registration, c.object)
+               << c.hook;
+    }
+    std::string operator()(const UnregisterCall& c) const {
+        static const char* const functions[] = {"Unregister_Type", "Unregister_Property",
+                                                "Unregister_Binary_Operator", "Unregister_Cast"};
+        return Line(functions[static_cast<int>(c.kind)]).Done();
+    }
+};
+
 } // namespace
+
+std::string Describe(const Call& call) {
+    return std::visit(Describer{}, call);
+}
 
 const std::vector<Call>& Calls() {
     return calls();

@@ -103,6 +103,13 @@ std::size_t InspectorMemoryBlocks();
 
 // The object a call registered or removed.
 void* ObjectOf(const Call& call);
+// One line per call with the arguments after the object, for comparing whole
+// calls at once: texts quoted (null for a null text), numbers in decimal,
+// callbacks and hook as fn or null, and the registration argument as self
+// when it is the object itself. For example:
+//   Register_Cast(128, "string", "rope", "string", fn, self, fn)
+std::string Describe(const Call& call);
+
 // Registration calls only, and removal calls only, each in order.
 std::vector<Call> Registrations();
 std::vector<UnregisterCall> Removals();
