@@ -72,7 +72,9 @@ void RunPrompt(const std::function<void(const std::string&)>& evaluate) {
     names.insert(names.end(), keywords.begin(), keywords.end());
     // Spaces belong to names, so only punctuation starts a new word.
     static char breaks[] = "\"();,=<>&+-*/";
+    // libedit reads the basic set where GNU readline reads the completer's.
     rl_completer_word_break_characters = breaks;
+    rl_basic_word_break_characters = breaks;
     rl_attempted_completion_function = Complete;
     using_history();
     std::string history = HistoryFile();
