@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -78,7 +79,7 @@ TEST(Tool, ReadsQueriesFromStandardInputSkippingCommentsAndBlankLines) {
 }
 
 TEST(Tool, ReadsQueryFiles) {
-    std::string path = testing::TempDir() + "veritor-queries.txt";
+    std::string path = testing::TempDir() + "veritor-queries-" + std::to_string(getpid());
     std::ofstream(path) << "1\n# skip\n2 * 3\n";
     EXPECT_EQ(Tool({"-f", path}).out, "1\n6\n");
     EXPECT_EQ(Tool({"-f", path + ".missing"}).status, 2);
@@ -118,8 +119,10 @@ TEST(Completion, CompletesMultiWordNamesFromAnyWordStart) {
 
 // The built tool with its default inspector library beside it.
 Outcome Process(const std::string& arguments) {
-    std::string out = testing::TempDir() + "veritor-out.txt";
-    std::string err = testing::TempDir() + "veritor-err.txt";
+    // Tests may run in parallel processes: each gets files of its own.
+    std::string stem = testing::TempDir() + "veritor-" + std::to_string(getpid());
+    std::string out = stem + ".out";
+    std::string err = stem + ".err";
     std::string command =
         std::string(VERITOR_TOOL) + " " + arguments + " >" + out + " 2>" + err + " </dev/null";
     int status = std::system(command.c_str());
