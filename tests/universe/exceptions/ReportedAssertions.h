@@ -1,9 +1,9 @@
-// Captures the debugger output while in scope, so tests can see which checks
-// failed. Assertion failures do not stop the process when no debugger is
-// attached, so a test can observe both the report and what follows it.
+// Captures the debugger output while in scope. Without a debugger attached a
+// failed check does not stop the process, so a test sees both the report and
+// what follows it.
 #pragma once
 
-#include <sstream>
+#include <regex>
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -12,27 +12,18 @@ class ReportedAssertions {
 public:
     ReportedAssertions() { SetDebugOutputCapture(&output); }
     ~ReportedAssertions() { SetDebugOutputCapture(nullptr); }
-    ReportedAssertions(const ReportedAssertions&) = delete;
-    ReportedAssertions& operator=(const ReportedAssertions&) = delete;
 
     const std::string& Output() const { return output; }
 
     // The condition texts of the reported failures, in order.
     std::vector<std::string> Conditions() const {
-        std::vector<std::string> conditions;
-        std::istringstream lines(output);
-        std::string line;
-        while (std::getline(lines, line)) {
-            const auto separator = line.find(": ");
-            if (line.rfind("Assertion failure at line ", 0) == 0 &&
-                separator != std::string::npos) {
-                conditions.push_back(line.substr(separator + 2));
-            }
+        static const std::regex report("Assertion failure at line \\d+ of [^:]*: (.*)\n");
+        std::vector<std::string> found;
+        for (std::sregex_iterator i(output.begin(), output.end(), report), end; i != end; ++i) {
+            found.push_back((*i)[1]);
         }
-        return conditions;
+        return found;
     }
-
-    bool None() const { return output.empty(); }
 
 private:
     std::string output;

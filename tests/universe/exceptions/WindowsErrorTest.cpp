@@ -2,86 +2,52 @@
 
 #include <gtest/gtest.h>
 #include <memory>
-#include <string>
 #include <windows.h>
 
 namespace {
 
-TEST(WindowsError, WhatIsTheSystemTextOfTheCode) {
-    struct Case {
-        DWORD code;
-        const char* text;
-    };
-    const Case cases[] = {
-        {ERROR_FILE_NOT_FOUND, "Windows Error: The system cannot find the file specified.\r\n"},
-        {ERROR_ACCESS_DENIED, "Windows Error: Access is denied.\r\n"},
-        {static_cast<DWORD>(E_FAIL), "Windows Error: Unspecified error\r\n"},
+TEST(WindowsError, WhatIsTheSystemTextOrTheCodeInHexadecimal) {
+    const std::pair<DWORD, const char*> cases[] = {
+        {2, "Windows Error: The system cannot find the file specified.\r\n"},
         {static_cast<DWORD>(E_INVALIDARG), "Windows Error: The parameter is incorrect.\r\n"},
-        {static_cast<DWORD>(E_NOINTERFACE), "Windows Error: No such interface supported\r\n"},
-        {static_cast<DWORD>(REGDB_E_CLASSNOTREG), "Windows Error: Class not registered\r\n"},
         {0x1234567, "Windows Error: unknown error 0x1234567"},
         {0xDEADBEEF, "Windows Error: unknown error 0xdeadbeef"},
     };
-    for (const Case& c : cases) {
-        EXPECT_STREQ(Windows::Error(c.code).what(), c.text) << c.code;
+    for (const auto& [code, text] : cases) {
+        EXPECT_STREQ(Windows::Error(code).what(), text);
     }
 }
 
-TEST(WindowsError, TextIsComposedOnceAndSharedWithLaterCopies) {
-    auto original = std::make_unique<Windows::Error>(ERROR_FILE_NOT_FOUND);
+TEST(WindowsError, CopiesShareTheComposedTextBeyondTheOriginal) {
+    auto original = std::make_unique<Windows::Error>(5);
     const char* text = original->what();
-    EXPECT_EQ(original->what(), text);
-
     const Windows::Error copy(*original);
-    Windows::Error assigned(ERROR_ACCESS_DENIED);
-    assigned = *original;
+    Windows::Error assigned(2);
+    assigned = copy;
     original.reset();
-
     EXPECT_EQ(copy.what(), text);
     EXPECT_EQ(assigned.what(), text);
-    EXPECT_STREQ(copy.what(), "Windows Error: The system cannot find the file specified.\r\n");
-    EXPECT_EQ(assigned.Code(), static_cast<uint32>(ERROR_FILE_NOT_FOUND));
+    EXPECT_STREQ(text, "Windows Error: Access is denied.\r\n");
 }
 
-TEST(WindowsError, CopiesMadeBeforeTheTextComposeTheirOwn) {
-    Windows::Error original(ERROR_ACCESS_DENIED);
-    const Windows::Error copy(original);
-    EXPECT_STREQ(original.what(), "Windows Error: Access is denied.\r\n");
-    EXPECT_STREQ(copy.what(), "Windows Error: Access is denied.\r\n");
-}
-
-TEST(WindowsError, ThrowOperationsThrowNothingForCodeZero) {
+TEST(WindowsError, ThrowOperationsThrowTheCodeUnlessItIsZero) {
     EXPECT_NO_THROW(Windows::ThrowIfError(Windows::Error(0)));
     EXPECT_NO_THROW(Windows::ThrowComError(S_OK));
-    SetLastError(ERROR_SUCCESS);
+    SetLastError(0);
     EXPECT_NO_THROW(Windows::ThrowLastError());
-}
 
-TEST(WindowsError, ThrowOperationsCarryTheCode) {
-    auto codeThrownBy = [](auto&& operation) -> uint32 {
-        try {
-            operation();
-        } catch (const Windows::Error& e) {
-            return e.Code();
-        }
-        return 0;
-    };
-    EXPECT_EQ(codeThrownBy([] { Windows::ThrowIfError(Windows::Error(5)); }), 5u);
-    EXPECT_EQ(codeThrownBy([] { Windows::ThrowComError(E_POINTER); }),
-              static_cast<uint32>(E_POINTER));
-    EXPECT_EQ(codeThrownBy([] {
-                  SetLastError(ERROR_INVALID_PARAMETER);
-                  Windows::ThrowLastError();
-              }),
-              87u);
-}
-
-TEST(WindowsError, IsADebuggableException) {
+    SetLastError(87);
     try {
-        Windows::ThrowComError(E_FAIL);
-        FAIL() << "nothing thrown";
+        Windows::ThrowLastError();
+        FAIL();
     } catch (const DebuggableException& e) {
-        EXPECT_STREQ(e.what(), "Windows Error: Unspecified error\r\n");
+        EXPECT_STREQ(e.what(), "Windows Error: The parameter is incorrect.\r\n");
+    }
+    try {
+        Windows::ThrowComError(E_POINTER);
+        FAIL();
+    } catch (const Windows::Error& e) {
+        EXPECT_EQ(e.Code(), static_cast<uint32>(E_POINTER));
     }
 }
 
