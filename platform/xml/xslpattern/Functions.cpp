@@ -60,8 +60,8 @@ void Index(xmlXPathParserContextPtr ctxt, int nargs) {
     auto signature = SignatureArgument(ctxt, nargs);
     auto member = signature ? ContextMember(ctxt) : std::nullopt;
     if (member) {
-        auto position = Signature::PositionAmongSiblings(*member, *signature);
-        valuePush(ctxt, xmlXPathNewFloat(static_cast<double>(position.index)));
+        auto index = Signature::IndexAmongSiblings(*member, *signature);
+        valuePush(ctxt, xmlXPathNewFloat(static_cast<double>(index)));
     }
 }
 
@@ -69,8 +69,7 @@ void End(xmlXPathParserContextPtr ctxt, int nargs) {
     auto signature = SignatureArgument(ctxt, nargs);
     auto member = signature ? ContextMember(ctxt) : std::nullopt;
     if (member) {
-        auto position = Signature::PositionAmongSiblings(*member, *signature);
-        valuePush(ctxt, xmlXPathNewBoolean(position.last));
+        valuePush(ctxt, xmlXPathNewBoolean(Signature::LastAmongSiblings(*member, *signature)));
     }
 }
 
@@ -124,11 +123,10 @@ std::vector<SideValue> ValuesOf(xmlXPathObjectPtr object, Accessor accessor,
                 break;
             case Accessor::Index:
                 values.emplace_back(
-                    static_cast<double>(Signature::PositionAmongSiblings(member, signature).index));
+                    static_cast<double>(Signature::IndexAmongSiblings(member, signature)));
                 break;
             case Accessor::End:
-                values.emplace_back(Signature::PositionAmongSiblings(member, signature).last ? 1.0
-                                                                                             : 0.0);
+                values.emplace_back(Signature::LastAmongSiblings(member, signature) ? 1.0 : 0.0);
                 break;
             case Accessor::Number: {
                 values.emplace_back(ParseNumber(TextValue(member)));

@@ -8,8 +8,8 @@ namespace XslPattern {
 
 namespace {
 
-std::string Text(const xmlChar* text) {
-    return text ? std::string(reinterpret_cast<const char*>(text)) : std::string();
+std::string_view Text(const xmlChar* text) {
+    return text ? std::string_view(reinterpret_cast<const char*>(text)) : std::string_view();
 }
 
 bool SameText(const xmlChar* a, const xmlChar* b) {
@@ -48,7 +48,7 @@ int DomNodeType(const Member& member) {
     }
 }
 
-std::string Prefix(const Member& member) {
+std::string_view Prefix(const Member& member) {
     if (member.IsDeclaration()) {
         return member.ns->prefix ? "xmlns" : "";
     }
@@ -59,7 +59,7 @@ std::string Prefix(const Member& member) {
     return "";
 }
 
-std::string LocalName(const Member& member) {
+std::string_view LocalName(const Member& member) {
     if (member.IsDeclaration()) {
         return member.ns->prefix ? Text(member.ns->prefix) : "xmlns";
     }
@@ -74,7 +74,7 @@ std::string LocalName(const Member& member) {
     }
 }
 
-std::string NamespaceUri(const Member& member) {
+std::string_view NamespaceUri(const Member& member) {
     if (member.IsDeclaration()) {
         return "http://www.w3.org/2000/xmlns/";
     }
@@ -87,13 +87,14 @@ std::string NamespaceUri(const Member& member) {
 
 std::string DomNodeName(const Member& member) {
     if (member.IsDeclaration()) {
-        return member.ns->prefix ? "xmlns:" + Text(member.ns->prefix) : "xmlns";
+        return member.ns->prefix ? "xmlns:" + std::string(Text(member.ns->prefix)) : "xmlns";
     }
     switch (member.node->type) {
     case XML_ELEMENT_NODE:
     case XML_ATTRIBUTE_NODE: {
-        std::string prefix = Prefix(member);
-        return prefix.empty() ? LocalName(member) : prefix + ":" + LocalName(member);
+        std::string name(Prefix(member));
+        return name.empty() ? std::string(LocalName(member))
+                            : name.append(":").append(LocalName(member));
     }
     case XML_TEXT_NODE:
         return "#text";
@@ -107,17 +108,17 @@ std::string DomNodeName(const Member& member) {
     case XML_DOCUMENT_FRAG_NODE:
         return "#document-fragment";
     default:
-        return Text(member.node->name);
+        return std::string(Text(member.node->name));
     }
 }
 
 std::string TextValue(const Member& member) {
     if (member.IsDeclaration()) {
-        return Text(member.ns->href);
+        return std::string(Text(member.ns->href));
     }
     std::unique_ptr<xmlChar, decltype(xmlFree)> text(xmlXPathCastNodeToString(member.node),
                                                      xmlFree);
-    return Text(text.get());
+    return std::string(Text(text.get()));
 }
 
 } // namespace XslPattern

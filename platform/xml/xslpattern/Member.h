@@ -7,6 +7,7 @@
 
 #include <libxml/tree.h>
 #include <string>
+#include <string_view>
 
 namespace XslPattern {
 
@@ -33,9 +34,10 @@ int DomNodeType(const Member& member);
 // "#text", "#cdata-section", "#comment", "#document" for the others.
 std::string DomNodeName(const Member& member);
 
-std::string LocalName(const Member& member);
-std::string NamespaceUri(const Member& member);
-std::string Prefix(const Member& member);
+// Views into the tree (or of static text); valid as long as the node is.
+std::string_view LocalName(const Member& member);
+std::string_view NamespaceUri(const Member& member);
+std::string_view Prefix(const Member& member);
 
 // The text value: the string-value of the node, the URI of a declaration.
 std::string TextValue(const Member& member);

@@ -1,34 +1,10 @@
 #include "platform/xml/xslpattern/Signature.h"
 
-#include <vector>
+#include <utility>
 
 namespace XslPattern::Signature {
 
 namespace {
-
-bool NameMatches(std::string_view form, const Member& candidate) {
-    if (form == "*") {
-        return true;
-    }
-    char kind = form.front();
-    std::string_view rest = form.substr(1);
-    switch (kind) {
-    case 'l':
-        return LocalName(candidate) == rest;
-    case 'q':
-        return DomNodeName(candidate) == rest;
-    case 'p':
-        return Prefix(candidate) == rest;
-    case '{': {
-        std::size_t close = rest.rfind('}');
-        std::string_view uri = rest.substr(0, close);
-        std::string_view local = rest.substr(close + 1);
-        return NamespaceUri(candidate) == uri && (local == "*" || LocalName(candidate) == local);
-    }
-    default:
-        return false;
-    }
-}
 
 bool IsChildKind(xmlElementType type) {
     switch (type) {
@@ -43,92 +19,239 @@ bool IsChildKind(xmlElementType type) {
     }
 }
 
-// Siblings in the order the XPath evaluator sorts them: an element's
-// attributes come before the namespace nodes it declares.
-std::vector<Member> SiblingsOf(const Member& member) {
-    std::vector<Member> siblings;
-    bool attributeLike = member.IsDeclaration() || member.node->type == XML_ATTRIBUTE_NODE;
-    if (attributeLike) {
-        xmlNodePtr element = member.IsDeclaration() ? member.node : member.node->parent;
-        if (!element) {
-            return {member};
+bool WrittenNameIs(std::string_view qname, const Member& candidate) {
+    std::string_view prefix = Prefix(candidate);
+    std::string_view local = LocalName(candidate);
+    if (prefix.empty()) {
+        return qname == local;
+    }
+    return qname.size() == prefix.size() + 1 + local.size() && qname.starts_with(prefix) &&
+           qname[prefix.size()] == ':' && qname.ends_with(local);
+}
+
+// A signature taken apart once, so that testing many siblings against it
+// does no parsing.
+struct Compiled {
+    enum class Form {
+        Invalid,
+        AnyChild,
+        TextOrCData,
+        TextOnly,
+        CDataOnly,
+        Comment,
+        Instruction,
+        SameAsSelf,
+        AnyName,
+        LocalName,
+        Namespace,
+        WrittenName,
+        WrittenPrefix,
+    };
+    Form form = Form::Invalid;
+    bool attributes = false;
+    std::string_view name; // local name, written name or prefix
+    std::string_view uri;
+
+    explicit Compiled(std::string_view signature);
+    bool Matches(const Member& candidate, const Member& self) const;
+    bool NameMatches(const Member& candidate) const;
+};
+
+Compiled::Compiled(std::string_view signature) {
+    static constexpr std::pair<std::string_view, Form> kinds[] = {
+        {AnyChild, Form::AnyChild},     {TextOrCData, Form::TextOrCData},
+        {TextOnly, Form::TextOnly},     {CDataOnly, Form::CDataOnly},
+        {Comment, Form::Comment},       {Instruction, Form::Instruction},
+        {SameAsSelf, Form::SameAsSelf}, {AnyElement, Form::AnyName},
+    };
+    for (const auto& [text, kind] : kinds) {
+        if (signature == text) {
+            form = kind;
+            return;
         }
-        for (xmlAttrPtr attribute = element->properties; attribute; attribute = attribute->next) {
-            siblings.push_back({reinterpret_cast<xmlNodePtr>(attribute), nullptr});
+    }
+    if (signature.starts_with('@')) {
+        attributes = true;
+        signature.remove_prefix(1);
+        if (signature == AnyElement) {
+            form = Form::AnyName;
+            return;
         }
-        if (element->type == XML_ELEMENT_NODE) {
-            for (xmlNsPtr ns = element->nsDef; ns; ns = ns->next) {
-                siblings.push_back({element, ns});
+    }
+    if (signature.empty()) {
+        return;
+    }
+    std::string_view rest = signature.substr(1);
+    switch (signature.front()) {
+    case 'l':
+        form = Form::LocalName;
+        name = rest;
+        break;
+    case 'q':
+        form = Form::WrittenName;
+        name = rest;
+        break;
+    case 'p':
+        form = Form::WrittenPrefix;
+        name = rest;
+        break;
+    case '{': {
+        std::size_t close = rest.rfind('}');
+        if (close != std::string_view::npos) {
+            form = Form::Namespace;
+            uri = rest.substr(0, close);
+            name = rest.substr(close + 1);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+bool Compiled::NameMatches(const Member& candidate) const {
+    switch (form) {
+    case Form::AnyName:
+        return true;
+    case Form::LocalName:
+        return LocalName(candidate) == name;
+    case Form::WrittenName:
+        return WrittenNameIs(name, candidate);
+    case Form::WrittenPrefix:
+        return Prefix(candidate) == name;
+    case Form::Namespace:
+        return NamespaceUri(candidate) == uri && (name == "*" || LocalName(candidate) == name);
+    default:
+        return false;
+    }
+}
+
+bool Compiled::Matches(const Member& candidate, const Member& self) const {
+    int type = DomNodeType(candidate);
+    if (attributes) {
+        // Only the wildcard takes in namespace declarations.
+        return type == XML_ATTRIBUTE_NODE &&
+               (form == Form::AnyName || (!candidate.IsDeclaration() && NameMatches(candidate)));
+    }
+    switch (form) {
+    case Form::Invalid:
+        return false;
+    case Form::AnyChild:
+        return !candidate.IsDeclaration() && IsChildKind(candidate.node->type);
+    case Form::TextOrCData:
+        return type == XML_TEXT_NODE || type == XML_CDATA_SECTION_NODE;
+    case Form::TextOnly:
+        return type == XML_TEXT_NODE;
+    case Form::CDataOnly:
+        return type == XML_CDATA_SECTION_NODE;
+    case Form::Comment:
+        return type == XML_COMMENT_NODE;
+    case Form::Instruction:
+        return type == XML_PI_NODE;
+    case Form::SameAsSelf:
+        return type == DomNodeType(self) && LocalName(candidate) == LocalName(self) &&
+               Prefix(candidate) == Prefix(self) && NamespaceUri(candidate) == NamespaceUri(self);
+    default:
+        return type == XML_ELEMENT_NODE && NameMatches(candidate);
+    }
+}
+
+// Counting walks outwards from the node, so that end() only looks as far as
+// the next match and index() only at what precedes: a filter over n
+// siblings stays cheap where rebuilding the sibling list per node would not.
+// An element's attributes come before the namespace declarations it makes,
+// as the XPath evaluator sorts them.
+class Counter {
+public:
+    Counter(std::string_view signature, const Member& self)
+        : signature_(signature)
+        , self_(self) {}
+
+    bool Matches(const Member& candidate) const { return signature_.Matches(candidate, self_); }
+    std::size_t CountBackwards(xmlNodePtr from, bool attributes) const {
+        std::size_t count = 0;
+        for (xmlNodePtr node = from; node; node = node->prev) {
+            count += (attributes || IsChildKind(node->type)) && Matches({node, nullptr});
+        }
+        return count;
+    }
+    bool AnyForwards(xmlNodePtr from, bool attributes) const {
+        for (xmlNodePtr node = from; node; node = node->next) {
+            if ((attributes || IsChildKind(node->type)) && Matches({node, nullptr})) {
+                return true;
             }
         }
-        return siblings;
+        return false;
     }
-    if (!member.node->parent) {
-        return {member};
+    std::size_t CountDeclarations(xmlNodePtr element, xmlNsPtr from, xmlNsPtr until) const {
+        std::size_t count = 0;
+        for (xmlNsPtr ns = from; ns && ns != until; ns = ns->next) {
+            count += Matches({element, ns});
+        }
+        return count;
     }
-    for (xmlNodePtr child = member.node->parent->children; child; child = child->next) {
-        if (IsChildKind(child->type)) {
-            siblings.push_back({child, nullptr});
+
+private:
+    Compiled signature_;
+    const Member& self_;
+};
+
+xmlNsPtr OwnDeclaration(xmlNodePtr element, const xmlNs* copy) {
+    for (xmlNsPtr ns = element->nsDef; ns; ns = ns->next) {
+        bool bothDefault = ns->prefix == nullptr && copy->prefix == nullptr;
+        if (bothDefault || (ns->prefix && copy->prefix && xmlStrEqual(ns->prefix, copy->prefix))) {
+            return ns;
         }
     }
-    return siblings;
+    return nullptr;
 }
 
 } // namespace
 
 bool Matches(std::string_view signature, const Member& candidate, const Member& self) {
-    if (signature.empty()) {
-        return false;
-    }
-    int type = DomNodeType(candidate);
-    if (signature.front() == '@') {
-        if (type != XML_ATTRIBUTE_NODE) {
-            return false;
-        }
-        std::string_view form = signature.substr(1);
-        return form == "*" || (!candidate.IsDeclaration() && NameMatches(form, candidate));
-    }
-    if (signature == AnyChild) {
-        return !candidate.IsDeclaration() && IsChildKind(candidate.node->type);
-    }
-    if (signature == TextOrCData) {
-        return type == XML_TEXT_NODE || type == XML_CDATA_SECTION_NODE;
-    }
-    if (signature == TextOnly) {
-        return type == XML_TEXT_NODE;
-    }
-    if (signature == CDataOnly) {
-        return type == XML_CDATA_SECTION_NODE;
-    }
-    if (signature == Comment) {
-        return type == XML_COMMENT_NODE;
-    }
-    if (signature == Instruction) {
-        return type == XML_PI_NODE;
-    }
-    if (signature == SameAsSelf) {
-        return type == DomNodeType(self) && DomNodeName(candidate) == DomNodeName(self) &&
-               NamespaceUri(candidate) == NamespaceUri(self);
-    }
-    return type == XML_ELEMENT_NODE && NameMatches(signature, candidate);
+    return Compiled(signature).Matches(candidate, self);
 }
 
-Position PositionAmongSiblings(const Member& member, std::string_view signature) {
-    std::vector<Member> siblings = SiblingsOf(member);
-    Position position{0, true};
-    bool seen = false;
-    for (const Member& sibling : siblings) {
-        if (sibling.SameAs(member)) {
-            seen = true;
-        } else if (Matches(signature, sibling, member)) {
-            if (seen) {
-                position.last = false;
-                break;
-            }
-            ++position.index;
+std::size_t IndexAmongSiblings(const Member& member, std::string_view signature) {
+    Counter counter(signature, member);
+    xmlNodePtr node = member.node;
+    if (member.IsDeclaration()) {
+        if (!node || node->type != XML_ELEMENT_NODE) {
+            return 0;
         }
+        std::size_t index = 0;
+        for (xmlAttrPtr attribute = node->properties; attribute; attribute = attribute->next) {
+            index += counter.Matches({reinterpret_cast<xmlNodePtr>(attribute), nullptr});
+        }
+        return index +
+               counter.CountDeclarations(node, node->nsDef, OwnDeclaration(node, member.ns));
     }
-    return position;
+    if (!node->parent) {
+        return 0;
+    }
+    return counter.CountBackwards(node->prev, node->type == XML_ATTRIBUTE_NODE);
+}
+
+bool LastAmongSiblings(const Member& member, std::string_view signature) {
+    Counter counter(signature, member);
+    xmlNodePtr node = member.node;
+    if (member.IsDeclaration()) {
+        if (!node || node->type != XML_ELEMENT_NODE) {
+            return true;
+        }
+        xmlNsPtr own = OwnDeclaration(node, member.ns);
+        return !own || counter.CountDeclarations(node, own->next, nullptr) == 0;
+    }
+    if (!node->parent) {
+        return true;
+    }
+    bool attribute = node->type == XML_ATTRIBUTE_NODE;
+    if (counter.AnyForwards(node->next, attribute)) {
+        return false;
+    }
+    xmlNodePtr parent = node->parent;
+    return !attribute || parent->type != XML_ELEMENT_NODE ||
+           counter.CountDeclarations(parent, parent->nsDef, nullptr) == 0;
 }
 
 } // namespace XslPattern::Signature

@@ -50,13 +50,14 @@ inline std::string OfAttributes(std::string_view elementForm) {
 // node whose siblings are being counted (for "s").
 bool Matches(std::string_view signature, const Member& candidate, const Member& self);
 
-struct Position {
-    std::size_t index; // 0-based among the matching siblings
-    bool last;         // no matching sibling follows
-};
+// Siblings are the children of the node's parent, or for an attribute or a
+// namespace declaration the attributes and then the declarations of its
+// element.
 
-// The position of `member` among its siblings (children of its parent, or
-// attributes then namespace declarations of its element) that match.
-Position PositionAmongSiblings(const Member& member, std::string_view signature);
+// How many matching siblings precede `member`.
+std::size_t IndexAmongSiblings(const Member& member, std::string_view signature);
+
+// Whether no matching sibling follows `member`.
+bool LastAmongSiblings(const Member& member, std::string_view signature);
 
 } // namespace XslPattern::Signature

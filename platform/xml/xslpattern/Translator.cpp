@@ -284,7 +284,12 @@ Translator::Fragment Translator::Method(std::string name) {
         Advance();
         Expect(TokenKind::LeftParen, "'('");
         Expect(TokenKind::RightParen, "')': " + name + "() takes no argument");
-        return ValueMethod(*accessor, ".", contextSignature_);
+        Fragment value = ValueMethod(*accessor, ".", contextSignature_);
+        // In the first filter of a child or attribute step, XPath's position
+        // counts exactly the step's nodes under the parent: index() and end()
+        // need not walk the siblings.
+        value.positional = contextPositional_;
+        return value;
     }
     if (name == "id") {
         return Id();
@@ -322,7 +327,7 @@ Translator::Fragment Translator::Group() {
         return group;
     }
     // Filters on a group count the whole set, not each parent's nodes.
-    group.xpath += Filters(inner.signature, true);
+    group.xpath += Filters(inner.signature, true, false);
     group.extensible = true;
     return At(TokenKind::Bang) ? MethodApplication(std::move(group)) : group;
 }
@@ -336,7 +341,7 @@ Translator::Fragment Translator::Ancestor() {
     // The reverse axis numbers the nearest ancestor 1.
     ancestor.xpath = "ancestor::node()[" + match + "][1]";
     ancestor.signature = Signature::SameAsSelf;
-    ancestor.xpath += Filters(ancestor.signature, true);
+    ancestor.xpath += Filters(ancestor.signature, true, false);
     ancestor.extensible = true;
     return At(TokenKind::Bang) ? MethodApplication(std::move(ancestor)) : ancestor;
 }
@@ -362,7 +367,7 @@ std::string Translator::MatchPattern() {
         } else {
             Unexpected("an element name or node test in ancestor()");
         }
-        std::string self = test.RenderOnSelf() + Filters(test.signature, false);
+        std::string self = test.RenderOnSelf() + Filters(test.signature, false, false);
         if (!match.empty()) {
             std::string axis =
                 separator == TokenKind::Slash ? "parent::node()" : "ancestor::node()";
@@ -388,7 +393,7 @@ Translator::Fragment Translator::Id() {
     Fragment id;
     id.xpath = "id(" + argument.xpath + ")";
     id.signature = Signature::SameAsSelf;
-    id.xpath += Filters(id.signature, true);
+    id.xpath += Filters(id.signature, true, false);
     id.extensible = true;
     return At(TokenKind::Bang) ? MethodApplication(std::move(id)) : id;
 }
@@ -463,7 +468,10 @@ Translator::Fragment Translator::Step(const std::string& prefix, TokenKind separ
     step.extensible = true;
     // A per-parent index over attributes and declarations together cannot be
     // a position in either half of the union.
-    std::string filters = Filters(test.signature, !test.withDeclarations);
+    bool childOrAttribute =
+        test.axis == StepTest::Axis::Child || test.axis == StepTest::Axis::Attribute;
+    std::string filters =
+        Filters(test.signature, !test.withDeclarations, childOrAttribute && !test.withDeclarations);
     if (test.withDeclarations) {
         step.xpath = "(" + Join(prefix, separator, test.Render(filters)) + " | " +
                      Join(prefix, separator, test.RenderDeclarations(filters)) + ")";
@@ -488,15 +496,17 @@ Translator::Fragment Translator::MethodApplication(Fragment nodes) {
     return Step(nodes.xpath, TokenKind::Slash);
 }
 
-std::string Translator::Filters(const std::string& signature, bool positionIndexes) {
+std::string Translator::Filters(const std::string& signature, bool positionIndexes,
+                                bool positionalMethods) {
     std::string filters;
     for (bool first = true; At(TokenKind::LeftBracket); first = false) {
-        filters += Filter(signature, first, positionIndexes);
+        filters += Filter(signature, first, positionIndexes, positionalMethods && first);
     }
     return filters;
 }
 
-std::string Translator::Filter(const std::string& signature, bool first, bool positionIndexes) {
+std::string Translator::Filter(const std::string& signature, bool first, bool positionIndexes,
+                               bool positionalMethods) {
     std::size_t offset = token_.offset;
     Advance();
     if (At(TokenKind::RightBracket)) {
@@ -504,10 +514,12 @@ std::string Translator::Filter(const std::string& signature, bool first, bool po
     }
     std::string outerSignature = std::exchange(contextSignature_, signature);
     bool outerAncestorAllowed = std::exchange(ancestorAllowed_, true);
+    bool outerPositional = std::exchange(contextPositional_, positionalMethods);
     Fragment condition = Or();
     Expect(TokenKind::RightBracket, "']'");
     contextSignature_ = std::move(outerSignature);
     ancestorAllowed_ = outerAncestorAllowed;
+    contextPositional_ = outerPositional;
 
     if (condition.type == Fragment::Type::Literal && condition.literal == TokenKind::Decimal) {
         throw PatternError{"an index must be a whole number, found " + condition.literalText};
@@ -562,8 +574,8 @@ Translator::Fragment Translator::Comparison(Fragment left, Relation relation, bo
     } else if (IsNumeric(spec.leftAccessor) || IsNumeric(spec.rightAccessor)) {
         spec.compareAs = CompareAs::Double;
     }
-    Fragment comparison = Condition("xslp-compare(" + left.xpath + ", " + right.xpath + ", " +
-                                    XPathLiteral(spec.Encode()) + ")");
+    Fragment comparison = Condition("xslp-compare(" + OperandXPath(left) + ", " +
+                                    OperandXPath(right) + ", " + XPathLiteral(spec.Encode()) + ")");
     return comparison;
 }
 
@@ -579,6 +591,12 @@ std::string Translator::AsCondition(const Fragment& fragment) {
     if (!fragment.accessor) {
         return fragment.xpath;
     }
+    if (fragment.positional && *fragment.accessor == Accessor::End) {
+        return "(position()=last())";
+    }
+    if (fragment.positional && *fragment.accessor == Accessor::Index) {
+        return "(position()!=1)";
+    }
     std::string signature = XPathLiteral(fragment.signature);
     std::string test;
     if (*fragment.accessor == Accessor::End) {
@@ -590,6 +608,16 @@ std::string Translator::AsCondition(const Fragment& fragment) {
     }
     return fragment.xpath == "." ? "(" + test + ")"
                                  : "boolean((" + fragment.xpath + ")[" + test + "])";
+}
+
+std::string Translator::OperandXPath(const Fragment& fragment) {
+    if (fragment.positional && fragment.accessor == Accessor::Index) {
+        return "(position()-1)";
+    }
+    if (fragment.positional && fragment.accessor == Accessor::End) {
+        return "(position()=last())";
+    }
+    return fragment.xpath;
 }
 
 std::string Translator::NodesOnly(const Fragment& fragment, std::string_view what) {

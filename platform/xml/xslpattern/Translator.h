@@ -45,6 +45,9 @@ private:
         TokenKind literal = TokenKind::End;
         std::string literalText;
         bool extensible = false; // further steps may follow
+        // index() or end() of the context node where XPath's position()
+        // gives them.
+        bool positional = false;
     };
 
     Fragment Or();
@@ -67,13 +70,18 @@ private:
 
     // Filters after a step: rendered "[...]" texts. `positionIndexes` says
     // whether a leading numeric index may use XPath's position.
-    std::string Filters(const std::string& signature, bool positionIndexes);
-    std::string Filter(const std::string& signature, bool first, bool positionIndexes);
+    // `positionalMethods`: whether index() and end() in the first filter may
+    // use them too (per-parent steps on the child and attribute axes).
+    std::string Filters(const std::string& signature, bool positionIndexes, bool positionalMethods);
+    std::string Filter(const std::string& signature, bool first, bool positionIndexes,
+                       bool positionalMethods);
 
     Fragment Comparison(Fragment left, Relation relation, bool ignoreCase, bool all,
                         Fragment right);
     static Fragment Condition(std::string xpath);
     static std::string AsCondition(const Fragment& fragment);
+    // The XPath of a comparison operand.
+    static std::string OperandXPath(const Fragment& fragment);
     static std::string NodesOnly(const Fragment& fragment, std::string_view what);
 
     void Advance();
@@ -89,6 +97,7 @@ private:
     const std::vector<Binding>& bindings_;
     std::string contextSignature_;
     bool ancestorAllowed_ = true;
+    bool contextPositional_ = false;
     int depth_ = 0;
 };
 

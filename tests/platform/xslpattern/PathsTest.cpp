@@ -85,6 +85,25 @@ TEST_F(Paths, IndexAndEndCountTheNodesOfTheFilteredStep) {
     EXPECT_FALSE(Select(document, "lib/book/author!end()").translated);
 }
 
+TEST_F(Paths, IndexAndEndMeanTheSameInFirstAndLaterFilters) {
+    // The first filter of a step counts by position, later ones by walking the
+    // siblings; a filter that keeps everything must not change the answer.
+    const char* steps[] = {
+        "lib/mixed/text()", "lib/mixed/textnode()", "lib/mixed/node()",  "lib/*",
+        "lib/book",         "lib/book/author",      "lib/book[0]/@lang", "lib/mixed/cdata()"};
+    for (const char* step : steps) {
+        for (const char* filter :
+             {"[index() = 1]", "[index() = 0]", "[end()]", "[$not$ end()]", "[index()]"}) {
+            std::string first = std::string(step) + filter;
+            std::string later = std::string(step) + "[.]" + filter;
+            Outcome a = Select(document, first);
+            Outcome b = Select(document, later);
+            ASSERT_TRUE(a.evaluated && b.evaluated) << first;
+            EXPECT_EQ(a.nodes, b.nodes) << first;
+        }
+    }
+}
+
 TEST_F(Paths, NodeMethodsSelectByKind) {
     ExpectSelections(document,
                      {
