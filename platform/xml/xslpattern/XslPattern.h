@@ -18,8 +18,27 @@
 // for namespace nodes: a copy owned by the node-set (freed with it), whose
 // `next` field points to the declaring element and whose `prefix`/`href` are
 // those of the declaration (prefix null for a default declaration). Map it to
-// the declaring element's nsDef entry with the same prefix. In a result,
-// an element's declarations follow its attributes.
+// the declaring element's nsDef entry with the same prefix. In a result, an
+// element's declarations follow its attributes, among themselves in no
+// particular order.
+//
+// Choices where the language leaves room:
+// - A numeric filter counts the nodes that survive the filters before it,
+//   per parent for a step and over the whole set for a group. index() and
+//   end() count among all the nodes the step selects under the same parent,
+//   whatever the filters; after a group of several different steps, among
+//   the siblings of the same type and name.
+// - A comparison holds when some node satisfies it ($all$: every node, and
+//   vacuously none). date() compares as instants (ISO 8601, UTC without a
+//   zone) and number() as doubles; otherwise the literal decides (text,
+//   integers rounded half to even, doubles); with no literal, the numeric
+//   methods compare as doubles and the rest as text. Text compares by bytes,
+//   which is code-point order; $i..$ operators fold ASCII case. A value that
+//   does not convert satisfies no relation, not even !=.
+// - `@*[f][n]`, an index after another filter on attributes, counts the
+//   attributes and the declarations apart.
+// - Not supported: a group after '/' (`a/(b|c)`); nodes inside entity
+//   references, which libxml2's XPath does not enter.
 //
 // The extension functions are registered without a namespace under names
 // starting "xslp-", which no XPath function uses; register them only in
