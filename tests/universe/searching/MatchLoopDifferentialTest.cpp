@@ -102,7 +102,8 @@ TEST(MatchLoopDifferential, PiecewiseSearchAgreesWithSearchOfJoinedText) {
                 ends.push_back(fed + loop.MatchEnd());
             }
             fed += piece.size();
-            ASSERT_EQ(loop.MatchedPrefix(), LongestPrefixEnding(text.substr(0, fed), target))
+            ASSERT_EQ(loop.MatchedPrefix(),
+                      LongestPrefixEnding(std::string_view(text).substr(0, fed), target))
                 << "trial " << trial << " target " << target << " after " << fed;
         }
         ASSERT_EQ(ends, expectedEnds)
