@@ -1,0 +1,374 @@
+// The path-level rules of the translator: steps, node tests, methods,
+// filters, groups, ancestor() and id().
+
+#include "platform/xml/xslpattern/Signature.h"
+#include "platform/xml/xslpattern/Translator.h"
+#include "platform/xml/xslpattern/XPathLiteral.h"
+
+#include <charconv>
+#include <cstdint>
+#include <utility>
+
+namespace XslPattern {
+
+namespace {
+
+std::optional<Accessor> ValueMethodNamed(std::string_view name) {
+    struct Entry {
+        std::string_view name;
+        Accessor accessor;
+    };
+    static constexpr Entry methods[] = {
+        {"nodeName", Accessor::Name}, {"nodeType", Accessor::Type}, {"value", Accessor::Value},
+        {"number", Accessor::Number}, {"date", Accessor::Date},     {"index", Accessor::Index},
+        {"end", Accessor::End},
+    };
+    for (const Entry& method : methods) {
+        if (method.name == name) {
+            return method.accessor;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string Join(const std::string& prefix, TokenKind separator, const std::string& step) {
+    if (prefix.empty()) {
+        return step;
+    }
+    std::string slash = separator == TokenKind::DoubleSlash ? "//" : "/";
+    return prefix == "/" ? slash + step : prefix + slash + step;
+}
+
+} // namespace
+
+Translator::Fragment Translator::Path() {
+    Fragment path;
+    if (At(TokenKind::Slash)) {
+        Advance();
+        bool stepFollows = At(TokenKind::Dot) || At(TokenKind::DotDot) || At(TokenKind::Star) ||
+                           At(TokenKind::At) || At(TokenKind::Name);
+        if (!stepFollows) {
+            path.xpath = "/";
+            path.signature = Signature::SameAsSelf;
+            return path;
+        }
+        path = Step("/", TokenKind::Slash);
+    } else if (At(TokenKind::DoubleSlash)) {
+        Advance();
+        path = Step("/", TokenKind::DoubleSlash);
+    } else {
+        path = Primary();
+    }
+    while (At(TokenKind::Slash) || At(TokenKind::DoubleSlash)) {
+        if (path.type != Fragment::Type::Nodes || path.accessor || !path.extensible) {
+            throw PatternError{"a path cannot continue at " + Describe(token_)};
+        }
+        TokenKind separator = token_.kind;
+        Advance();
+        path = Step(path.xpath, separator);
+    }
+    return path;
+}
+
+Translator::Fragment Translator::Primary() {
+    bool ancestorAllowed = ancestorAllowed_;
+    ancestorAllowed_ = false;
+    Fragment fragment;
+    switch (token_.kind) {
+    case TokenKind::String:
+    case TokenKind::Integer:
+    case TokenKind::Decimal:
+        fragment.type = Fragment::Type::Literal;
+        fragment.literal = token_.kind;
+        fragment.literalText = token_.text;
+        fragment.xpath = At(TokenKind::String) ? XPathLiteral(token_.text) : token_.text;
+        Advance();
+        return fragment;
+    case TokenKind::LeftParen:
+        return Group();
+    case TokenKind::Name:
+        if (next_.kind != TokenKind::LeftParen) {
+            return Step("", TokenKind::End);
+        }
+        if (token_.text == "ancestor") {
+            if (!ancestorAllowed) {
+                throw PatternError{"ancestor() may only start a pattern or a filter"};
+            }
+            return Ancestor();
+        }
+        return Method(token_.text);
+    case TokenKind::Dot:
+    case TokenKind::DotDot:
+    case TokenKind::Star:
+    case TokenKind::At:
+        return Step("", TokenKind::End);
+    default:
+        Unexpected("a path, a literal or a method");
+    }
+}
+
+Translator::Fragment Translator::Method(std::string name) {
+    if (KindTest(name) || name == "element" || name == "attribute") {
+        return Step("", TokenKind::End);
+    }
+    if (auto accessor = ValueMethodNamed(name)) {
+        Advance();
+        Expect(TokenKind::LeftParen, "'('");
+        Expect(TokenKind::RightParen, "')': " + name + "() takes no argument");
+        Fragment value = ValueMethod(*accessor, ".", contextSignature_);
+        // In the first filter of a child or attribute step, XPath's position
+        // counts exactly the step's nodes under the parent: index() and end()
+        // need not walk the siblings.
+        value.positional = contextPositional_;
+        return value;
+    }
+    if (name == "id") {
+        return Id();
+    }
+    if (name == "not") {
+        Advance();
+        Expect(TokenKind::LeftParen, "'('");
+        Fragment operand = Or();
+        Expect(TokenKind::RightParen, "')'");
+        Fragment negation = Condition("not(" + AsCondition(operand) + ")");
+        return negation;
+    }
+    if (name == "last" || name == "position") {
+        throw PatternError{name + "() belongs to XPath; patterns use index() and end()"};
+    }
+    throw PatternError{"unknown method " + name + "() at offset " + std::to_string(token_.offset)};
+}
+
+Translator::Fragment Translator::ValueMethod(Accessor accessor, std::string_view xpath,
+                                             std::string signature) {
+    Fragment fragment;
+    fragment.xpath = xpath;
+    fragment.accessor = accessor;
+    fragment.signature = std::move(signature);
+    return fragment;
+}
+
+Translator::Fragment Translator::Group() {
+    Advance();
+    Fragment inner = Or();
+    Expect(TokenKind::RightParen, "')'");
+    Fragment group = inner;
+    group.xpath = "(" + inner.xpath + ")";
+    if (inner.type != Fragment::Type::Nodes || inner.accessor) {
+        return group;
+    }
+    // Filters on a group count the whole set, not each parent's nodes.
+    group.xpath += Filters(inner.signature, true, false);
+    group.extensible = true;
+    return At(TokenKind::Bang) ? MethodApplication(std::move(group)) : group;
+}
+
+Translator::Fragment Translator::Ancestor() {
+    Advance();
+    Expect(TokenKind::LeftParen, "'('");
+    std::string match = MatchPattern();
+    Expect(TokenKind::RightParen, "')'");
+    Fragment ancestor;
+    // The reverse axis numbers the nearest ancestor 1.
+    ancestor.xpath = "ancestor::node()[" + match + "][1]";
+    ancestor.signature = Signature::SameAsSelf;
+    ancestor.xpath += Filters(ancestor.signature, true, false);
+    ancestor.extensible = true;
+    return At(TokenKind::Bang) ? MethodApplication(std::move(ancestor)) : ancestor;
+}
+
+std::string Translator::MatchPattern() {
+    std::string match;
+    TokenKind separator = TokenKind::End;
+    for (;;) {
+        StepTest test;
+        if (At(TokenKind::Star)) {
+            test = ElementTest("*", bindings_);
+            Advance();
+        } else if (At(TokenKind::Name) && next_.kind == TokenKind::LeftParen) {
+            auto kind = TestForMethod(token_.text);
+            if (!kind) {
+                throw PatternError{"ancestor() matches names and node tests, not " + token_.text +
+                                   "()"};
+            }
+            test = *kind;
+        } else if (At(TokenKind::Name)) {
+            test = ElementTest(token_.text, bindings_);
+            Advance();
+        } else {
+            Unexpected("an element name or node test in ancestor()");
+        }
+        std::string self = test.RenderOnSelf() + Filters(test.signature, false, false);
+        if (!match.empty()) {
+            std::string axis =
+                separator == TokenKind::Slash ? "parent::node()" : "ancestor::node()";
+            self += "[" + axis + "[" + match + "]]";
+        }
+        match = std::move(self);
+        if (!At(TokenKind::Slash) && !At(TokenKind::DoubleSlash)) {
+            return match;
+        }
+        separator = token_.kind;
+        Advance();
+    }
+}
+
+Translator::Fragment Translator::Id() {
+    Advance();
+    Expect(TokenKind::LeftParen, "'('");
+    Fragment argument = Or();
+    Expect(TokenKind::RightParen, "')'");
+    if (argument.type == Fragment::Type::Condition || argument.accessor) {
+        throw PatternError{"id() takes a literal or a path"};
+    }
+    Fragment id;
+    id.xpath = "id(" + argument.xpath + ")";
+    id.signature = Signature::SameAsSelf;
+    id.xpath += Filters(id.signature, true, false);
+    id.extensible = true;
+    return At(TokenKind::Bang) ? MethodApplication(std::move(id)) : id;
+}
+
+std::optional<StepTest> Translator::TestForMethod(std::string name) {
+    if (auto kind = KindTest(name)) {
+        Advance();
+        Expect(TokenKind::LeftParen, "'('");
+        Expect(TokenKind::RightParen, "')': " + name + "() takes no argument");
+        return kind;
+    }
+    if (name != "element" && name != "attribute") {
+        return std::nullopt;
+    }
+    Advance();
+    Expect(TokenKind::LeftParen, "'('");
+    std::string selected = "*";
+    if (At(TokenKind::String)) {
+        selected = token_.text;
+        Advance();
+        if (selected.empty() || selected == "*") {
+            throw PatternError{name + "() needs a name"};
+        }
+    } else if (!At(TokenKind::RightParen)) {
+        throw PatternError{name + "() takes a quoted name, found " + Describe(token_)};
+    }
+    Expect(TokenKind::RightParen, "')'");
+    return name == "element" ? ElementTest(selected, bindings_)
+                             : AttributeTest(selected, bindings_);
+}
+
+Translator::Fragment Translator::Step(const std::string& prefix, TokenKind separator) {
+    StepTest test;
+    switch (token_.kind) {
+    case TokenKind::Dot:
+        test = SelfTest();
+        Advance();
+        break;
+    case TokenKind::DotDot:
+        test = ParentTest();
+        Advance();
+        break;
+    case TokenKind::Star:
+        test = ElementTest("*", bindings_);
+        Advance();
+        break;
+    case TokenKind::At:
+        Advance();
+        if (!At(TokenKind::Star) && !(At(TokenKind::Name) && next_.kind != TokenKind::LeftParen)) {
+            Unexpected("an attribute name or '*' after '@'");
+        }
+        test = AttributeTest(At(TokenKind::Star) ? "*" : token_.text, bindings_);
+        Advance();
+        break;
+    case TokenKind::Name:
+        if (next_.kind == TokenKind::LeftParen) {
+            auto method = TestForMethod(token_.text);
+            if (!method) {
+                throw PatternError{token_.text + "() cannot follow '/'"};
+            }
+            test = *method;
+        } else {
+            test = ElementTest(token_.text, bindings_);
+            Advance();
+        }
+        break;
+    default:
+        Unexpected("a step");
+    }
+    Fragment step;
+    step.signature = test.signature;
+    step.extensible = true;
+    // A per-parent index over attributes and declarations together cannot be
+    // a position in either half of the union.
+    bool childOrAttribute =
+        test.axis == StepTest::Axis::Child || test.axis == StepTest::Axis::Attribute;
+    std::string filters =
+        Filters(test.signature, !test.withDeclarations, childOrAttribute && !test.withDeclarations);
+    if (test.withDeclarations) {
+        step.xpath = "(" + Join(prefix, separator, test.Render(filters)) + " | " +
+                     Join(prefix, separator, test.RenderDeclarations(filters)) + ")";
+    } else {
+        step.xpath = Join(prefix, separator, test.Render(filters));
+    }
+    return At(TokenKind::Bang) ? MethodApplication(std::move(step)) : step;
+}
+
+Translator::Fragment Translator::MethodApplication(Fragment nodes) {
+    Advance();
+    if (!At(TokenKind::Name) || next_.kind != TokenKind::LeftParen) {
+        Unexpected("a method after '!'");
+    }
+    if (auto accessor = ValueMethodNamed(token_.text)) {
+        std::string name = token_.text;
+        Advance();
+        Expect(TokenKind::LeftParen, "'('");
+        Expect(TokenKind::RightParen, "')': " + name + "() takes no argument");
+        return ValueMethod(*accessor, nodes.xpath, nodes.signature);
+    }
+    return Step(nodes.xpath, TokenKind::Slash);
+}
+
+std::string Translator::Filters(const std::string& signature, bool positionIndexes,
+                                bool positionalMethods) {
+    std::string filters;
+    for (bool first = true; At(TokenKind::LeftBracket); first = false) {
+        filters += Filter(signature, first, positionIndexes, positionalMethods && first);
+    }
+    return filters;
+}
+
+std::string Translator::Filter(const std::string& signature, bool first, bool positionIndexes,
+                               bool positionalMethods) {
+    std::size_t offset = token_.offset;
+    Advance();
+    if (At(TokenKind::RightBracket)) {
+        throw PatternError{"empty filter '[]' at offset " + std::to_string(offset)};
+    }
+    std::string outerSignature = std::exchange(contextSignature_, signature);
+    bool outerAncestorAllowed = std::exchange(ancestorAllowed_, true);
+    bool outerPositional = std::exchange(contextPositional_, positionalMethods);
+    Fragment condition = Or();
+    Expect(TokenKind::RightBracket, "']'");
+    contextSignature_ = std::move(outerSignature);
+    ancestorAllowed_ = outerAncestorAllowed;
+    contextPositional_ = outerPositional;
+
+    if (condition.type == Fragment::Type::Literal && condition.literal == TokenKind::Decimal) {
+        throw PatternError{"an index must be a whole number, found " + condition.literalText};
+    }
+    if (condition.type == Fragment::Type::Literal && condition.literal == TokenKind::Integer) {
+        const std::string& text = condition.literalText;
+        std::uint64_t index = 0;
+        auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), index);
+        if (error != std::errc() || end != text.data() + text.size() ||
+            index >= (std::uint64_t{1} << 53)) {
+            throw PatternError{"index " + text + " is out of range"};
+        }
+        if (positionIndexes || !first) {
+            return "[" + std::to_string(index + 1) + "]";
+        }
+        return "[xslp-index(" + XPathLiteral(signature) + ")=" + text + "]";
+    }
+    return "[" + AsCondition(condition) + "]";
+}
+
+} // namespace XslPattern
