@@ -129,9 +129,12 @@ bool Compiled::NameMatches(const Member& candidate) const {
 bool Compiled::Matches(const Member& candidate, const Member& self) const {
     int type = DomNodeType(candidate);
     if (attributes) {
-        // Only the wildcard takes in namespace declarations.
+        // Declarations match the wildcard and their written names ("xmlns",
+        // "xmlns:p", "xmlns:*"), not local names.
+        bool byName =
+            !candidate.IsDeclaration() || form == Form::WrittenName || form == Form::WrittenPrefix;
         return type == XML_ATTRIBUTE_NODE &&
-               (form == Form::AnyName || (!candidate.IsDeclaration() && NameMatches(candidate)));
+               (form == Form::AnyName || (byName && NameMatches(candidate)));
     }
     switch (form) {
     case Form::Invalid:

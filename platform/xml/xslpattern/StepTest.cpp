@@ -66,7 +66,9 @@ std::string StepTest::Render(std::string_view filters) const {
 }
 
 std::string StepTest::RenderDeclarations(std::string_view filters) const {
-    return "namespace::*[xslp-own-ns()]" + std::string(filters);
+    std::string conditionPart =
+        declarationCondition.empty() ? "" : "[" + declarationCondition + "]";
+    return "namespace::*[xslp-own-ns()]" + conditionPart + std::string(filters);
 }
 
 std::string StepTest::RenderOnSelf() const {
@@ -91,7 +93,17 @@ StepTest AttributeTest(std::string_view name, const std::vector<Binding>& bindin
     StepTest test = NameTest(name, bindings);
     test.axis = StepTest::Axis::Attribute;
     test.signature = Signature::OfAttributes(test.signature);
-    test.withDeclarations = name == "*";
+    if (name == "*") {
+        test.declarations = StepTest::Declarations::Also;
+    } else if ((name == "xmlns" || name.starts_with("xmlns:")) && !Bound("xmlns", bindings)) {
+        // XPath names a namespace node by its prefix, the default one by "".
+        test.declarations = StepTest::Declarations::Only;
+        std::string_view prefix = name == "xmlns" ? "" : name.substr(6);
+        if (name == "xmlns") {
+            test.signature = Signature::OfAttributes(Signature::ByWrittenName(name));
+        }
+        test.declarationCondition = prefix == "*" ? "name()!=''" : "name()=" + XPathLiteral(prefix);
+    }
     return test;
 }
 

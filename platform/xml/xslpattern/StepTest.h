@@ -21,12 +21,15 @@ struct StepTest {
     std::string nodeTest;
     std::string condition;
     std::string signature;
-    // `@*` and attribute(): also the namespace declarations of the element.
-    bool withDeclarations = false;
+    // The DOM shows an element's namespace declarations as attributes: `@*`
+    // and attribute() take them in, `@xmlns` and `@xmlns:p` select only them.
+    enum class Declarations { None, Also, Only };
+    Declarations declarations = Declarations::None;
+    std::string declarationCondition;
 
     // The step on its own axis, followed by the rendered filters.
     std::string Render(std::string_view filters) const;
-    // The namespace-declaration half of a withDeclarations step.
+    // The namespace-declaration part of the step.
     std::string RenderDeclarations(std::string_view filters) const;
     // A path that is not empty exactly when the context node passes the test.
     std::string RenderOnSelf() const;

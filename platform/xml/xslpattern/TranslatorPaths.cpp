@@ -297,17 +297,26 @@ Translator::Fragment Translator::Step(const std::string& prefix, TokenKind separ
     Fragment step;
     step.signature = test.signature;
     step.extensible = true;
-    // A per-parent index over attributes and declarations together cannot be
-    // a position in either half of the union.
-    bool childOrAttribute =
-        test.axis == StepTest::Axis::Child || test.axis == StepTest::Axis::Attribute;
+    // Positions count per parent in the DOM's order only on one XPath step
+    // over the child or attribute axis: not over the two halves of a union,
+    // nor on the namespace axis, which libxml2 orders its own way.
+    using Declarations = StepTest::Declarations;
+    bool positional =
+        test.declarations == Declarations::None &&
+        (test.axis == StepTest::Axis::Child || test.axis == StepTest::Axis::Attribute);
     std::string filters =
-        Filters(test.signature, !test.withDeclarations, childOrAttribute && !test.withDeclarations);
-    if (test.withDeclarations) {
+        Filters(test.signature, test.declarations == Declarations::None, positional);
+    switch (test.declarations) {
+    case Declarations::None:
+        step.xpath = Join(prefix, separator, test.Render(filters));
+        break;
+    case Declarations::Also:
         step.xpath = "(" + Join(prefix, separator, test.Render(filters)) + " | " +
                      Join(prefix, separator, test.RenderDeclarations(filters)) + ")";
-    } else {
-        step.xpath = Join(prefix, separator, test.Render(filters));
+        break;
+    case Declarations::Only:
+        step.xpath = Join(prefix, separator, test.RenderDeclarations(filters));
+        break;
     }
     return At(TokenKind::Bang) ? MethodApplication(std::move(step)) : step;
 }

@@ -137,7 +137,19 @@ TEST_F(Paths, AttributeWildcardTakesInNamespaceDeclarations) {
                                    {"lib/*[@*]", {"book0", "b:book0"}},
                                    {"lib/mixed/@*", {}},
                                    {"lib/@xmlns", {}},
+                                   {"lib/@xmlns:p", {"lib0@xmlns:p"}},
+                                   {"lib/attribute('xmlns:b')", {"lib0@xmlns:b"}},
+                                   {"lib/@xmlns:p[0]", {"lib0@xmlns:p"}},
+                                   {"lib/@xmlns:p[end()]", {"lib0@xmlns:p"}},
+                                   {"lib/@xmlns:*[end()]", {"lib0@xmlns:p"}},
+                                   {"lib/@*[index() = 1]", {"lib0@xmlns:p"}},
+                                   {"lib/@b", {}},
                                });
+    Document defaulted = Parse("<r xmlns='urn:d' a='1'/>");
+    ExpectSelections(defaulted, {{"r/@xmlns", {"r0@xmlns"}},
+                                 {"r/@xmlns:*", {}},
+                                 {"r/@*[end()]", {"r0@xmlns"}},
+                                 {"r/@*[0]", {"r0@a"}}});
     // Declarations in scope from an ancestor are not the element's own.
     EXPECT_THAT(Select(document, "lib/book[0]/@*").nodes,
                 ::testing::ElementsAre("book0@id", "book0@lang"));
