@@ -5,7 +5,6 @@
 
 #include <bit>
 #include <cstdint>
-#include <new>
 #include <stdexcept>
 
 ExtensibleArrayBase::ExtensibleArrayBase(uint32 theElementSize, Data initialSection)
@@ -87,8 +86,9 @@ void* ExtensibleArrayBase::Append(uint32 size) {
     const uint32 byte = length * elementSize;
     const uint32 sectionNumber = SectionOf(byte, initialSize);
     ASSERT(sectionNumber < maxSectionCount);
-    if (sectionNumber >= maxSectionCount) {
-        throw std::bad_alloc();
+    // Past the reports there is no room that could be handed out.
+    if (!CanMultiply(length, elementSize) || sectionNumber >= maxSectionCount) {
+        throw std::length_error("extensible array full");
     }
     if (SectionStart(sectionNumber) == nullptr) {
         ASSERT(sectionNumber > 0);

@@ -1,13 +1,20 @@
 #include "universe/receivers/Pump.h"
 
 #include "universe/buffers/BufferOfCapacity.h"
+#include "universe/exceptions/Assertion.h"
 
 namespace {
 
 void PumpThrough(DataReceiver& receiver, DataFilter& filter, ConstData input,
                  BufferOfCapacity<pumpBufferSize>& buffer) {
     while (!input.Exhausted()) {
+        const uint32 before = input.Length();
         filter.Filter(input, buffer.Unused());
+        const bool progressed = input.Length() != before || !buffer.Used().IsEmpty();
+        ASSERT(progressed);
+        if (!progressed) {
+            break; // a filter that neither reads nor writes would loop for ever
+        }
         receiver.Receive(buffer.Used());
         buffer.Reset();
     }

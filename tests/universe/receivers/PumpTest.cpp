@@ -1,5 +1,6 @@
 #include "universe/receivers/Pump.h"
 
+#include "tests/universe/containers/ReportedAssertions.h"
 #include "universe/ascii/CaseFilters.h"
 #include "universe/receivers/HexEncoder.h"
 
@@ -54,6 +55,17 @@ TEST(Pump, TakesTheRopesPiecesOneAfterAnother) {
     ChunkRecorder raised;
     Pump(raised, Ascii::TheCaseRaisingFilter(), rope);
     EXPECT_EQ(raised.all, "AB_ZY\xff");
+}
+
+TEST(Pump, GivesUpOnAFilterThatNeitherReadsNorWrites) {
+    struct Stuck : DataFilter {
+        void Filter(ConstData&, Data&) override {}
+    } stuck;
+    ReportedAssertions reports;
+    ChunkRecorder recorder;
+    Pump(recorder, stuck, ConstData("x"));
+    EXPECT_EQ(recorder.events, (Events{"start", "finish"}));
+    EXPECT_TRUE(reports.Include("progressed"));
 }
 
 TEST(CaseFilters, StopWhenTheOutputIsFull) {
