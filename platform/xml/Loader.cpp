@@ -9,6 +9,7 @@
 #include "platform/codepage/Utf8Codec.h"
 #include "platform/xml/DocumentTree.h"
 #include "platform/xml/LibxmlSession.h"
+#include "platform/xml/WhitespaceFilter.h"
 
 #include <climits>
 #include <libxml/parser.h>
@@ -129,18 +130,15 @@ bool ReadDeclaration(const std::string& text, Declaration& declaration) {
     return true;
 }
 
-void ReceiveParserError(void* context, xmlErrorPtr error) {
-    ErrorCapture::Receive(static_cast<xmlParserCtxtPtr>(context)->_private, error);
-}
-
-xmlDocPtr Parse(const std::string& text) {
+xmlDocPtr Parse(const std::string& text, bool preserveWhiteSpace) {
+    // Every message goes to the thread's handler, which the capture holds.
     ErrorCapture capture;
     xmlParserCtxtPtr context = xmlNewParserCtxt();
     if (context == nullptr) {
         return nullptr;
     }
-    context->_private = &capture;
-    context->sax->serror = &ReceiveParserError;
+    WhitespaceFilter filter(context, preserveWhiteSpace);
+    context->_private = &filter;
     // No encoding is named: naming one makes libxml2 2.9 convert the whole
     // input at once and refuse inputs above ten million bytes. Without a
     // byte-order mark or NUL bytes, libxml2 reads the text as UTF-8.
@@ -172,10 +170,11 @@ std::shared_ptr<DocumentTree> LoadDocumentTree(std::u16string_view text, bool pr
     if (utf8.size() > static_cast<std::size_t>(INT_MAX)) {
         return nullptr;
     }
-    xmlDocPtr document = Parse(utf8);
+    xmlDocPtr document = Parse(utf8, preserveWhiteSpace);
     if (document == nullptr) {
         return nullptr;
     }
+    // The filter has dropped nearly everything already; this catches the rest.
     DropWhitespace(reinterpret_cast<xmlNodePtr>(document), preserveWhiteSpace);
     auto tree = std::make_shared<DocumentTree>(document);
     Declaration declaration;

@@ -56,6 +56,13 @@ INSTANTIATE_TEST_SUITE_P(
         // CDATA is never dropped, and its content is not trimmed away.
         WhitespaceCase{"<a> <![CDATA[  ]]> </a>", "  ", "<a>\r\n\t<![CDATA[  ]]>\r\n</a>", 1},
         WhitespaceCase{"<a>x <![CDATA[ y ]]></a>", "x  y ", "<a>x <![CDATA[ y ]]></a>", 2},
+        // Dropping the run must not merge the sections around it.
+        WhitespaceCase{"<a><![CDATA[x]]> <![CDATA[y]]></a>", "x y",
+                       "<a><![CDATA[x]]>\r\n\t<![CDATA[y]]></a>", 2},
+        // Runs longer than the parser's chunks of character data.
+        WhitespaceCase{"<a>" + std::string(1000, ' ') + "y</a>", "y",
+                       "<a>" + std::string(1000, ' ') + "y</a>", 1},
+        WhitespaceCase{"<a>" + std::string(1000, '\n') + "<b/></a>", "", "<a>\r\n\t<b/></a>", 1},
         // Comments and processing instructions give no text but keep runs apart.
         WhitespaceCase{"<a>x <!--c--> <?p d?> y</a>", "x   y", "<a>x <!--c-->\r\n\t<?p d?> y</a>",
                        4}));

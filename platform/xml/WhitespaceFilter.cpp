@@ -1,0 +1,163 @@
+#include "platform/xml/WhitespaceFilter.h"
+
+#include "platform/xml/DocumentTree.h"
+
+#include <cstring>
+
+namespace Xml {
+
+namespace {
+
+bool IsWhitespace(const xmlChar* text, int length) {
+    for (int i = 0; i < length; ++i) {
+        const xmlChar c = text[i];
+        if (c != ' ' && c != '\t' && c != '\n' && c != '\r') {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+WhitespaceFilter::WhitespaceFilter(xmlParserCtxtPtr context, bool preserveAll)
+    : context_(context)
+    , original_(*context->sax)
+    , preserve_{preserveAll} {
+    xmlSAXHandler* sax = context->sax;
+    sax->characters = &Characters;
+    sax->ignorableWhitespace = &Characters;
+    sax->startElementNs = &StartElement;
+    sax->endElementNs = &EndElement;
+    sax->comment = &Comment;
+    sax->processingInstruction = &ProcessingInstruction;
+    sax->cdataBlock = &CdataBlock;
+    sax->reference = &Reference;
+}
+
+WhitespaceFilter* WhitespaceFilter::Of(void* context) {
+    return static_cast<WhitespaceFilter*>(static_cast<xmlParserCtxtPtr>(context)->_private);
+}
+
+bool WhitespaceFilter::SettleBeforeNode() {
+    const bool dropped = !held_.empty();
+    held_.clear();
+    textInRun_ = false;
+    return dropped;
+}
+
+void WhitespaceFilter::MarkNewChild(bool dropped) {
+    if (dropped && context_->node != nullptr && context_->node->last != nullptr) {
+        DocumentTree::MarkDroppedBefore(context_->node->last);
+    }
+}
+
+void WhitespaceFilter::Characters(void* context, const xmlChar* text, int length) {
+    WhitespaceFilter* self = Of(context);
+    if (!self->IsMain(context) || self->Preserving()) {
+        self->original_.characters(context, text, length);
+        return;
+    }
+    if (!self->textInRun_ && IsWhitespace(text, length)) {
+        self->held_.append(reinterpret_cast<const char*>(text), static_cast<std::size_t>(length));
+        return;
+    }
+    if (!self->held_.empty()) {
+        self->original_.characters(context, reinterpret_cast<const xmlChar*>(self->held_.data()),
+                                   static_cast<int>(self->held_.size()));
+        self->held_.clear();
+    }
+    self->textInRun_ = true;
+    self->original_.characters(context, text, length);
+}
+
+void WhitespaceFilter::StartElement(void* context, const xmlChar* localName, const xmlChar* prefix,
+                                    const xmlChar* uri, int namespaceCount,
+                                    const xmlChar** namespaces, int attributeCount,
+                                    int defaultedCount, const xmlChar** attributes) {
+    WhitespaceFilter* self = Of(context);
+    if (!self->IsMain(context)) {
+        self->original_.startElementNs(context, localName, prefix, uri, namespaceCount, namespaces,
+                                       attributeCount, defaultedCount, attributes);
+        return;
+    }
+    const bool dropped = self->SettleBeforeNode();
+    self->original_.startElementNs(context, localName, prefix, uri, namespaceCount, namespaces,
+                                   attributeCount, defaultedCount, attributes);
+    if (dropped && self->context_->node != nullptr) {
+        DocumentTree::MarkDroppedBefore(self->context_->node);
+    }
+    bool preserve = self->Preserving();
+    // Five entries per attribute: local name, prefix, URI, value start, value end.
+    for (int i = 0; i < attributeCount; ++i) {
+        const xmlChar** attribute = attributes + 5 * i;
+        if (xmlStrEqual(attribute[0], BAD_CAST "space") &&
+            xmlStrEqual(attribute[1], BAD_CAST "xml")) {
+            const std::string value(reinterpret_cast<const char*>(attribute[3]),
+                                    static_cast<std::size_t>(attribute[4] - attribute[3]));
+            if (value == "preserve") {
+                preserve = true;
+            } else if (value == "default") {
+                preserve = false;
+            }
+        }
+    }
+    self->preserve_.push_back(preserve || self->preserve_.front());
+}
+
+void WhitespaceFilter::EndElement(void* context, const xmlChar* localName, const xmlChar* prefix,
+                                  const xmlChar* uri) {
+    WhitespaceFilter* self = Of(context);
+    if (self->IsMain(context)) {
+        if (self->SettleBeforeNode() && self->context_->node != nullptr) {
+            DocumentTree::MarkDroppedAtEnd(self->context_->node);
+        }
+        if (self->preserve_.size() > 1) {
+            self->preserve_.pop_back();
+        }
+    }
+    self->original_.endElementNs(context, localName, prefix, uri);
+}
+
+void WhitespaceFilter::Comment(void* context, const xmlChar* text) {
+    WhitespaceFilter* self = Of(context);
+    const bool dropped = self->IsMain(context) && self->SettleBeforeNode();
+    self->original_.comment(context, text);
+    self->MarkNewChild(dropped);
+}
+
+void WhitespaceFilter::ProcessingInstruction(void* context, const xmlChar* target,
+                                             const xmlChar* data) {
+    WhitespaceFilter* self = Of(context);
+    const bool dropped = self->IsMain(context) && self->SettleBeforeNode();
+    self->original_.processingInstruction(context, target, data);
+    self->MarkNewChild(dropped);
+}
+
+void WhitespaceFilter::CdataBlock(void* context, const xmlChar* text, int length) {
+    WhitespaceFilter* self = Of(context);
+    if (!self->IsMain(context)) {
+        self->original_.cdataBlock(context, text, length);
+        return;
+    }
+    xmlNodePtr parent = self->context_->node;
+    if (!self->held_.empty() && parent != nullptr && parent->last != nullptr &&
+        parent->last->type == XML_CDATA_SECTION_NODE) {
+        // Keep the sections apart; the pass over the tree drops this text.
+        self->original_.characters(context, reinterpret_cast<const xmlChar*>(self->held_.data()),
+                                   static_cast<int>(self->held_.size()));
+        self->held_.clear();
+    }
+    const bool dropped = self->SettleBeforeNode();
+    self->original_.cdataBlock(context, text, length);
+    self->MarkNewChild(dropped);
+}
+
+void WhitespaceFilter::Reference(void* context, const xmlChar* name) {
+    WhitespaceFilter* self = Of(context);
+    const bool dropped = self->IsMain(context) && self->SettleBeforeNode();
+    self->original_.reference(context, name);
+    self->MarkNewChild(dropped);
+}
+
+} // namespace Xml
