@@ -116,10 +116,4 @@ TEST(RegistrationCalls, PassTheObjectsOwnAddress) {
     EXPECT_EQ(ObjectOf(Calls().at(0)), &cast);
 }
 
-TEST(RegistrationCalls, ObjectsWithoutFieldsOfTheirOwnAreExactlyTheirHostArea) {
-    EXPECT_EQ(sizeof(ValueTypeRegistration<Payload>), 512u);
-    EXPECT_EQ((sizeof(AggregatePropertyRegistration<Tally, integer, string_value>)), 128u);
-    EXPECT_EQ((sizeof(IteratedPropertyRegistration<Counter, integer, integer>)), 128u);
-}
-
 } // namespace

@@ -1,5 +1,4 @@
 // Tuple type names, tuple components and the "no value" exception.
-#include "frame/HostTypeNames.h"
 #include "frame/InspectorTypeNameBuilder.h"
 #include "frame/NoSuchObject.h"
 #include "frame/TupleElement.h"
@@ -107,13 +106,6 @@ TEST(TupleTypeNames, AreComposedOnceWithTheTextsTheHostExpects) {
     EXPECT_STREQ(StringAttributeListHtmlTupleTypeName(), "( string, html attribute list, html )");
     EXPECT_EQ(StringStringTupleTypeName(), StringStringTupleTypeName());
     EXPECT_EQ(TupleTypeName("a", "b", "c", "d"), "( a, b, c, d )");
-}
-
-TEST(HostTypeNames, AreTheHostsOwnNames) {
-    EXPECT_STREQ(BooleanTypeName(), "boolean");
-    EXPECT_STREQ(IntegerTypeName(), "integer");
-    EXPECT_STREQ(StringTypeName(), "string");
-    EXPECT_STREQ(FloatingPointTypeName(), "floating point");
 }
 
 TEST(TupleElement, StepsAlongTheChainToTheComponent) {
