@@ -5,6 +5,10 @@
 namespace XslPattern {
 
 Translation Translate(std::string_view pattern, const std::vector<Binding>& bindings) {
+    // The translation travels on as a C string, which would end at a NUL.
+    if (pattern.find('\0') != std::string_view::npos) {
+        return {false, {}, "the pattern contains a NUL character"};
+    }
     try {
         Translator translator(pattern, bindings);
         std::string xpath = translator.Translate();

@@ -73,6 +73,12 @@ TEST(Errors, MalformedPatternsAreRejectedWithAMessage) {
     }
 }
 
+TEST(Errors, NulCharactersAreRejectedEvenInsideLiterals) {
+    using namespace std::string_view_literals;
+    EXPECT_FALSE(XslPattern::Translate("a[. = 'x\0y']"sv, {}).ok);
+    EXPECT_FALSE(XslPattern::Translate("a\0"sv, {}).ok);
+}
+
 TEST(Errors, DeepNestingIsRejectedNotOverflowed) {
     std::string deep = std::string(5000, '(') + "a" + std::string(5000, ')');
     EXPECT_FALSE(XslPattern::Translate(deep, {}).ok);
