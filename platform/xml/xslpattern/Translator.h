@@ -14,6 +14,8 @@
 //   path      := "/" [relative] | "//" relative | relative
 //   relative  := step (("/" | "//") step)*
 //   step      := primary filter* ["!" method]
+//   primary   := "." | ".." | "*" | name | "@" name | method | "(" or ")" | literal
+// A group may also follow '/' when it holds only relative paths.
 
 #include "platform/xml/xslpattern/Comparison.h"
 #include "platform/xml/xslpattern/Lexer.h"
@@ -23,6 +25,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace XslPattern {
@@ -59,6 +62,7 @@ private:
     Fragment Relative(std::string prefix, TokenKind separator);
     Fragment Primary();
     Fragment Group();
+    Fragment GroupAfter(const std::string& prefix, TokenKind separator);
     Fragment Method(std::string name);
     Fragment Ancestor();
     Fragment Id();
@@ -98,6 +102,8 @@ private:
     std::string contextSignature_;
     bool ancestorAllowed_ = true;
     bool contextPositional_ = false;
+    // Set while parsing a group that follows '/': the path before it.
+    std::optional<std::pair<std::string, TokenKind>> groupPrefix_;
     int depth_ = 0;
 };
 

@@ -43,6 +43,9 @@ std::string Join(const std::string& prefix, TokenKind separator, const std::stri
 
 Translator::Fragment Translator::Path() {
     Fragment path;
+    if (groupPrefix_ && (At(TokenKind::Slash) || At(TokenKind::DoubleSlash))) {
+        throw PatternError{"a group after '/' holds relative paths only"};
+    }
     if (At(TokenKind::Slash)) {
         Advance();
         bool stepFollows = At(TokenKind::Dot) || At(TokenKind::DotDot) || At(TokenKind::Star) ||
@@ -73,6 +76,23 @@ Translator::Fragment Translator::Path() {
 Translator::Fragment Translator::Primary() {
     bool ancestorAllowed = ancestorAllowed_;
     ancestorAllowed_ = false;
+    if (groupPrefix_) {
+        // Inside a group after '/': each path continues the one before it.
+        bool nodeMethod =
+            At(TokenKind::Name) && next_.kind == TokenKind::LeftParen &&
+            (KindTest(token_.text) || token_.text == "element" || token_.text == "attribute");
+        bool stepStart = At(TokenKind::Dot) || At(TokenKind::DotDot) || At(TokenKind::Star) ||
+                         At(TokenKind::At) ||
+                         (At(TokenKind::Name) && next_.kind != TokenKind::LeftParen);
+        if (At(TokenKind::LeftParen)) {
+            return Group();
+        }
+        if (!stepStart && !nodeMethod) {
+            throw PatternError{"a group after '/' holds relative paths only"};
+        }
+        auto [prefix, separator] = *groupPrefix_;
+        return Step(prefix, separator);
+    }
     Fragment fragment;
     switch (token_.kind) {
     case TokenKind::String:
@@ -159,6 +179,23 @@ Translator::Fragment Translator::Group() {
     }
     // Filters on a group count the whole set, not each parent's nodes.
     group.xpath += Filters(inner.signature, true, false);
+    group.extensible = true;
+    return At(TokenKind::Bang) ? MethodApplication(std::move(group)) : group;
+}
+
+Translator::Fragment Translator::GroupAfter(const std::string& prefix, TokenKind separator) {
+    // XPath has no step made of an expression: `p/(a | b)` becomes
+    // `(p/a | p/b)`, by handing the prefix to every path in the group.
+    auto outer = std::exchange(groupPrefix_, std::make_pair(prefix, separator));
+    Advance();
+    Fragment inner = Or();
+    Expect(TokenKind::RightParen, "')'");
+    groupPrefix_ = std::move(outer);
+    if (inner.type != Fragment::Type::Nodes || inner.accessor) {
+        throw PatternError{"a group after '/' must select nodes"};
+    }
+    Fragment group = inner;
+    group.xpath = "(" + inner.xpath + ")" + Filters(inner.signature, true, false);
     group.extensible = true;
     return At(TokenKind::Bang) ? MethodApplication(std::move(group)) : group;
 }
@@ -291,6 +328,11 @@ Translator::Fragment Translator::Step(const std::string& prefix, TokenKind separ
             Advance();
         }
         break;
+    case TokenKind::LeftParen:
+        if (!prefix.empty()) {
+            return GroupAfter(prefix, separator);
+        }
+        [[fallthrough]];
     default:
         Unexpected("a step");
     }
@@ -355,11 +397,13 @@ std::string Translator::Filter(const std::string& signature, bool first, bool po
     std::string outerSignature = std::exchange(contextSignature_, signature);
     bool outerAncestorAllowed = std::exchange(ancestorAllowed_, true);
     bool outerPositional = std::exchange(contextPositional_, positionalMethods);
+    auto outerGroupPrefix = std::exchange(groupPrefix_, std::nullopt);
     Fragment condition = Or();
     Expect(TokenKind::RightBracket, "']'");
     contextSignature_ = std::move(outerSignature);
     ancestorAllowed_ = outerAncestorAllowed;
     contextPositional_ = outerPositional;
+    groupPrefix_ = std::move(outerGroupPrefix);
 
     if (condition.type == Fragment::Type::Literal && condition.literal == TokenKind::Decimal) {
         throw PatternError{"an index must be a whole number, found " + condition.literalText};

@@ -37,8 +37,10 @@
 //   does not convert satisfies no relation, not even !=.
 // - `@*[f][n]`, an index after another filter on attributes, counts the
 //   attributes and the declarations apart.
-// - Not supported: a group after '/' (`a/(b|c)`); nodes inside entity
-//   references, which libxml2's XPath does not enter.
+// - A group after '/' (`a/(b | c)`) holds relative paths, each continuing
+//   the path before the group; its filters count the whole set.
+// - Nodes inside entity references are out of reach: libxml2's XPath does
+//   not enter them.
 //
 // The extension functions are registered without a namespace under names
 // starting "xslp-", which no XPath function uses; register them only in

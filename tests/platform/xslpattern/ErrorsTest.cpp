@@ -57,7 +57,9 @@ TEST(Errors, MalformedPatternsAreRejectedWithAMessage) {
         "a | ancestor(b)",            //
         "ancestor(/a)",               //
         "ancestor(a[)",               //
-        "a/(b | c)",                  // groups do not follow '/'
+        "a/('x')",                    // a group after '/' holds relative paths
+        "a/(/b)",                     //
+        "a/(b = 'c')",                //
         "a::b",                       // no axis syntax
         "child::a",                   //
         "1.2.3",                      //
