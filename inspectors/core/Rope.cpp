@@ -1,6 +1,7 @@
 #include "inspectors/core/Rope.h"
 
 #include "frame/NoSuchObject.h"
+#include "universe/buffers/Data.h"
 #include "universe/searching/MatchLoop.h"
 #include "universe/searching/PatternMatcher.h"
 
@@ -8,14 +9,23 @@
 
 namespace {
 
-// Hands each piece of the rope to `visit` in text order until `visit` says
-// stop; returns whether it did.
-template <typename Visit>
-bool VisitPieces(const Rope& rope, Visit&& visit) {
+// Walks that keep their pending nodes on the heap. A node whose other child
+// is null is left behind rather than kept pending, so a chain built onto the
+// end a walk finishes with needs no pending entries at all.
+
+// Hands each piece to `visit` in text order (Forward) or in reverse text
+// order (Backward) until `visit` says stop; returns whether it did.
+enum class Direction { Forward, Backward };
+
+template <Direction direction, typename Visit>
+bool VisitInOrder(const Rope& rope, Visit&& visit) {
+    constexpr bool forward = direction == Direction::Forward;
+    const auto before = [](const Rope* node) { return forward ? node->left : node->right; };
+    const auto after = [](const Rope* node) { return forward ? node->right : node->left; };
     std::vector<const Rope*> pending;
     const Rope* node = &rope;
     for (;;) {
-        for (; node != nullptr; node = node->left) {
+        for (; node != nullptr; node = before(node)) {
             pending.push_back(node);
         }
         if (pending.empty()) {
@@ -26,20 +36,53 @@ bool VisitPieces(const Rope& rope, Visit&& visit) {
         if (visit(node->piece)) {
             return true;
         }
-        // The right subtree replaces this node rather than nesting under
-        // it, so a chain built to the right needs no pending entries.
-        node = node->right;
+        node = after(node);
     }
+}
+
+// Hands each piece to `visit` in no particular order; only nodes with two
+// children leave one pending.
+template <typename Visit>
+void VisitInAnyOrder(const Rope& rope, Visit&& visit) {
+    std::vector<const Rope*> pending;
+    for (const Rope* node = &rope;;) {
+        visit(node->piece);
+        if (node->left != nullptr && node->right != nullptr) {
+            pending.push_back(node->right);
+            node = node->left;
+        } else if (node->left != nullptr || node->right != nullptr) {
+            node = node->left != nullptr ? node->left : node->right;
+        } else if (!pending.empty()) {
+            node = pending.back();
+            pending.pop_back();
+        } else {
+            return;
+        }
+    }
+}
+
+// Writes the text of the rope, which is exactly `into.Length()` bytes long,
+// from its last piece to its first: ropes grow by appending far more often
+// than by prepending, and an appended chain walks backwards without pending
+// nodes.
+void FillBackward(const Rope& rope, Data into) {
+    uint32 end = into.Length();
+    VisitInOrder<Direction::Backward>(rope, [&](ConstData piece) {
+        // Only a host that handed out no memory leaves the area short.
+        if (piece.Length() > end) {
+            return true;
+        }
+        end -= piece.Length();
+        piece.CopyInto(into.After(end));
+        return false;
+    });
 }
 
 } // namespace
 
 uint64 RopeLength(const Rope& rope) {
     uint64 length = 0;
-    VisitPieces(rope, [&](ConstData piece) {
-        length += piece.Length();
-        return false;
-    });
+    VisitInAnyOrder(rope, [&](ConstData piece) { length += piece.Length(); });
     return length;
 }
 
@@ -49,18 +92,12 @@ bool RopeContains(const Rope& rope, ConstData target) {
     }
     const PatternMatcher matcher(target);
     MatchLoop loop(&matcher);
-    return VisitPieces(rope, [&](ConstData piece) {
+    // Text order, so that the search ends at the first piece that completes
+    // an occurrence.
+    return VisitInOrder<Direction::Forward>(rope, [&](ConstData piece) {
         loop.Continue(piece);
         return loop.Found();
     });
-}
-
-Data CopyRopeInto(const Rope& rope, Data into) {
-    VisitPieces(rope, [&](ConstData piece) {
-        into.Write(piece);
-        return false;
-    });
-    return into;
 }
 
 string_value RopeToString(const Rope& rope) {
@@ -70,6 +107,6 @@ string_value RopeToString(const Rope& rope) {
     }
     const auto size = static_cast<uint32>(length);
     auto* block = static_cast<char*>(Allocate_Inspector_Memory(size));
-    CopyRopeInto(rope, Data(block, size));
+    FillBackward(rope, Data(block, size));
     return string_value{block, size};
 }

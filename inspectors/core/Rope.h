@@ -8,7 +8,6 @@
 
 #include "frame/VeritorInterface.h"
 #include "universe/buffers/ConstData.h"
-#include "universe/buffers/Data.h"
 #include "universe/integers/IntegerTypes.h"
 
 struct Rope {
@@ -23,7 +22,9 @@ inline const char* RopeTypeName() {
 
 // The walks below keep their pending nodes on the heap, not on the call
 // stack: a rope made by a million concatenations onto one end is a million
-// nodes deep.
+// nodes deep. Length and the string need no pending nodes at all for a rope
+// grown at one end; containment must walk in text order and so keeps the
+// nodes of a chain grown by appending pending.
 
 // Number of bytes in the rope's text.
 uint64 RopeLength(const Rope& rope);
@@ -31,10 +32,6 @@ uint64 RopeLength(const Rope& rope);
 // Whether `target` occurs in the rope's text; an occurrence may straddle any
 // number of pieces. The empty target occurs in every rope.
 bool RopeContains(const Rope& rope, ConstData target);
-
-// Writes the rope's text into `into` in order, as far as it fits, and
-// returns what is left of `into`.
-Data CopyRopeInto(const Rope& rope, Data into);
 
 // The rope's text as one host string, written once into a block of inspector
 // memory of exactly its length. A text too long for a host string has no
