@@ -46,11 +46,7 @@ public:
     bool Valid() const noexcept { return (start == nullptr) == (end == nullptr) && start <= end; }
 
     operator ConstData() const noexcept { // NOLINT: a writable view is also a readable one
-        ConstData view;
-        if (start != nullptr) {
-            view = ConstData(start, end);
-        }
-        return view;
+        return ConstData(start, end);
     }
 
     // Nothing is written out of range: the index is reported and refused.

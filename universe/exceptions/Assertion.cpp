@@ -41,8 +41,8 @@ AssertionMessage message;
 // The part of the path after its last '/'; a path without one is used whole.
 ConstData FileName(const char* path) {
     const char* slash = std::strrchr(path, '/');
-    return ConstData(slash == nullptr ? path : slash + 1,
-                     std::strlen(slash == nullptr ? path : slash + 1));
+    const char* name = slash == nullptr ? path : slash + 1;
+    return ConstData(name, std::strlen(name));
 }
 
 const char* OrEmpty(const char* text) {
