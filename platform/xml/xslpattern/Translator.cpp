@@ -135,6 +135,7 @@ Translator::Fragment Translator::Not() {
     if (!AtKeyword("not")) {
         return Union();
     }
+    NestingGuard guard(depth_);
     Advance();
     Fragment operand = Not();
     Fragment negation = Condition("not(" + AsCondition(operand) + ")");

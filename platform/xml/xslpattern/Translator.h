@@ -105,6 +105,7 @@ private:
     // Set while parsing a group that follows '/': the path before it.
     std::optional<std::pair<std::string, TokenKind>> groupPrefix_;
     int depth_ = 0;
+    int applications_ = 0;
 };
 
 } // namespace XslPattern

@@ -13,6 +13,10 @@ namespace XslPattern {
 
 namespace {
 
+constexpr std::size_t MaximumTranslation = 1 << 20;
+// A chain of `!` applications recurses once per method.
+constexpr int MaximumApplications = 256;
+
 std::optional<Accessor> ValueMethodNamed(std::string_view name) {
     struct Entry {
         std::string_view name;
@@ -360,10 +364,18 @@ Translator::Fragment Translator::Step(const std::string& prefix, TokenKind separ
         step.xpath = Join(prefix, separator, test.RenderDeclarations(filters));
         break;
     }
+    // `@*` and groups after '/' repeat the path before them, so that the
+    // translation may grow much faster than the pattern.
+    if (step.xpath.size() > MaximumTranslation) {
+        throw PatternError{"the pattern is too complex to translate"};
+    }
     return At(TokenKind::Bang) ? MethodApplication(std::move(step)) : step;
 }
 
 Translator::Fragment Translator::MethodApplication(Fragment nodes) {
+    if (++applications_ > MaximumApplications) {
+        throw PatternError{"the pattern applies too many methods"};
+    }
     Advance();
     if (!At(TokenKind::Name) || next_.kind != TokenKind::LeftParen) {
         Unexpected("a method after '!'");

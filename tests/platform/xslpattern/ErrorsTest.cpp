@@ -90,6 +90,31 @@ TEST(Errors, DeepNestingIsRejectedNotOverflowed) {
     }
     EXPECT_FALSE(XslPattern::Translate(filters, {}).ok);
     EXPECT_TRUE(XslPattern::Translate(std::string(50, '(') + "a" + std::string(50, ')'), {}).ok);
+    std::string negations;
+    for (int i = 0; i < 100000; ++i) {
+        negations += "$not$ ";
+    }
+    EXPECT_FALSE(XslPattern::Translate(negations + "a", {}).ok);
+    std::string applications = "a";
+    for (int i = 0; i < 100000; ++i) {
+        applications += "!node()";
+    }
+    EXPECT_FALSE(XslPattern::Translate(applications, {}).ok);
+}
+
+TEST(Errors, TranslationsThatWouldExplodeAreRejected) {
+    // Each `@*` repeats the path before it: 40 of them would double 40 times.
+    std::string doubling = "a";
+    for (int i = 0; i < 40; ++i) {
+        doubling += "/@*/..";
+    }
+    EXPECT_FALSE(XslPattern::Translate(doubling, {}).ok);
+    std::string groups = "a";
+    for (int i = 0; i < 40; ++i) {
+        groups += "/(b | c)";
+    }
+    EXPECT_FALSE(XslPattern::Translate(groups, {}).ok);
+    EXPECT_TRUE(XslPattern::Translate("a/@*/../@*/../@*", {}).ok);
 }
 
 TEST(Errors, QuotesInNamesAndUrisStayInsideTheirLiterals) {
