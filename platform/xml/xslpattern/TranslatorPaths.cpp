@@ -53,7 +53,7 @@ Translator::Fragment Translator::Path() {
     if (At(TokenKind::Slash)) {
         Advance();
         bool stepFollows = At(TokenKind::Dot) || At(TokenKind::DotDot) || At(TokenKind::Star) ||
-                           At(TokenKind::At) || At(TokenKind::Name);
+                           At(TokenKind::At) || At(TokenKind::Name) || At(TokenKind::LeftParen);
         if (!stepFollows) {
             path.xpath = "/";
             path.signature = Signature::SameAsSelf;

@@ -191,6 +191,8 @@ TEST_F(Paths, SetOperationsKeepDocumentOrder) {
                       {"(lib/book | lib/mixed)[end()]", {"book1", "p:book0", "b:book0", "mixed0"}},
                       {"(lib/book | lib/mixed)/title", {"title0", "title1", "title2"}},
                       {"lib/(mixed | book[0])", {"book0", "mixed0"}},
+                      {"/(lib | x)/mixed", {"mixed0"}},
+                      {"//(mixed | title[0])", {"title0", "title1", "title2", "mixed0"}},
                       {"lib//(first-name | title)[0]", {"title0"}},
                       {"lib/book/(author)[0]", {"author0"}},
                       {"lib/book[0]/(title | author)[end()]", {"title0", "author1"}},
