@@ -98,9 +98,8 @@ std::vector<std::string> VocabularyNames() {
     host::NameTable table = host::NamesOf(host::Registry::Instance().Snapshot());
     names.insert(names.end(), table.properties.begin(), table.properties.end());
     names.insert(names.end(), table.casts.begin(), table.casts.end());
-    std::ranges::sort(names);
-    auto [first, last] = std::ranges::unique(names);
-    names.erase(first, last);
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
     return names;
 }
 

@@ -5,6 +5,15 @@
 
 namespace veritor::host {
 
+namespace {
+
+void SortBySequence(std::vector<Registration>& registrations) {
+    std::sort(registrations.begin(), registrations.end(),
+              [](const Registration& a, const Registration& b) { return a.sequence < b.sequence; });
+}
+
+} // namespace
+
 Registry& Registry::Instance() {
     static Registry registry;
     return registry;
@@ -40,7 +49,7 @@ std::vector<Registration> Registry::Snapshot() const {
             all.push_back(registration);
         }
     }
-    std::ranges::sort(all, {}, &Registration::sequence);
+    SortBySequence(all);
     return all;
 }
 
@@ -57,7 +66,7 @@ std::vector<Registration> Registry::RemoveOwnedBy(const std::string& library) {
             }
         }
     }
-    std::ranges::sort(removed, {}, &Registration::sequence);
+    SortBySequence(removed);
     return removed;
 }
 
