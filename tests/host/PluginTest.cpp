@@ -5,9 +5,11 @@
 #include "host/Veritor.h"
 
 #include <algorithm>
+#include <atomic>
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -161,6 +163,32 @@ TEST_F(LoadedPlugin, PassesTuplesAsChainsOfNodes) {
 TEST_F(LoadedPlugin, ChoosesLibraryOperatorsByOperandType) {
     EXPECT_EQ(Only(veritor::Run("counter of 1 + counter of 2")), "#3");
     EXPECT_EQ(Only(veritor::Run("1 + 2")), "3");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(LoadedPlugin, EvaluatesOnSeveralThreadsAtOnce) {
+    // Each evaluation has its own arena and its own inspector memory; the
+    // vocabulary is only read.
+    std::vector<std::thread> threads;
+    std::atomic<int> right{0};
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&right, t] {
+            for (int i = 0; i < 50; ++i) {
+                std::string n = std::to_string(t * 100 + i);
+                veritor::Result result = veritor::Run("counter of " + n + " as string & \"!\"");
+                if (result.values.size() == 1 && result.values[0].text == "#" + n + "!") {
+                    ++right;
+                }
+            }
+        });
+    }
+    for (auto& thread : threads) {
+        thread.join();
+    }
+    EXPECT_EQ(right.load(), 200);
 }
 
 } // namespace

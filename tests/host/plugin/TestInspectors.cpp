@@ -7,6 +7,7 @@
 #include "frame/TupleElement.h"
 #include "frame/VeritorInterface.h"
 
+#include <mutex>
 #include <new>
 #include <stdexcept>
 #include <string>
@@ -14,7 +15,13 @@
 namespace {
 
 // What happened to values and states, in order, for the tests to read.
+std::mutex journalMutex;
 std::string journal;
+
+void Note(const std::string& event) {
+    std::lock_guard lock(journalMutex);
+    journal += event + " ";
+}
 
 struct Counter {
     std::int64_t value;
@@ -28,7 +35,7 @@ struct alignas(8) Object {
 };
 
 void DestroyCounter(void* value) {
-    journal += "~" + std::to_string(static_cast<Counter*>(value)->value) + " ";
+    Note("~" + std::to_string(static_cast<Counter*>(value)->value));
 }
 
 // "counter" of an integer; no value for a negative one.
@@ -40,7 +47,7 @@ void* MakeCounter(void* storage, const void*, const void* object, void*, const v
     if (value < 0) {
         throw NoSuchObject();
     }
-    journal += "+" + std::to_string(value) + " ";
+    Note("+" + std::to_string(value));
     return new (storage) Counter{value};
 }
 
@@ -64,7 +71,7 @@ void* ConstructDigits(void* storage) {
     return new (storage) Digits{0};
 }
 void DestroyDigits(void*) {
-    journal += "~digits ";
+    Note("~digits");
 }
 void* NextDigit(void* storage, const void*, const void* object, void* state, const void*) {
     auto& digits = *static_cast<Digits*>(state);
@@ -82,7 +89,7 @@ void* ConstructTally(void* storage) {
     return new (storage) Tally{-1};
 }
 void DestroyTally(void*) {
-    journal += "~tally ";
+    Note("~tally");
 }
 void* BeginTally(void*, const void*, const void*, void* state, const void*) {
     static_cast<Tally*>(state)->sum = 0;
@@ -109,7 +116,7 @@ void* CounterText(void* storage, const void* source, const void*) {
 void* AddCounters(void* storage, const void* left, const void* right, const void*) {
     std::int64_t sum =
         static_cast<const Counter*>(left)->value + static_cast<const Counter*>(right)->value;
-    journal += "+" + std::to_string(sum) + " ";
+    Note("+" + std::to_string(sum));
     return new (storage) Counter{sum};
 }
 
