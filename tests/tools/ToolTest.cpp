@@ -147,3 +147,22 @@ TEST(ToolProcess, ReportsNoValueOnStandardError) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Tool, PromptsOnATerminalAndEndsItWithoutFailing) {
+    std::istringstream in;
+    std::ostringstream out, err;
+    std::vector<std::string> lines = {"1 + 1", "1 +", "1 / 0"};
+    veritor::tool::Environment environment{
+        &in, &out, &err, true, "", [&](const std::function<void(const std::string&)>& evaluate) {
+            for (const auto& line : lines) {
+                evaluate(line);
+            }
+        }};
+    EXPECT_EQ(veritor::tool::RunTool({"--no-plugin"}, environment), 0);
+    EXPECT_EQ(out.str(), "2\n");
+    EXPECT_NE(err.str().find("error: no value"), std::string::npos);
+}
+
+} // namespace

@@ -150,8 +150,12 @@ int RunTool(const std::vector<std::string>& arguments, const Environment& enviro
             session.EvaluateLines(file);
         }
     }
+    bool interactive = false;
     if (options.sources.empty() && !options.vocabulary) {
         if (environment.terminal && environment.prompt) {
+            // A mistyped line at the prompt is answered there; it does not
+            // make the whole session fail.
+            interactive = true;
             environment.prompt([&](const std::string& line) { session.Evaluate(line); });
         } else {
             session.EvaluateLines(*environment.in);
@@ -162,7 +166,7 @@ int RunTool(const std::vector<std::string>& arguments, const Environment& enviro
     for (auto it = plugins.rbegin(); it != plugins.rend(); ++it) {
         ReportUnload(err, **it);
     }
-    return std::max(status, session.Status());
+    return interactive ? status : std::max(status, session.Status());
 }
 
 } // namespace veritor::tool
