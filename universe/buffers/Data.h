@@ -15,7 +15,7 @@ public:
         : start(theStart)
         , end(theEnd) {
         ASSERT(theEnd >= theStart);
-        ASSERT(theStart != 0 || theEnd == 0);
+        ASSERT(theStart != 0 || theEnd == 0); // NOLINT(modernize-use-nullptr): reported text
         if (theEnd < theStart || theStart == nullptr) {
             end = start;
         }
@@ -25,7 +25,7 @@ public:
     Data(uint8* theStart, N theLength)
         : start(theStart)
         , end(theStart) {
-        ASSERT(theStart != 0 || theLength == 0);
+        ASSERT(theStart != 0 || theLength == 0); // NOLINT(modernize-use-nullptr)
         if (theStart != nullptr) {
             end = theStart + BufferDetail::CheckedLength(theLength);
         }

@@ -56,7 +56,7 @@ private:
         } else if constexpr (sizeof(T) == 4) {
             return static_cast<uint64>(static_cast<uint32>(0u - static_cast<uint32>(value)));
         } else {
-            const int32 widened = value;
+            const int32 widened = value; // NOLINT(bugprone-signed-char-misuse): a number here
             return static_cast<uint64>(-widened);
         }
     }

@@ -8,8 +8,8 @@
 class ConstCString {
 public:
     ConstCString(const char* theText)
-        : text(theText) { // NOLINT: a C string is one
-        ASSERT(theText != 0);
+        : text(theText) {     // NOLINT: a C string is one
+        ASSERT(theText != 0); // NOLINT(modernize-use-nullptr): reported text
         if (theText == nullptr) {
             text = "";
         }
