@@ -1,4 +1,5 @@
 // Per-thread initialisation and object creation.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <msxml2.h>
 #include <objbase.h>
@@ -60,6 +61,15 @@ TEST(ComRuntime, CreationAnswersForClassesInterfacesAndContexts) {
     EXPECT_EQ(CoCreateInstance(CLSID_DOMDocument30, nullptr, CLSCTX_ALL, IID_IUnknown, nullptr),
               E_POINTER);
     CoUninitialize();
+}
+
+// The host and every plug-in link their own copy of the platform layer; the
+// initialisation state is shared only because it comes from one library.
+TEST(ComRuntime, InitialisationComesFromTheProcessWideLibrary) {
+    void* library = dlopen("libveritor_com.so", RTLD_NOW | RTLD_NOLOAD);
+    ASSERT_NE(library, nullptr);
+    EXPECT_EQ(dlsym(library, "_Z14CoInitializeExPvj"), reinterpret_cast<void*>(&CoInitializeEx));
+    dlclose(library);
 }
 
 } // namespace
