@@ -192,3 +192,14 @@ TEST_F(LoadedPlugin, EvaluatesOnSeveralThreadsAtOnce) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(LoadedPlugin, FindsEveryEvaluatingThreadInitialisedForCom) {
+    EXPECT_EQ(Only(veritor::Run("com ready")), "true");
+    std::string onAnotherThread;
+    std::thread([&] { onAnotherThread = Only(veritor::Run("com ready")); }).join();
+    EXPECT_EQ(onAnotherThread, "true");
+}
+
+} // namespace

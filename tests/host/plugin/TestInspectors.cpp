@@ -9,6 +9,7 @@
 
 #include <mutex>
 #include <new>
+#include <objbase.h>
 #include <stdexcept>
 #include <string>
 
@@ -120,6 +121,17 @@ void* AddCounters(void* storage, const void* left, const void* right, const void
     return new (storage) Counter{sum};
 }
 
+// "com ready": whether the evaluating thread was already initialised for COM
+// (a nested initialisation answers S_FALSE), as the XML inspectors need.
+void* ComReady(void* storage, const void*, const void*, void*, const void*) {
+    HRESULT result = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    boolean_value ready = result == S_FALSE;
+    if (SUCCEEDED(result)) {
+        CoUninitialize();
+    }
+    return new (storage) boolean_value(ready);
+}
+
 void Hook() {}
 
 class Vocabulary {
@@ -145,6 +157,8 @@ public:
         Register_Cast(&text, 128, "string", "counter", "string", CounterText, &text, Hook);
         Register_Binary_Operator(&plus, 128, OperatorAdd, "counter", "counter", "counter",
                                  AddCounters, &plus, Hook);
+        Register_Property(&comReady, 128, "com ready", "com readies", "", "", "boolean", ComReady,
+                          &comReady, Hook);
         // Registered after the types that name it, as libraries may.
         Register_Type(&type, 512, "counter", sizeof(Counter), DestroyCounter, nullptr, nullptr);
     }
@@ -152,6 +166,7 @@ public:
     Vocabulary& operator=(const Vocabulary&) = delete;
     ~Vocabulary() {
         Unregister_Type(&type);
+        Unregister_Property(&comReady);
         Unregister_Binary_Operator(&plus);
         Unregister_Cast(&text);
         Unregister_Property(&tally);
@@ -176,6 +191,7 @@ private:
     Object tally{};
     Object text{};
     Object plus{};
+    Object comReady{};
 };
 
 const Vocabulary vocabulary;
