@@ -73,6 +73,13 @@ public:
 
     _com_ptr_t() noexcept = default;
     _com_ptr_t(std::nullptr_t) noexcept {}
+    // NULL, which is an integer here; any other integer is refused.
+    template <class Null>
+    requires std::is_integral_v<Null> _com_ptr_t(Null null) {
+        if (null != 0) {
+            _com_issue_error(E_POINTER);
+        }
+    }
     // Takes a reference unless `addRef` is false (ownership is handed over).
     _com_ptr_t(Interface* pointer, bool addRef = true) noexcept
         : pointer_(pointer) {
@@ -133,6 +140,15 @@ public:
         return *this;
     }
     _com_ptr_t& operator=(std::nullptr_t) {
+        Release();
+        return *this;
+    }
+    template <class Null>
+    requires std::is_integral_v<Null> _com_ptr_t& operator=(Null null) {
+        if (null != 0) {
+            _com_issue_error(E_POINTER);
+            return *this;
+        }
         Release();
         return *this;
     }

@@ -47,8 +47,9 @@ TEST(ComPtr, CopiesAddReferencesAndDestructionReleasesThem) {
         EXPECT_EQ(object.count, 3u);
         second = first; // self-equal assignment keeps the count
         EXPECT_EQ(object.count, 3u);
-        second = nullptr;
+        second = NULL; // Windows code spells it so
         EXPECT_EQ(object.count, 2u);
+        EXPECT_FALSE(IXMLDOMNodeListPtr(NULL));
         IXMLDOMNodeListPtr moved = std::move(first);
         EXPECT_EQ(object.count, 2u);
         EXPECT_FALSE(first);
