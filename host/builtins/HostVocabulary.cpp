@@ -251,7 +251,9 @@ void Nothing() {}
 // order when it unloads, as an inspector library's static objects do.
 class HostVocabulary {
 public:
-    HostVocabulary()
+    // Out of memory while the host library loads leaves nothing to run: the
+    // process ends then, as it does for a library's registration objects.
+    HostVocabulary() noexcept
         : operators(Operators())
         , operatorObjects(operators.size()) {
         Register_Type(&types[0], sizeof(TypeObject), "boolean", sizeof(boolean_value), nullptr,

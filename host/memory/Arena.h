@@ -21,7 +21,7 @@ public:
     std::size_t BytesInUse() const { return inUse; }
 
 private:
-    static constexpr std::size_t chunkSize = 64 * 1024;
+    static constexpr std::size_t chunkSize = std::size_t{64} * 1024;
     static constexpr std::size_t alignment = alignof(std::max_align_t);
 
     std::vector<std::unique_ptr<std::byte[]>> chunks;

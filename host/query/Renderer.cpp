@@ -144,6 +144,7 @@ std::unique_ptr<Renderer> MakeRenderer(const std::string& type, const TypeTable&
     }
     if (auto components = TupleComponents(type); !components.empty()) {
         std::vector<std::unique_ptr<Renderer>> parts;
+        parts.reserve(components.size());
         for (const auto& component : components) {
             parts.push_back(MakeRenderer(component, types, vocabulary));
         }

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 // libedit's readline interface needs stdio declared first.
 #include <editline/readline.h>
 
@@ -13,8 +14,8 @@ namespace veritor::tool {
 namespace {
 
 // Words of the language itself, completed like vocabulary names.
-const std::vector<std::string> keywords = {"and", "as",        "contains", "exists", "false", "mod",
-                                           "not", "number of", "of",       "or",     "true"};
+constexpr const char* keywords[] = {"and", "as",        "contains", "exists", "false", "mod",
+                                    "not", "number of", "of",       "or",     "true"};
 
 std::vector<std::string> names;
 std::vector<std::string> pending;
@@ -69,7 +70,7 @@ std::vector<std::string> Completions(const std::string& text,
 
 void RunPrompt(const std::function<void(const std::string&)>& evaluate) {
     names = VocabularyNames();
-    names.insert(names.end(), keywords.begin(), keywords.end());
+    names.insert(names.end(), std::begin(keywords), std::end(keywords));
     // Spaces belong to names, so only punctuation starts a new word.
     static char breaks[] = "\"();,=<>&+-*/";
     // libedit reads the basic set where GNU readline reads the completer's.
