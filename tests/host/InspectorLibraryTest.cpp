@@ -8,7 +8,6 @@
 
 namespace {
 
-using veritor::ErrorKind;
 using veritor::QueryError;
 
 class InspectorLibrary : public testing::Test {

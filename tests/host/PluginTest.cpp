@@ -173,6 +173,7 @@ TEST_F(LoadedPlugin, EvaluatesOnSeveralThreadsAtOnce) {
     // Each evaluation has its own arena and its own inspector memory; the
     // vocabulary is only read.
     std::vector<std::thread> threads;
+    threads.reserve(4);
     std::atomic<int> right{0};
     for (int t = 0; t < 4; ++t) {
         threads.emplace_back([&right, t] {

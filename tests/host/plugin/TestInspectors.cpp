@@ -136,7 +136,7 @@ void Hook() {}
 
 class Vocabulary {
 public:
-    Vocabulary() {
+    Vocabulary() noexcept {
         Register_Type(&special, 512, "special counter", sizeof(Counter), DestroyCounter, "counter",
                       nullptr);
         Register_Property(&counter, 128, "counter", "counters", "", "integer", "counter",
