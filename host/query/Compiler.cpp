@@ -3,6 +3,7 @@
 #include "host/Veritor.h"
 
 #include <climits>
+#include <map>
 
 namespace veritor::host {
 
@@ -24,8 +25,25 @@ std::string Shown(const std::string& type) {
 class Compiler {
 public:
     explicit Compiler(const std::vector<Registration>& vocabulary)
-        : vocabulary(vocabulary)
-        , types(vocabulary) {}
+        : types(vocabulary) {
+        for (const Registration& r : vocabulary) {
+            switch (r.kind) {
+            case RegistrationKind::Type:
+                break;
+            case RegistrationKind::Operator:
+                byName[OperatorKey(r.operatorCode)].push_back(&r);
+                break;
+            case RegistrationKind::Cast:
+                byName[CastKey(r.name)].push_back(&r);
+                break;
+            default:
+                byName[r.name].push_back(&r);
+                if (!r.pluralName.empty() && r.pluralName != r.name) {
+                    byName[r.pluralName].push_back(&r);
+                }
+            }
+        }
+    }
 
     NodePointer Compile(const Syntax& s) {
         switch (s.kind) {
@@ -130,16 +148,25 @@ private:
         return Negate(std::move(operand));
     }
 
-    // The registration with the smallest total distance; the first among
-    // equals. `distance` answers -1 for registrations that do not fit.
+    // Operators and casts have keys of their own, which no name can be.
+    static std::string OperatorKey(int code) { return "#operator " + std::to_string(code); }
+    static std::string CastKey(const std::string& name) { return "#cast " + name; }
+
+    // Among the registrations under `key`, the one with the smallest total
+    // distance; the first registered among equals. `distance` answers -1 for
+    // registrations that do not fit.
     template <typename Distance>
-    const Registration* Best(Distance distance) const {
+    const Registration* Best(const std::string& key, Distance distance) const {
+        auto found = byName.find(key);
+        if (found == byName.end()) {
+            return nullptr;
+        }
         const Registration* best = nullptr;
         int bestDistance = INT_MAX;
-        for (const Registration& r : vocabulary) {
-            int d = distance(r);
+        for (const Registration* r : found->second) {
+            int d = distance(*r);
             if (d >= 0 && d < bestDistance) {
-                best = &r;
+                best = r;
                 bestDistance = d;
             }
         }
@@ -152,10 +179,7 @@ private:
         std::string symbol = Quoted(OperatorSymbol(s.operatorCode));
         NodePointer left = Singular(*s.parts[0], "the left operand of " + symbol);
         NodePointer right = Singular(*s.parts[1], "the right operand of " + symbol);
-        const Registration* chosen = Best([&](const Registration& r) {
-            if (r.kind != RegistrationKind::Operator || r.operatorCode != s.operatorCode) {
-                return -1;
-            }
+        const Registration* chosen = Best(OperatorKey(s.operatorCode), [&](const Registration& r) {
             return Sum(types.Distance(left->Type(), r.operandType),
                        types.Distance(right->Type(), r.rightType));
         });
@@ -169,10 +193,7 @@ private:
 
     NodePointer CompileCast(const Syntax& s) {
         NodePointer operand = Compile(*s.operand);
-        const Registration* chosen = Best([&](const Registration& r) {
-            if (r.kind != RegistrationKind::Cast || r.name != s.text) {
-                return -1;
-            }
+        const Registration* chosen = Best(CastKey(s.text), [&](const Registration& r) {
             return types.Distance(operand->Type(), r.operandType);
         });
         if (chosen == nullptr) {
@@ -184,10 +205,7 @@ private:
     NodePointer CompileApply(const Syntax& s) {
         NodePointer index = s.index ? Singular(*s.index, "an index") : nullptr;
         NodePointer operand = s.operand ? Compile(*s.operand) : nullptr;
-        const Registration* chosen = Best([&](const Registration& r) {
-            if (!IsPropertyKind(r.kind) || (r.name != s.text && r.pluralName != s.text)) {
-                return -1;
-            }
+        const Registration* chosen = Best(s.text, [&](const Registration& r) {
             if (r.indexType.empty() != (index == nullptr)) {
                 return -1;
             }
@@ -226,8 +244,9 @@ private:
         return CallProperty(r, result, pluralForm, std::move(index), std::move(operand));
     }
 
-    const std::vector<Registration>& vocabulary;
     TypeTable types;
+    // Registrations by name (both names of a property), in registration order.
+    std::map<std::string, std::vector<const Registration*>, std::less<>> byName;
 };
 
 } // namespace
