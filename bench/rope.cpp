@@ -5,6 +5,8 @@
 
 #include "EnglishLikeText.h"
 #include "frame/VeritorInterface.h"
+#include "universe/searching/MatchLoop.h"
+#include "universe/searching/PatternMatcher.h"
 
 #include <benchmark/benchmark.h>
 #include <cstring>
@@ -63,6 +65,20 @@ void Contains(benchmark::State& state) {
     Report(state);
 }
 
+// The same search over the text in one piece, for reference in the same run.
+void FlatContains(benchmark::State& state) {
+    const std::string needle = BenchText::AbsentNeedle(Text(), 16, 42);
+    const PatternMatcher matcher{ConstData(needle)};
+    for (auto _ : state) {
+        MatchLoop loop(&matcher, ConstData(Text()));
+        if (loop.Found()) {
+            state.SkipWithError("needle found");
+        }
+        benchmark::DoNotOptimize(loop);
+    }
+    Report(state);
+}
+
 void Flatten(benchmark::State& state) {
     const std::vector<Rope> nodes = Chain(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
@@ -93,6 +109,7 @@ extern "C" void* Allocate_Inspector_Memory(unsigned size) {
 }
 
 BENCHMARK(Contains)->Name("BM_RopeContains")->Apply(PieceSizes);
+BENCHMARK(FlatContains)->Name("BM_FlatContains/16")->Unit(benchmark::kMillisecond);
 BENCHMARK(Flatten)->Name("BM_RopeFlatten")->Apply(PieceSizes);
 BENCHMARK(Memcpy)->Name("BM_Memcpy")->Unit(benchmark::kMillisecond);
 

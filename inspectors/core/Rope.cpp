@@ -1,10 +1,13 @@
 #include "inspectors/core/Rope.h"
 
 #include "frame/NoSuchObject.h"
+#include "inspectors/core/StreamingCopy.h"
 #include "universe/buffers/Data.h"
 #include "universe/searching/MatchLoop.h"
 #include "universe/searching/PatternMatcher.h"
 
+#include <array>
+#include <cstddef>
 #include <vector>
 
 namespace {
@@ -61,21 +64,46 @@ void VisitInAnyOrder(const Rope& rope, Visit&& visit) {
     }
 }
 
-// Writes the text of the rope, which is exactly `into.Length()` bytes long,
-// from its last piece to its first: ropes grow by appending far more often
-// than by prepending, and an appended chain walks backwards without pending
-// nodes.
+// Writes the text of the rope, which is exactly `into.Length()` bytes long.
+// The walk goes from the last piece to the first, since ropes grow by
+// appending far more often than by prepending and an appended chain walks
+// backwards without pending nodes. The copying still runs forward through
+// memory, a batch of pieces at a time, where the processor's prefetching
+// keeps up with it.
 void FillBackward(const Rope& rope, Data into) {
-    uint32 end = into.Length();
+    const bool streaming = into.Length() >= StreamingCopy::worthwhileFrom;
+    std::array<ConstData, 512> batch;
+    std::size_t collected = 0;
+    // Where the earliest piece met so far starts.
+    uint32 start = into.Length();
+    const auto copyBatch = [&] {
+        uint32 at = start;
+        while (collected > 0) {
+            const ConstData piece = batch[--collected];
+            if (streaming) {
+                StreamingCopy::Copy(into.Start() + at, piece.Start(), piece.Length());
+            } else {
+                piece.CopyInto(into.After(at));
+            }
+            at += piece.Length();
+        }
+    };
     VisitInOrder<Direction::Backward>(rope, [&](ConstData piece) {
         // Only a host that handed out no memory leaves the area short.
-        if (piece.Length() > end) {
+        if (piece.Length() > start) {
             return true;
         }
-        end -= piece.Length();
-        piece.CopyInto(into.After(end));
+        start -= piece.Length();
+        batch[collected++] = piece;
+        if (collected == batch.size()) {
+            copyBatch();
+        }
         return false;
     });
+    copyBatch();
+    if (streaming) {
+        StreamingCopy::Finish();
+    }
 }
 
 } // namespace

@@ -136,6 +136,24 @@ TEST_F(RopeVocabulary, ContainmentIsCaseSensitiveAndFindsTargetsAcrossPieces) {
     }
 }
 
+// Texts of many megabytes take a different copying path; pieces of odd
+// lengths put every piece boundary at a different alignment.
+TEST_F(RopeVocabulary, StringOfARopeOfManyMegabytesIsExact) {
+    std::string text(std::size_t{9} << 20, '\0');
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        text[i] = static_cast<char>(i * 131 % 251);
+    }
+    const std::string_view all(text);
+    const std::size_t cuts[] = {0, 1, 4'194'311, 4'194'314, 6'000'001, all.size()};
+    const Rope* rope = &Make(all.substr(cuts[0], cuts[1] - cuts[0]));
+    for (std::size_t i = 1; i + 1 < std::size(cuts); ++i) {
+        rope = &Concatenate(*rope, all.substr(cuts[i], cuts[i + 1] - cuts[i]));
+    }
+    const string_value result = AsString(*rope);
+    ASSERT_EQ(result.length, text.size());
+    EXPECT_TRUE(std::string_view(result.start, result.length) == all);
+}
+
 // A million concatenations onto one end make a tree a million nodes tall.
 TEST_F(RopeVocabulary, VeryTallRopesAreWalkedWithoutExhaustingTheStack) {
     constexpr int height = 1'000'000;
