@@ -6,6 +6,7 @@
 #include <iterator>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -15,8 +16,10 @@ struct Outcome {
 };
 
 Outcome RunTool(const std::string& arguments) {
-    const std::string out = testing::TempDir() + "veritor-core-out.txt";
-    const std::string err = testing::TempDir() + "veritor-core-err.txt";
+    // Tests may run in parallel processes: each gets files of its own.
+    const std::string stem = testing::TempDir() + "veritor-core-" + std::to_string(getpid());
+    const std::string out = stem + ".out";
+    const std::string err = stem + ".err";
     const std::string command =
         std::string(VERITOR_TOOL) + " " + arguments + " >" + out + " 2>" + err + " </dev/null";
     const int status = std::system(command.c_str());
