@@ -54,10 +54,4 @@ TEST_F(TrimmedStrings, KeepTheOperandsBytesBetweenItsOuterWhiteSpace) {
     }
 }
 
-TEST_F(TrimmedStrings, NullResultStorageComputesNothing) {
-    const auto call = FindCast("trimmed string", "string").value();
-    const string_value operand{" a ", 3};
-    EXPECT_EQ(call.evaluate(nullptr, &operand, call.registration), nullptr);
-}
-
 } // namespace

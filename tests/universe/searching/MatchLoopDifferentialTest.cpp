@@ -111,19 +111,4 @@ TEST(MatchLoopDifferential, PiecewiseSearchAgreesWithSearchOfJoinedText) {
     }
 }
 
-TEST(MatchLoopDifferential, WholeTextSearchAgreesOnLongerNaturalTexts) {
-    Generator generate(7);
-    const std::string text = generate.Text(100000, 26);
-    for (int trial = 0; trial < 200; ++trial) {
-        const std::string target = generate.Target(text, 26);
-        const PatternMatcher matcher(View(target));
-        MatchLoop loop(&matcher, View(text));
-        const std::vector<std::size_t> expected = OccurrenceEnds(text, target);
-        ASSERT_EQ(loop.Found(), !expected.empty()) << target;
-        if (loop.Found()) {
-            EXPECT_EQ(loop.MatchEnd(), expected.front()) << target;
-        }
-    }
-}
-
 } // namespace
