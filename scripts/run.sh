@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 cmake --preset release >/dev/null
-cmake --build --preset release
+cmake --build --preset release --target veritor inspectors
 if [ $# -eq 0 ]; then
   set -- 'conjunction of (true; false)'
 fi
