@@ -37,6 +37,11 @@ DocumentTree::~DocumentTree() {
     xmlFreeDoc(document_);
 }
 
+const XslPattern::DocumentFacts& DocumentTree::PatternFacts() {
+    std::call_once(patternFactsFound_, [this] { patternFacts_ = XslPattern::FactsOf(document_); });
+    return patternFacts_;
+}
+
 xmlAttrPtr DocumentTree::MakeDetachedAttribute(const std::string& name, const std::string& value) {
     // Built by hand: xmlNewDocProp would read entity references in the value.
     xmlAttrPtr attribute = xmlNewDocProp(document_, Utf8(name), nullptr);

@@ -14,8 +14,11 @@
 //   is null, as for every attribute in this DOM.
 #pragma once
 
+#include "platform/xml/xslpattern/XslPattern.h"
+
 #include <libxml/tree.h>
 #include <memory>
+#include <mutex>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -44,6 +47,10 @@ public:
     // The attributes an element shows: namespace declarations, then its own.
     std::vector<xmlNodePtr> AttributesOf(xmlNodePtr element);
 
+    // What XSL pattern translations may assume of the tree, found on first
+    // use: the tree does not change after loading.
+    const XslPattern::DocumentFacts& PatternFacts();
+
     static bool MarkedDroppedBefore(const xmlNode* node);
     static bool MarkedDroppedAtEnd(const xmlNode* node);
     static void MarkDroppedBefore(xmlNodePtr node);
@@ -56,6 +63,8 @@ private:
     xmlNodePtr declaration_ = nullptr;
     std::vector<xmlAttrPtr> declarationAttributes_;
     std::unordered_map<xmlNsPtr, xmlAttrPtr> namespaceAttributes_;
+    std::once_flag patternFactsFound_;
+    XslPattern::DocumentFacts patternFacts_;
 };
 
 // Parses UTF-16 text as a document (see Loader.cpp for the rules); null if the

@@ -76,7 +76,8 @@ HRESULT SelectNodes(DocumentTree& tree, xmlNodePtr context, std::string_view exp
     EnsureLibxmlReady();
     std::string xpath(expression);
     if (settings.language == SelectionLanguage::XslPattern) {
-        XslPattern::Translation translation = XslPattern::Translate(expression, settings.bindings);
+        XslPattern::Translation translation =
+            XslPattern::Translate(expression, settings.bindings, tree.PatternFacts());
         if (!translation.ok) {
             return E_FAIL;
         }

@@ -18,15 +18,42 @@ const Binding* Bound(std::string_view prefix, const std::vector<Binding>& bindin
     return nullptr;
 }
 
+// Whether XPath reads `name` as a name test; non-ASCII names are left to the
+// general translation rather than checked against XML's name characters.
+bool IsPlainName(std::string_view name) {
+    auto start = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+    };
+    auto rest = [&](char c) { return start(c) || (c >= '0' && c <= '9') || c == '-' || c == '.'; };
+    if (name.empty() || !start(name.front())) {
+        return false;
+    }
+    for (char c : name.substr(1)) {
+        if (!rest(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // The condition and signature of a name, common to elements and attributes.
-StepTest NameTest(std::string_view name, const std::vector<Binding>& bindings) {
+// `noNamespaces`: no node of the kind is in a namespace, so that matching the
+// local name in any namespace is matching the name in none.
+StepTest NameTest(std::string_view name, const std::vector<Binding>& bindings, bool noNamespaces) {
+    // Strings are moved in whole: GCC 12 at -O2 reports a false overlap
+    // (-Wrestrict) in assigning text to a string that might hold some.
     StepTest test;
-    test.nodeTest = "*";
+    test.nodeTest = std::string("*");
     if (name == "*") {
-        test.signature = Signature::AnyElement;
+        test.signature = std::string(Signature::AnyElement);
         return test;
     }
     std::size_t colon = name.find(':');
+    if (colon == std::string_view::npos && noNamespaces && IsPlainName(name)) {
+        test.nodeTest = std::string(name);
+        test.signature = Signature::ByLocalName(name);
+        return test;
+    }
     if (colon == std::string_view::npos) {
         test.condition = "local-name()=" + XPathLiteral(name);
         test.signature = Signature::ByLocalName(name);
@@ -85,12 +112,14 @@ std::string StepTest::RenderOnSelf() const {
     return "self::" + nodeTest + (condition.empty() ? "" : "[" + condition + "]");
 }
 
-StepTest ElementTest(std::string_view name, const std::vector<Binding>& bindings) {
-    return NameTest(name, bindings);
+StepTest ElementTest(std::string_view name, const std::vector<Binding>& bindings,
+                     const DocumentFacts& facts) {
+    return NameTest(name, bindings, facts.elementsInNoNamespace);
 }
 
-StepTest AttributeTest(std::string_view name, const std::vector<Binding>& bindings) {
-    StepTest test = NameTest(name, bindings);
+StepTest AttributeTest(std::string_view name, const std::vector<Binding>& bindings,
+                       const DocumentFacts& facts) {
+    StepTest test = NameTest(name, bindings, facts.attributesInNoNamespace);
     test.axis = StepTest::Axis::Attribute;
     test.signature = Signature::OfAttributes(test.signature);
     if (name == "*") {
@@ -110,14 +139,14 @@ StepTest AttributeTest(std::string_view name, const std::vector<Binding>& bindin
 StepTest SelfTest() {
     StepTest test;
     test.axis = StepTest::Axis::Self;
-    test.signature = Signature::SameAsSelf;
+    test.signature = std::string(Signature::SameAsSelf);
     return test;
 }
 
 StepTest ParentTest() {
     StepTest test;
     test.axis = StepTest::Axis::Parent;
-    test.signature = Signature::SameAsSelf;
+    test.signature = std::string(Signature::SameAsSelf);
     return test;
 }
 
@@ -139,9 +168,9 @@ std::optional<StepTest> KindTest(std::string_view method) {
     for (const Kind& kind : kinds) {
         if (kind.method == method) {
             StepTest test;
-            test.nodeTest = kind.nodeTest;
-            test.condition = kind.condition;
-            test.signature = kind.signature;
+            test.nodeTest = std::string(kind.nodeTest);
+            test.condition = std::string(kind.condition);
+            test.signature = std::string(kind.signature);
             return test;
         }
     }

@@ -36,9 +36,11 @@ struct StepTest {
 };
 
 // Element steps: "*", "name", "prefix:name", "prefix:*".
-StepTest ElementTest(std::string_view name, const std::vector<Binding>& bindings);
+StepTest ElementTest(std::string_view name, const std::vector<Binding>& bindings,
+                     const DocumentFacts& facts);
 // Attribute steps, the same forms after "@".
-StepTest AttributeTest(std::string_view name, const std::vector<Binding>& bindings);
+StepTest AttributeTest(std::string_view name, const std::vector<Binding>& bindings,
+                       const DocumentFacts& facts);
 StepTest SelfTest();
 StepTest ParentTest();
 

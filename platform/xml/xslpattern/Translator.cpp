@@ -1,5 +1,6 @@
 #include "platform/xml/xslpattern/Translator.h"
 
+#include "platform/xml/xslpattern/Concat.h"
 #include "platform/xml/xslpattern/Signature.h"
 #include "platform/xml/xslpattern/XPathLiteral.h"
 
@@ -62,9 +63,11 @@ Translator::Fragment Translator::Condition(std::string xpath) {
     return condition;
 }
 
-Translator::Translator(std::string_view pattern, const std::vector<Binding>& bindings)
+Translator::Translator(std::string_view pattern, const std::vector<Binding>& bindings,
+                       const DocumentFacts& facts)
     : lexer_(pattern)
     , bindings_(bindings)
+    , facts_(facts)
     , contextSignature_(Signature::SameAsSelf) {
     token_ = lexer_.Next();
     next_ = lexer_.Next();
@@ -114,7 +117,7 @@ Translator::Fragment Translator::Or() {
     while (AtWord("or") || AtKeyword("or") || At(TokenKind::DoublePipe)) {
         Advance();
         Fragment right = And();
-        Fragment joined = Condition("(" + AsCondition(left) + " or " + AsCondition(right) + ")");
+        Fragment joined = Condition(Concat("(", AsCondition(left), " or ", AsCondition(right), ")"));
         left = std::move(joined);
     }
     return left;
@@ -125,7 +128,7 @@ Translator::Fragment Translator::And() {
     while (AtWord("and") || AtKeyword("and") || At(TokenKind::DoubleAmp)) {
         Advance();
         Fragment right = Not();
-        Fragment joined = Condition("(" + AsCondition(left) + " and " + AsCondition(right) + ")");
+        Fragment joined = Condition(Concat("(", AsCondition(left), " and ", AsCondition(right), ")"));
         left = std::move(joined);
     }
     return left;
@@ -217,9 +220,31 @@ Translator::Fragment Translator::Comparison(Fragment left, Relation relation, bo
     } else if (IsNumeric(spec.leftAccessor) || IsNumeric(spec.rightAccessor)) {
         spec.compareAs = CompareAs::Double;
     }
+    if (auto plain = PlainComparison(left, right, spec)) {
+        return Condition(std::move(*plain));
+    }
     Fragment comparison = Condition("xslp-compare(" + OperandXPath(left) + ", " +
                                     OperandXPath(right) + ", " + XPathLiteral(spec.Encode()) + ")");
     return comparison;
+}
+
+std::optional<std::string> Translator::PlainComparison(const Fragment& left, const Fragment& right,
+                                                       const ComparisonSpec& spec) const {
+    // XPath compares a node-set with a string, or two node-sets, by the
+    // nodes' string-values, and holds when some node (pair) satisfies the
+    // relation: the "any" comparison of text, case and all.
+    bool textValues = spec.compareAs == CompareAs::Text && !spec.ignoreCase && !spec.all &&
+                      spec.leftAccessor == Accessor::Value;
+    bool rightText = right.type == Fragment::Type::Literal ? right.literal == TokenKind::String
+                                                           : spec.rightAccessor == Accessor::Value;
+    bool equality = spec.relation == Relation::Equal || spec.relation == Relation::NotEqual;
+    if (!facts_.noEntityReferences || !textValues || !rightText || !equality) {
+        return std::nullopt;
+    }
+    // The root alone is the one path XPath would try to extend by a step.
+    auto operand = [](const std::string& xpath) { return xpath == "/" ? "(/)" : xpath; };
+    return operand(left.xpath) + (spec.relation == Relation::Equal ? "=" : "!=") +
+           operand(right.xpath);
 }
 
 std::string Translator::AsCondition(const Fragment& fragment) {

@@ -32,7 +32,8 @@ namespace XslPattern {
 
 class Translator {
 public:
-    Translator(std::string_view pattern, const std::vector<Binding>& bindings);
+    Translator(std::string_view pattern, const std::vector<Binding>& bindings,
+               const DocumentFacts& facts);
 
     // The XPath expression selecting what the pattern selects; throws
     // PatternError.
@@ -82,6 +83,9 @@ private:
 
     Fragment Comparison(Fragment left, Relation relation, bool ignoreCase, bool all,
                         Fragment right);
+    // The comparison as XPath's own '=' or '!=', where that means the same.
+    std::optional<std::string> PlainComparison(const Fragment& left, const Fragment& right,
+                                               const ComparisonSpec& spec) const;
     static Fragment Condition(std::string xpath);
     static std::string AsCondition(const Fragment& fragment);
     // The XPath of a comparison operand.
@@ -99,6 +103,7 @@ private:
     Token token_;
     Token next_;
     const std::vector<Binding>& bindings_;
+    DocumentFacts facts_;
     std::string contextSignature_;
     bool ancestorAllowed_ = true;
     bool contextPositional_ = false;

@@ -1,6 +1,7 @@
 // The path-level rules of the translator: steps, node tests, methods,
 // filters, groups, ancestor() and id().
 
+#include "platform/xml/xslpattern/Concat.h"
 #include "platform/xml/xslpattern/Signature.h"
 #include "platform/xml/xslpattern/Translator.h"
 #include "platform/xml/xslpattern/XPathLiteral.h"
@@ -56,7 +57,7 @@ Translator::Fragment Translator::Path() {
                            At(TokenKind::At) || At(TokenKind::Name) || At(TokenKind::LeftParen);
         if (!stepFollows) {
             path.xpath = "/";
-            path.signature = Signature::SameAsSelf;
+            path.signature = std::string(Signature::SameAsSelf);
             return path;
         }
         path = Step("/", TokenKind::Slash);
@@ -212,7 +213,7 @@ Translator::Fragment Translator::Ancestor() {
     Fragment ancestor;
     // The reverse axis numbers the nearest ancestor 1.
     ancestor.xpath = "ancestor::node()[" + match + "][1]";
-    ancestor.signature = Signature::SameAsSelf;
+    ancestor.signature = std::string(Signature::SameAsSelf);
     ancestor.xpath += Filters(ancestor.signature, true, false);
     ancestor.extensible = true;
     return At(TokenKind::Bang) ? MethodApplication(std::move(ancestor)) : ancestor;
@@ -224,7 +225,7 @@ std::string Translator::MatchPattern() {
     for (;;) {
         StepTest test;
         if (At(TokenKind::Star)) {
-            test = ElementTest("*", bindings_);
+            test = ElementTest("*", bindings_, facts_);
             Advance();
         } else if (At(TokenKind::Name) && next_.kind == TokenKind::LeftParen) {
             auto kind = TestForMethod(token_.text);
@@ -234,7 +235,7 @@ std::string Translator::MatchPattern() {
             }
             test = *kind;
         } else if (At(TokenKind::Name)) {
-            test = ElementTest(token_.text, bindings_);
+            test = ElementTest(token_.text, bindings_, facts_);
             Advance();
         } else {
             Unexpected("an element name or node test in ancestor()");
@@ -264,7 +265,7 @@ Translator::Fragment Translator::Id() {
     }
     Fragment id;
     id.xpath = "id(" + argument.xpath + ")";
-    id.signature = Signature::SameAsSelf;
+    id.signature = std::string(Signature::SameAsSelf);
     id.xpath += Filters(id.signature, true, false);
     id.extensible = true;
     return At(TokenKind::Bang) ? MethodApplication(std::move(id)) : id;
@@ -293,8 +294,8 @@ std::optional<StepTest> Translator::TestForMethod(std::string name) {
         throw PatternError{name + "() takes a quoted name, found " + Describe(token_)};
     }
     Expect(TokenKind::RightParen, "')'");
-    return name == "element" ? ElementTest(selected, bindings_)
-                             : AttributeTest(selected, bindings_);
+    return name == "element" ? ElementTest(selected, bindings_, facts_)
+                             : AttributeTest(selected, bindings_, facts_);
 }
 
 Translator::Fragment Translator::Step(const std::string& prefix, TokenKind separator) {
@@ -309,7 +310,7 @@ Translator::Fragment Translator::Step(const std::string& prefix, TokenKind separ
         Advance();
         break;
     case TokenKind::Star:
-        test = ElementTest("*", bindings_);
+        test = ElementTest("*", bindings_, facts_);
         Advance();
         break;
     case TokenKind::At:
@@ -317,7 +318,7 @@ Translator::Fragment Translator::Step(const std::string& prefix, TokenKind separ
         if (!At(TokenKind::Star) && !(At(TokenKind::Name) && next_.kind != TokenKind::LeftParen)) {
             Unexpected("an attribute name or '*' after '@'");
         }
-        test = AttributeTest(At(TokenKind::Star) ? "*" : token_.text, bindings_);
+        test = AttributeTest(At(TokenKind::Star) ? "*" : token_.text, bindings_, facts_);
         Advance();
         break;
     case TokenKind::Name:
@@ -328,7 +329,7 @@ Translator::Fragment Translator::Step(const std::string& prefix, TokenKind separ
             }
             test = *method;
         } else {
-            test = ElementTest(token_.text, bindings_);
+            test = ElementTest(token_.text, bindings_, facts_);
             Advance();
         }
         break;
@@ -429,11 +430,11 @@ std::string Translator::Filter(const std::string& signature, bool first, bool po
             throw PatternError{"index " + text + " is out of range"};
         }
         if (positionIndexes || !first) {
-            return "[" + std::to_string(index + 1) + "]";
+            return Concat("[", std::to_string(index + 1), "]");
         }
-        return "[xslp-index(" + XPathLiteral(signature) + ")=" + text + "]";
+        return Concat("[xslp-index(", XPathLiteral(signature), ")=", text, "]");
     }
-    return "[" + AsCondition(condition) + "]";
+    return Concat("[", AsCondition(condition), "]");
 }
 
 } // namespace XslPattern

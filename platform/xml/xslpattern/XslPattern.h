@@ -4,7 +4,8 @@
 // translating a pattern into an XPath 1.0 expression that libxml2 evaluates.
 //
 // Use:
-//   auto t = XslPattern::Translate(pattern, bindings);
+//   facts = XslPattern::FactsOf(document), once per document (optional);
+//   auto t = XslPattern::Translate(pattern, bindings, facts);
 //   if (!t.ok) -> fail the selection with E_FAIL (t.error says why);
 //   call RegisterFunctions(context) once per context, set context->node to the
 //   node the selection starts from, evaluate t.xpath. The result is always a
@@ -67,11 +68,32 @@ struct Translation {
     std::string error;
 };
 
+// What a translation may take for granted about the tree it will be evaluated
+// on. Each fact lets it use plain XPath where in general it needs a condition
+// or an extension function, which XPath evaluates node by node. The default
+// assumes nothing.
+struct DocumentFacts {
+    // No element is in a namespace: an unprefixed element name, which
+    // matches by local name in any namespace, is an XPath name test.
+    bool elementsInNoNamespace = false;
+    // No attribute is in a namespace: the same for attribute names.
+    bool attributesInNoNamespace = false;
+    // No entity reference nodes: XPath's '=' and '!=' on a node-set see the
+    // same text as the comparison function. libxml2 compares by a hash of
+    // the text that leaves out the content of entity references.
+    bool noEntityReferences = false;
+};
+
+// The facts of a document, from a walk over its whole tree. The DOM never
+// changes a tree after loading, so they hold for the tree's lifetime.
+DocumentFacts FactsOf(const xmlDoc* document);
+
 // Translates a UTF-8 pattern into an XPath 1.0 expression over libxml2's tree.
 // A name whose prefix is bound in `bindings` matches by namespace URI; a
 // prefix that is not bound matches the prefix written in the document; an
 // unprefixed name matches by local name in any namespace.
-Translation Translate(std::string_view pattern, const std::vector<Binding>& bindings);
+Translation Translate(std::string_view pattern, const std::vector<Binding>& bindings,
+                      const DocumentFacts& facts = {});
 
 // Registers the extension functions the translations use, in the context.
 void RegisterFunctions(xmlXPathContextPtr context);

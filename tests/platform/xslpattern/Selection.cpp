@@ -43,7 +43,12 @@ std::string Label(xmlNodePtr node, const std::map<xmlNodePtr, std::string>& elem
     if (node->type == XML_NAMESPACE_DECL) {
         auto ns = reinterpret_cast<xmlNsPtr>(node);
         std::string owner = elements.at(reinterpret_cast<xmlNodePtr>(ns->next));
-        return owner + "@xmlns" + (ns->prefix ? ":" + Text(ns->prefix) : "");
+        // Appended: GCC 12 -O2 warns falsely (-Wrestrict) on "text" + string.
+        owner.append("@xmlns");
+        if (ns->prefix) {
+            owner.append(":").append(Text(ns->prefix));
+        }
+        return owner;
     }
     switch (node->type) {
     case XML_ELEMENT_NODE:
@@ -52,11 +57,11 @@ std::string Label(xmlNodePtr node, const std::map<xmlNodePtr, std::string>& elem
         return elements.at(node->parent) + "@" + QualifiedName(node);
     case XML_TEXT_NODE:
     case XML_CDATA_SECTION_NODE:
-        return "'" + Text(node->content) + "'";
+        return std::string("'").append(Text(node->content)).append("'");
     case XML_COMMENT_NODE:
         return "comment";
     case XML_PI_NODE:
-        return "?" + Text(node->name);
+        return std::string("?").append(Text(node->name));
     case XML_DOCUMENT_NODE:
         return "/";
     default:
@@ -90,23 +95,17 @@ Document Parse(std::string_view xml, bool declaration) {
     return document;
 }
 
-Outcome Select(const Document& document, std::string_view pattern,
-               const std::vector<XslPattern::Binding>& bindings, xmlNodePtr context) {
+Outcome Evaluate(const Document& document, const std::string& expression, xmlNodePtr context) {
     Outcome outcome;
-    XslPattern::Translation translation = XslPattern::Translate(pattern, bindings);
-    outcome.translated = translation.ok;
-    outcome.error = translation.error;
-    if (!translation.ok) {
-        return outcome;
-    }
+    outcome.translated = true;
     std::unique_ptr<xmlXPathContext, ContextDeleter> xpath(xmlXPathNewContext(document.get()));
     xpath->error = Discard;
     XslPattern::RegisterFunctions(xpath.get());
     xpath->node = context ? context : reinterpret_cast<xmlNodePtr>(document.get());
-    std::unique_ptr<xmlXPathObject, ObjectDeleter> result(xmlXPathEvalExpression(
-        reinterpret_cast<const xmlChar*>(translation.xpath.c_str()), xpath.get()));
+    std::unique_ptr<xmlXPathObject, ObjectDeleter> result(
+        xmlXPathEvalExpression(reinterpret_cast<const xmlChar*>(expression.c_str()), xpath.get()));
     if (!result || result->type != XPATH_NODESET) {
-        outcome.error = "evaluation failed: " + translation.xpath;
+        outcome.error = "evaluation failed: " + expression;
         return outcome;
     }
     outcome.evaluated = true;
@@ -117,6 +116,20 @@ Outcome Select(const Document& document, std::string_view pattern,
         }
     }
     return outcome;
+}
+
+Outcome Select(const Document& document, std::string_view pattern,
+               const std::vector<XslPattern::Binding>& bindings, xmlNodePtr context, Facts facts) {
+    XslPattern::Translation translation =
+        XslPattern::Translate(pattern, bindings,
+                              facts == Facts::OfDocument ? XslPattern::FactsOf(document.get())
+                                                         : XslPattern::DocumentFacts{});
+    if (!translation.ok) {
+        Outcome outcome;
+        outcome.error = translation.error;
+        return outcome;
+    }
+    return Evaluate(document, translation.xpath, context);
 }
 
 xmlNodePtr Element(const Document& document, std::string_view label) {

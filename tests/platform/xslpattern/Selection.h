@@ -35,8 +35,17 @@ struct Outcome {
     std::vector<std::string> nodes;
 };
 
+// What the translation is told of the document: its facts, as the DOM tells
+// it, or nothing, which keeps to the general translation throughout.
+enum class Facts { OfDocument, None };
+
 Outcome Select(const Document& document, std::string_view pattern,
-               const std::vector<XslPattern::Binding>& bindings = {}, xmlNodePtr context = nullptr);
+               const std::vector<XslPattern::Binding>& bindings = {}, xmlNodePtr context = nullptr,
+               Facts facts = Facts::OfDocument);
+
+// Evaluates an XPath expression as Select evaluates translations.
+Outcome Evaluate(const Document& document, const std::string& expression,
+                 xmlNodePtr context = nullptr);
 
 // The element named by a label such as "elem2".
 xmlNodePtr Element(const Document& document, std::string_view label);
