@@ -13,6 +13,8 @@
 #include "frame/StateStorage.h"
 #include "frame/VeritorInterface.h"
 
+#include <type_traits>
+
 // Registers an aggregate property with callbacks of its own making; the two
 // typed registrations below are the usual way in.
 class AggregatePropertyRegistrationBase {
@@ -36,17 +38,6 @@ private:
 };
 static_assert(sizeof(AggregatePropertyRegistrationBase) == registrationHostAreaSize);
 
-// The member operation that folds one element into a state: it takes the
-// index first when the aggregate has one.
-template <typename State, typename Result, typename Element, typename Index>
-struct AddOperation {
-    using Type = Result (State::*)(const Index&, const Element&);
-};
-template <typename State, typename Result, typename Element>
-struct AddOperation<State, Result, Element, NoOperand> {
-    using Type = Result (State::*)(const Element&);
-};
-
 // Calls a state's operation for one slot: the plain slots take nothing, the
 // adding slots the index (if any) and the element.
 namespace AggregateSlot {
@@ -57,58 +48,93 @@ void* Call(void* resultStorage, void* state, Operation operation) {
                                    [&] { return (static_cast<State*>(state)->*operation)(); });
 }
 
-template <typename Result, typename State, typename Element, typename Index, typename Operation>
+// `leading` are the arguments that come before the element: the index, if the
+// aggregate has one, and whatever else the operation's form asks for.
+template <typename Result, typename State, typename Element, typename Index, typename Operation,
+          typename... Leading>
 void* CallAdd(void* resultStorage, void* state, Operation operation, const void* index,
-              const void* element) {
+              const void* element, Leading... leading) {
     return ConstructResult<Result>(resultStorage, [&] {
-        return CallWithOperands<Index, Element>(
-            [&](const auto&... operands) {
-                return (static_cast<State*>(state)->*operation)(operands...);
-            },
-            index, element);
+        State& self = *static_cast<State*>(state);
+        const Element& value = OperandAt<Element>(element);
+        if constexpr (hasOperand<Index>) {
+            return (self.*operation)(OperandAt<Index>(index), leading..., value);
+        } else {
+            return (self.*operation)(leading..., value);
+        }
     });
 }
 
 } // namespace AggregateSlot
 
 // An aggregate whose state class alone defines it: State has the operations
-// Begin, BeginAlt, Add, AddAlt, Finish and FinishAlt.
+// Begin, BeginAlt, Add([index,] element), AddAlt, Finish and FinishAlt.
+//
+// Each slot calls its operation directly, by name, so that the operation is
+// compiled into the slot. That matters because `begin` and `add` always end
+// in NoSuchObject: the compiler treats a function that always throws as cold
+// and keeps it out of line (a call through a member-function pointer even
+// more so), and every frame the exception leaves costs the unwinder about as
+// much as the whole fold. The slots are flattened so that the one frame the
+// host calls is the only one.
 template <typename State, typename Result, typename Element, typename Index = NoOperand>
 class AggregatePropertyRegistration : public AggregatePropertyRegistrationBase {
 public:
     AggregatePropertyRegistration(const char* name, const char* pluralName, const char* indexType,
                                   const char* elementType, const char* resultType,
                                   HookCallback hook)
-        : AggregatePropertyRegistrationBase(name, pluralName, indexType, elementType, resultType,
-                                            sizeof(State), &ConstructStateInPlace<State>,
-                                            &DestroyStateInPlace<State>, &Begin, &BeginAlt, &Add,
-                                            &AddAlt, &Finish, &FinishAlt, hook) {}
+        : AggregatePropertyRegistrationBase(
+              name, pluralName, indexType, elementType, resultType, sizeof(State),
+              &ConstructStateInPlace<State>, &DestroyStateInPlace<State>, &Slot<SlotName::Begin>,
+              &Slot<SlotName::BeginAlt>, &AddSlot<SlotName::Add>, &AddSlot<SlotName::AddAlt>,
+              &Slot<SlotName::Finish>, &Slot<SlotName::FinishAlt>, hook) {
+        static_assert(add != nullptr && addAlt != nullptr);
+    }
 
 private:
-    using Fold = typename AddOperation<State, Result, Element, Index>::Type;
+    enum class SlotName { Begin, BeginAlt, Add, AddAlt, Finish, FinishAlt };
 
-    static void* Begin(void* resultStorage, const void*, const void*, void* state, const void*) {
-        return AggregateSlot::Call<Result, State>(resultStorage, state, &State::Begin);
+    // The adding operations must take exactly the registration's operands: a
+    // conversion would fold in something other than the element. Naming them
+    // here makes any other signature a compile-time error.
+    using Fold =
+        std::conditional_t<hasOperand<Index>, Result (State::*)(const Index&, const Element&),
+                           Result (State::*)(const Element&)>;
+    static constexpr Fold add = &State::Add;
+    static constexpr Fold addAlt = &State::AddAlt;
+
+    template <SlotName slot>
+    [[gnu::flatten]] static void* Slot(void* resultStorage, const void*, const void*, void* state,
+                                       const void*) {
+        return ConstructResult<Result>(resultStorage, [state]() -> Result {
+            State& self = *static_cast<State*>(state);
+            if constexpr (slot == SlotName::Begin) {
+                return self.Begin();
+            } else if constexpr (slot == SlotName::BeginAlt) {
+                return self.BeginAlt();
+            } else if constexpr (slot == SlotName::Finish) {
+                return self.Finish();
+            } else {
+                return self.FinishAlt();
+            }
+        });
     }
-    static void* BeginAlt(void* resultStorage, const void*, const void*, void* state, const void*) {
-        return AggregateSlot::Call<Result, State>(resultStorage, state, &State::BeginAlt);
-    }
-    static void* Add(void* resultStorage, const void* index, const void* element, void* state,
-                     const void*) {
-        return AggregateSlot::CallAdd<Result, State, Element, Index>(
-            resultStorage, state, static_cast<Fold>(&State::Add), index, element);
-    }
-    static void* AddAlt(void* resultStorage, const void* index, const void* element, void* state,
-                        const void*) {
-        return AggregateSlot::CallAdd<Result, State, Element, Index>(
-            resultStorage, state, static_cast<Fold>(&State::AddAlt), index, element);
-    }
-    static void* Finish(void* resultStorage, const void*, const void*, void* state, const void*) {
-        return AggregateSlot::Call<Result, State>(resultStorage, state, &State::Finish);
-    }
-    static void* FinishAlt(void* resultStorage, const void*, const void*, void* state,
-                           const void*) {
-        return AggregateSlot::Call<Result, State>(resultStorage, state, &State::FinishAlt);
+
+    template <SlotName slot>
+    [[gnu::flatten]] static void* AddSlot(void* resultStorage, const void* index,
+                                          const void* element, void* state, const void*) {
+        return ConstructResult<Result>(resultStorage, [=]() -> Result {
+            return CallWithOperands<Index, Element>(
+                [state](const auto&... operands) -> Result {
+                    State& self = *static_cast<State*>(state);
+                    if constexpr (slot == SlotName::Add) {
+                        return self.Add(operands...);
+                    } else {
+                        return self.AddAlt(operands...);
+                    }
+                },
+                index, element);
+        });
     }
 };
 static_assert(sizeof(AggregatePropertyRegistration<NoOperand, int, int>) ==
@@ -120,7 +146,11 @@ template <typename State, typename Result, typename Element, typename Index = No
 class SharedStateAggregateRegistration : public AggregatePropertyRegistrationBase {
 public:
     using Operation = Result (State::*)();
-    using Fold = typename AddOperation<State, Result, Element, Index>::Type;
+    // The folding operations receive, after the index if there is one, a
+    // word that is always null, then the element.
+    using Fold = std::conditional_t<hasOperand<Index>,
+                                    Result (State::*)(const Index&, const void*, const Element&),
+                                    Result (State::*)(const void*, const Element&)>;
 
     struct Operations {
         Operation begin;
@@ -142,6 +172,8 @@ public:
         , operations(operations) {}
 
 private:
+    static constexpr const void* alwaysNull = nullptr;
+
     static const Operations& StoredIn(const void* registration) {
         return static_cast<const SharedStateAggregateRegistration*>(
                    static_cast<const AggregatePropertyRegistrationBase*>(registration))
@@ -161,12 +193,12 @@ private:
     static void* Add(void* resultStorage, const void* index, const void* element, void* state,
                      const void* registration) {
         return AggregateSlot::CallAdd<Result, State, Element, Index>(
-            resultStorage, state, StoredIn(registration).add, index, element);
+            resultStorage, state, StoredIn(registration).add, index, element, alwaysNull);
     }
     static void* AddAlt(void* resultStorage, const void* index, const void* element, void* state,
                         const void* registration) {
         return AggregateSlot::CallAdd<Result, State, Element, Index>(
-            resultStorage, state, StoredIn(registration).addAlt, index, element);
+            resultStorage, state, StoredIn(registration).addAlt, index, element, alwaysNull);
     }
     static void* Finish(void* resultStorage, const void*, const void*, void* state,
                         const void* registration) {

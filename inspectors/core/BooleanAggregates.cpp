@@ -21,15 +21,16 @@ public:
     }
 
     // The first element that differs from the identity decides the result;
-    // later elements are still read but change nothing.
-    boolean_value Add(const boolean_value& element) {
+    // later elements are still read but change nothing. The host's word
+    // before the element is always null.
+    boolean_value Add(const void* /*alwaysNull*/, const boolean_value& element) {
         if (current == identity) {
             current = element;
         }
         throw NoSuchObject();
     }
 
-    boolean_value AddAlt(const boolean_value& /*element*/) {
+    boolean_value AddAlt(const void* /*alwaysNull*/, const boolean_value& /*element*/) {
         ASSERT(false);
         throw NoSuchObject();
     }

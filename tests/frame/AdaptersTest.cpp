@@ -10,7 +10,6 @@
 #include "tests/inspectors/RecordingHost.h"
 #include "universe/integers/IntegerTypes.h"
 
-#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <new>
@@ -68,35 +67,47 @@ struct Countdown {
 };
 
 // Each slot yields a value of its own so that the wiring shows; the adds
-// weigh the element by the index.
+// weigh the element by the index. The stored form's adds also receive the
+// host's always-null word, and count it in only when it is null.
 struct WeightedSum {
-    integer Begin() {
-        sum = 0;
-        throw NoSuchObject();
-    }
+    integer Begin() { return BeginAt(0); }
+    integer BeginAtHundred() { return BeginAt(100); }
     integer BeginAlt() { return integer(-1); }
     integer Add(const integer& weight, const integer& element) {
         sum += weight.Value() * element.Value();
         throw NoSuchObject();
     }
+    integer Add(const integer& weight, const void* word, const integer& element) {
+        return Add(integer(word == nullptr ? weight : 1000), element);
+    }
     integer AddAlt(const integer& weight, const integer& element) {
         return integer(-weight.Value() * element.Value());
     }
+    integer AddAlt(const integer& weight, const void* word, const integer& element) {
+        return AddAlt(integer(word == nullptr ? weight : 1000), element);
+    }
     integer Finish() { return integer(sum); }
     integer FinishAlt() { return integer(-3); }
+
+    integer BeginAt(int64 start) {
+        sum = start;
+        throw NoSuchObject();
+    }
     int64 sum;
 };
+
+using FixedWeightedSum = AggregatePropertyRegistration<WeightedSum, integer, integer, integer>;
+using StoredWeightedSum = SharedStateAggregateRegistration<WeightedSum, integer, integer, integer>;
+
+const StoredWeightedSum::Operations storedOperations = {
+    &WeightedSum::BeginAtHundred, &WeightedSum::BeginAlt, &WeightedSum::Add,
+    &WeightedSum::AddAlt,         &WeightedSum::Finish,   &WeightedSum::FinishAlt};
 
 class Adapters : public testing::Test {
 protected:
     Adapters() {
         Reset();
         calls = 0;
-    }
-
-    template <typename Kind>
-    const Kind& Registered() {
-        return std::get<Kind>(Calls().at(0));
     }
 };
 
@@ -142,92 +153,19 @@ TEST_F(Adapters, OperatorReceivesLeftThenRightAndCastItsSource) {
     EXPECT_EQ(std::string(s->start, s->length), "01234");
 }
 
-// Every value-producing callback of every kind, invoked with given storage;
-// operands are chosen so that the inspector function says "no value".
-struct Invocation {
-    const char* kind;
-    std::function<void*(void* storage)> invoke;
-};
-
-class AdapterContract : public Adapters {
-protected:
-    AdapterContract()
-        : property("negation", "negations", "", "integer", "integer", &Negated, nullptr)
-        , divide(OperatorDivide, "integer", "integer", "integer", &Quotient, nullptr)
-        , cast("string", "integer", "string", &Text, nullptr)
-        , countdown("countdown", "countdowns", "integer", "", "integer", nullptr)
-        , weighted("weighted sum", "weighted sums", "integer", "integer", "integer", nullptr) {}
-
-    std::vector<Invocation> NoValueInvocations() {
-        const auto& p = std::get<PropertyCall>(Calls().at(0));
-        const auto& o = std::get<BinaryOperatorCall>(Calls().at(1));
-        const auto& c = std::get<CastCall>(Calls().at(2));
-        const auto& i = std::get<IteratedPropertyCall>(Calls().at(3));
-        const auto& a = std::get<AggregatePropertyCall>(Calls().at(4));
-        state = i.constructState(iterationState.Address());
-        aggregate = a.constructState(aggregateState.Address());
-        return {
-            {"property",
-             [&, p](void* s) { return p.evaluate(s, nullptr, &zero, nullptr, p.registration); }},
-            {"operator", [&, o](void* s) { return o.evaluate(s, &one, &zero, o.registration); }},
-            {"cast", [&, c](void* s) { return c.evaluate(s, &minusOne, c.registration); }},
-            {"first",
-             [&, i](void* s) { return i.first(s, &zero, nullptr, state, i.registration); }},
-            {"next", [&, i](void* s) { return i.next(s, &zero, nullptr, state, i.registration); }},
-            {"begin",
-             [&, a](void* s) { return a.begin(s, &one, nullptr, aggregate, a.registration); }},
-            {"add", [&, a](void* s) { return a.add(s, &one, &one, aggregate, a.registration); }},
-        };
-    }
-
-    const integer zero{0}, one{1}, minusOne{-1};
-    Storage iterationState{sizeof(Countdown)};
-    Storage aggregateState{sizeof(WeightedSum)};
-    void* state = nullptr;
-    void* aggregate = nullptr;
-
-    PropertyRegistration<integer, NoOperand, integer> property;
-    BinaryOperatorRegistration<integer, integer, integer> divide;
-    CastRegistration<string_value, integer> cast;
-    IteratedPropertyRegistration<Countdown, integer, integer> countdown;
-    AggregatePropertyRegistration<WeightedSum, integer, integer, integer> weighted;
-};
-
-TEST_F(AdapterContract, NullResultStorageYieldsNullWithoutComputingAnything) {
-    for (const auto& invocation : NoValueInvocations()) {
-        EXPECT_EQ(invocation.invoke(nullptr), nullptr) << invocation.kind;
-    }
-    EXPECT_EQ(calls, 0);
-    // The states were placed but never begun: no slot ran on them.
-    EXPECT_TRUE(iterationState.Untouched());
-    EXPECT_TRUE(aggregateState.Untouched());
-}
-
-TEST_F(AdapterContract, NoSuchObjectReachesTheHostAndLeavesResultStorageUntouched) {
-    for (const auto& invocation : NoValueInvocations()) {
-        Storage result(sizeof(string_value));
-        EXPECT_THROW(invocation.invoke(result.Address()), NoSuchObject) << invocation.kind;
-        EXPECT_TRUE(result.Untouched()) << invocation.kind;
-    }
-}
-
 TEST_F(Adapters, IteratedPropertyHandsOutOneResultPerCallUntilNoSuchObject) {
     IteratedPropertyRegistration<Countdown, integer, integer> countdown(
         "countdown", "countdowns", "integer", "", "integer", nullptr);
-    const auto& call = Registered<IteratedPropertyCall>();
-    Storage stateStorage(call.stateSize);
+    const auto& call = std::get<IteratedPropertyCall>(Calls().at(0));
+    Storage stateStorage(call.stateSize), result(sizeof(integer));
     void* state = call.constructState(stateStorage.Address());
     EXPECT_EQ(state, stateStorage.Address());
     const integer three(3);
-    Storage result(sizeof(integer));
     std::vector<int64> values;
     try {
-        auto callback = call.first;
-        for (;;) {
-            values.push_back(static_cast<integer*>(callback(result.Address(), &three, nullptr,
-                                                            state, call.registration))
-                                 ->Value());
-            callback = call.next;
+        for (auto callback = call.first;; callback = call.next) {
+            void* value = callback(result.Address(), &three, nullptr, state, call.registration);
+            values.push_back(static_cast<integer*>(value)->Value());
         }
     } catch (const NoSuchObject&) {
     }
@@ -235,22 +173,33 @@ TEST_F(Adapters, IteratedPropertyHandsOutOneResultPerCallUntilNoSuchObject) {
     EXPECT_EQ(values, (std::vector<int64>{3, 2, 1}));
 }
 
-TEST_F(Adapters, AggregateWithFixedStateClassWiresEachSlotToItsOperation) {
-    AggregatePropertyRegistration<WeightedSum, integer, integer, integer> weighted(
-        "weighted sum", "weighted sums", "integer", "integer", "integer", nullptr);
-    const auto& call = Registered<AggregatePropertyCall>();
+// The fixed form calls the class's operations; the stored form the ones its
+// registration holds (here a begin of its own), with the null word.
+TEST_F(Adapters, AggregateSlotsCallTheirOperationsWithTheIndexAndTheElement) {
+    FixedWeightedSum fixed("weighted sum", "weighted sums", "integer", "integer", "integer",
+                           nullptr);
+    StoredWeightedSum stored("weighted sum", "weighted sums", "integer", "integer", "integer",
+                             storedOperations, nullptr);
+    const struct {
+        const char* form;
+        int64 total;
+    } forms[] = {{"fixed", 60}, {"stored", 160}};
     const integer weight(10), element(4);
-    EXPECT_EQ(RunAggregate<integer>(call, std::vector<integer>{1, 2, 3}, &weight)->Value(), 60);
+    for (std::size_t i = 0; i < std::size(forms); ++i) {
+        SCOPED_TRACE(forms[i].form);
+        const auto& call = std::get<AggregatePropertyCall>(Calls().at(i));
+        EXPECT_EQ(RunAggregate<integer>(call, std::vector<integer>{1, 2, 3}, &weight)->Value(),
+                  forms[i].total);
 
-    Storage stateStorage(call.stateSize);
-    void* state = call.constructState(stateStorage.Address());
-    Storage result(sizeof(integer));
-    const auto value = [&](void* address) { return static_cast<integer*>(address)->Value(); };
-    const void* r = call.registration;
-    EXPECT_EQ(value(call.beginAlt(result.Address(), &weight, nullptr, state, r)), -1);
-    EXPECT_EQ(value(call.addAlt(result.Address(), &weight, &element, state, r)), -40);
-    EXPECT_EQ(value(call.finishAlt(result.Address(), &weight, nullptr, state, r)), -3);
-    call.destroyState(state);
+        Storage stateStorage(call.stateSize), result(sizeof(integer));
+        void* state = call.constructState(stateStorage.Address());
+        const auto value = [&](void* address) { return static_cast<integer*>(address)->Value(); };
+        const void* r = call.registration;
+        EXPECT_EQ(value(call.beginAlt(result.Address(), &weight, nullptr, state, r)), -1);
+        EXPECT_EQ(value(call.addAlt(result.Address(), &weight, &element, state, r)), -40);
+        EXPECT_EQ(value(call.finishAlt(result.Address(), &weight, nullptr, state, r)), -3);
+        call.destroyState(state);
+    }
 }
 
 // A value of a library type, counting its destructions.
@@ -262,13 +211,78 @@ struct Tracked {
 
 TEST_F(Adapters, TypeDestroysValuesInPlaceAndLeavesTheStorageToTheHost) {
     ValueTypeRegistration<Tracked> type("tracked");
-    const auto& call = Registered<TypeCall>();
-    EXPECT_EQ(call.valueSize, sizeof(Tracked));
-    Storage value(sizeof(Tracked));
+    const auto& call = std::get<TypeCall>(Calls().at(0));
+    Storage value(call.valueSize);
     ::new (value.Address()) Tracked{{1, 2, 3}};
     Tracked::destroyed = 0;
     call.destroyValue(value.Address());
     EXPECT_EQ(Tracked::destroyed, 1);
+}
+
+// Every value-producing callback of every kind, with operands chosen so that
+// the inspector function says "no value".
+class AdapterContract : public Adapters {
+protected:
+    std::vector<std::pair<const char*, std::function<void*(void* storage)>>> NoValueCallbacks() {
+        const auto& p = std::get<PropertyCall>(Calls().at(0));
+        const auto& o = std::get<BinaryOperatorCall>(Calls().at(1));
+        const auto& c = std::get<CastCall>(Calls().at(2));
+        const auto& i = std::get<IteratedPropertyCall>(Calls().at(3));
+        const auto& a = std::get<AggregatePropertyCall>(Calls().at(4));
+        const auto& s = std::get<AggregatePropertyCall>(Calls().at(5));
+        state = i.constructState(iterationState.Address());
+        aggregate = a.constructState(aggregateState.Address());
+        return {
+            {"property",
+             [&, p](void* r) { return p.evaluate(r, nullptr, &zero, nullptr, p.registration); }},
+            {"operator", [&, o](void* r) { return o.evaluate(r, &one, &zero, o.registration); }},
+            {"cast", [&, c](void* r) { return c.evaluate(r, &minusOne, c.registration); }},
+            {"first",
+             [&, i](void* r) { return i.first(r, &zero, nullptr, state, i.registration); }},
+            {"next", [&, i](void* r) { return i.next(r, &zero, nullptr, state, i.registration); }},
+            {"begin",
+             [&, a](void* r) { return a.begin(r, &one, nullptr, aggregate, a.registration); }},
+            {"add", [&, a](void* r) { return a.add(r, &one, &one, aggregate, a.registration); }},
+            {"stored add",
+             [&, s](void* r) { return s.add(r, &one, &one, aggregate, s.registration); }},
+        };
+    }
+
+    const integer zero{0}, one{1}, minusOne{-1};
+    Storage iterationState{sizeof(Countdown)};
+    Storage aggregateState{sizeof(WeightedSum)};
+    void* state = nullptr;
+    void* aggregate = nullptr;
+
+    PropertyRegistration<integer, NoOperand, integer> property{
+        "negation", "negations", "", "integer", "integer", &Negated, nullptr};
+    BinaryOperatorRegistration<integer, integer, integer> divide{
+        OperatorDivide, "integer", "integer", "integer", &Quotient, nullptr};
+    CastRegistration<string_value, integer> cast{"string", "integer", "string", &Text, nullptr};
+    IteratedPropertyRegistration<Countdown, integer, integer> countdown{
+        "countdown", "countdowns", "integer", "", "integer", nullptr};
+    FixedWeightedSum fixed{"weighted sum", "weighted sums", "integer",
+                           "integer",      "integer",       nullptr};
+    StoredWeightedSum stored{"weighted sum", "weighted sums",  "integer", "integer",
+                             "integer",      storedOperations, nullptr};
+};
+
+TEST_F(AdapterContract, NullResultStorageYieldsNullWithoutComputingAnything) {
+    for (const auto& [kind, invoke] : NoValueCallbacks()) {
+        EXPECT_EQ(invoke(nullptr), nullptr) << kind;
+    }
+    EXPECT_EQ(calls, 0);
+    // The states were placed but never begun: no slot ran on them.
+    EXPECT_TRUE(iterationState.Untouched());
+    EXPECT_TRUE(aggregateState.Untouched());
+}
+
+TEST_F(AdapterContract, NoSuchObjectReachesTheHostAndLeavesResultStorageUntouched) {
+    for (const auto& [kind, invoke] : NoValueCallbacks()) {
+        Storage result(sizeof(string_value));
+        EXPECT_THROW(invoke(result.Address()), NoSuchObject) << kind;
+        EXPECT_TRUE(result.Untouched()) << kind;
+    }
 }
 
 } // namespace
