@@ -1,6 +1,6 @@
 // The plug-in as a loadable library: what loading and unloading it does to
-// the host, that unloading really unmaps it, that it exports nothing of its
-// own, and that its "no value" exception is the host's.
+// the host, that unloading really unmaps it and that it exports nothing of
+// its own.
 #include "tests/inspectors/ElfSymbols.h"
 #include "tests/inspectors/InspectorLibrary.h"
 #include "tests/inspectors/RecordingHost.h"
@@ -68,26 +68,6 @@ TEST(PluginLifecycle, ExportsNothingOfItsOwnAndTakesTheHostFunctionsFromTheProce
     EXPECT_THAT(DefinedDynamicSymbols(InspectorLibrary::Path()), testing::IsEmpty());
     EXPECT_THAT(UndefinedDynamicSymbols(InspectorLibrary::Path()),
                 testing::IsSupersetOf({"Register_Aggregate_Property", "Unregister_Property"}));
-}
-
-class NoValueAcrossTheBoundary : public LoadedInspectors {};
-
-TEST_F(NoValueAcrossTheBoundary, IsCaughtByTheHostAsItsOwnNoSuchObject) {
-    const auto call = FindAggregate("conjunction", "boolean").value();
-    Storage state(call.stateSize), result(1);
-    void* s = call.constructState(state.Address());
-    bool caught = false;
-    try {
-        call.begin(result.Address(), nullptr, nullptr, s, call.registration);
-    } catch (const NoSuchObject& e) {
-        caught = true;
-        EXPECT_STREQ(e.what(), "NoSuchObject");
-        EXPECT_EQ(typeid(e), typeid(NoSuchObject));
-    }
-    EXPECT_TRUE(caught);
-    EXPECT_THROW(call.finishAlt(result.Address(), nullptr, nullptr, s, call.registration),
-                 DebuggableException);
-    call.destroyState(s);
 }
 
 } // namespace

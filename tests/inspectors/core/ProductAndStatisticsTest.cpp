@@ -2,12 +2,10 @@
 // through the callbacks the host received.
 #include "tests/inspectors/InspectorLibrary.h"
 #include "tests/inspectors/RecordingHost.h"
-#include "tests/inspectors/StandardErrorCapture.h"
 
 #include <cfenv>
 #include <cmath>
 #include <cstdint>
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <limits>
 #include <optional>
@@ -53,29 +51,6 @@ TEST_F(CoreAggregates, ProductIsExactOrHasNoValue) {
             EXPECT_EQ(result->Value(), *c.product);
         }
     }
-}
-
-TEST_F(CoreAggregates, ProductAltSlotsHaveNoValueAndAddAltIsReportedAsMisuse) {
-    const auto call = FindAggregate("product", "integer").value();
-    Storage state(call.stateSize), result(sizeof(integer));
-    void* s = call.constructState(state.Address());
-    const integer two(2);
-    EXPECT_THROW(call.begin(result.Address(), nullptr, nullptr, s, call.registration),
-                 NoSuchObject);
-    StandardErrorCapture output;
-    EXPECT_THROW(call.beginAlt(result.Address(), nullptr, nullptr, s, call.registration),
-                 NoSuchObject);
-    EXPECT_THROW(call.finishAlt(result.Address(), nullptr, nullptr, s, call.registration),
-                 NoSuchObject);
-    EXPECT_THROW(call.addAlt(result.Address(), nullptr, &two, s, call.registration), NoSuchObject);
-    EXPECT_THAT(
-        output.Text(),
-        testing::MatchesRegex("Assertion failure at line [0-9]+ of IntegerProduct.cpp: false\n"));
-    EXPECT_TRUE(result.Untouched());
-    // None of them touched the product.
-    void* product = call.finish(result.Address(), nullptr, nullptr, s, call.registration);
-    EXPECT_EQ(static_cast<integer*>(product)->Value(), 1);
-    call.destroyState(s);
 }
 
 struct Statistic {
