@@ -36,8 +36,10 @@ boolean_value Contains(const Rope& rope, const string_value& text) {
     return RopeContains(rope, BytesOf(text)) ? 1 : 0;
 }
 
+// Counted in 32 bits, as the host's strings are: a rope whose text is longer
+// (only sharing can make one) reports its length modulo 2^32.
 integer Length(const Rope& rope) {
-    return integer(static_cast<int64>(RopeLength(rope)));
+    return integer(static_cast<int64>(static_cast<uint32>(RopeLength(rope))));
 }
 
 ValueTypeRegistration<Rope> ropeType(RopeTypeName());

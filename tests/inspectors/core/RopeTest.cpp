@@ -108,6 +108,21 @@ TEST_F(RopeVocabulary, ConcatenationKeepsTheOrderOfItsOperands) {
     EXPECT_EQ(single.right, nullptr);
 }
 
+// Only the pieces' bounds are read, so a piece may claim far more bytes than
+// exist: two of 2^31 make a text of 2^32 bytes, whose length is counted in 32
+// bits and which has no string value.
+TEST_F(RopeVocabulary, LengthBeyondFourGibibytesIsCountedInThirtyTwoBits) {
+    static const char byte = 'x';
+    const Rope& half = Make(std::string_view(&byte, std::size_t{1} << 31));
+    const Rope& whole = Concatenate(half, half);
+    EXPECT_EQ(Length(half), std::int64_t{1} << 31);
+    EXPECT_EQ(Length(whole), 0);
+    EXPECT_EQ(Length(Concatenate(whole, "ab")), 2);
+    const auto cast = FindCast("string", "rope").value();
+    string_value result{};
+    EXPECT_THROW(cast.evaluate(&result, &whole, cast.registration), NoSuchObject);
+}
+
 // Texts of many megabytes take a different copying path; pieces of odd
 // lengths put every piece boundary at a different alignment.
 TEST_F(RopeVocabulary, StringOfARopeOfManyMegabytesIsExact) {
