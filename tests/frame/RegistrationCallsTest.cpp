@@ -38,10 +38,9 @@ struct Tally {
     integer BeginAlt() { throw NoSuchObject(); }
     integer Add(const string_value&) { throw NoSuchObject(); }
     integer AddAlt(const string_value&) { throw NoSuchObject(); }
-    integer Finish() { return integer(total); }
+    integer Finish() { return integer(total[0]); }
     integer FinishAlt() { throw NoSuchObject(); }
-    int64 total;
-    int32 more[3];
+    int64 total[3];
 };
 static_assert(sizeof(Tally) == 24);
 
@@ -108,12 +107,6 @@ TEST(RegistrationCalls, EachKindRegistersWithItsArgumentsInOrderAndIsRemovedOnce
         EXPECT_EQ(removal->kind, c.removal) << c.kind;
         EXPECT_EQ(removal->object, ObjectOf(Calls()[0])) << c.kind;
     }
-}
-
-TEST(RegistrationCalls, PassTheObjectsOwnAddress) {
-    Reset();
-    CastRegistration<boolean_value, integer> cast("zero", "integer", "boolean", &IsZero, nullptr);
-    EXPECT_EQ(ObjectOf(Calls().at(0)), &cast);
 }
 
 } // namespace
