@@ -39,13 +39,15 @@ uint32 ExtensibleArrayBase::SectionOf(uint32 byte, uint32 initialSize) {
 }
 
 uint32 ExtensibleArrayBase::OffsetInSection(uint32 byte, uint32 section, uint32 initialSize) {
-    ASSERT(CanAdd(byte, initialSize));
-    ASSERT(uint64{byte} + initialSize >= (uint64{initialSize} << section));
+    ASSERT_REPORTING(CanAdd(byte, initialSize), "CanAdd( byte, initialSize )");
+    ASSERT_REPORTING(uint64{byte} + initialSize >= (uint64{initialSize} << section),
+                     "byte + initialSize >= (initialSize << section)");
     return static_cast<uint32>(uint64{byte} + initialSize - (uint64{initialSize} << section));
 }
 
 uint64 ExtensibleArrayBase::SectionSize(uint32 section, uint32 initialSize) {
-    ASSERT(CanMultiply(initialSize, uint32{1} << section));
+    ASSERT_REPORTING(section < 32 && CanMultiply(initialSize, uint32{1} << section),
+                     "CanMultiply( initialSize, 1ul << section )");
     return uint64{initialSize} << section;
 }
 
@@ -64,10 +66,10 @@ uint8* ExtensibleArrayBase::Address(uint32 i) const {
     if (i >= length) {
         throw std::out_of_range("index beyond the end of an extensible array");
     }
-    ASSERT(CanMultiply(i, elementSize));
+    ASSERT_REPORTING(CanMultiply(i, elementSize), "CanMultiply( i, elementSize )");
     const uint32 byte = i * elementSize;
     const uint32 sectionNumber = SectionOf(byte, initialSize);
-    ASSERT(HasSection(sectionNumber));
+    ASSERT_REPORTING(HasSection(sectionNumber), "sections[ sectionNumber ] != 0");
     return SectionStart(sectionNumber) + OffsetInSection(byte, sectionNumber, initialSize);
 }
 
@@ -82,7 +84,7 @@ void* ExtensibleArrayBase::operator[](uint32 i) {
 void* ExtensibleArrayBase::Append(uint32 size) {
     ASSERT(size == elementSize);
     ASSERT(length < maxuint32 - 1);
-    ASSERT(CanMultiply(length, elementSize));
+    ASSERT_REPORTING(CanMultiply(length, elementSize), "CanMultiply( length, elementSize )");
     const uint32 byte = length * elementSize;
     const uint32 sectionNumber = SectionOf(byte, initialSize);
     ASSERT(sectionNumber < maxSectionCount);
@@ -101,7 +103,7 @@ void* ExtensibleArrayBase::Append(uint32 size) {
 
 void ExtensibleArrayBase::RemoveLast(const void* p) {
     ASSERT(Length() > 0);
-    ASSERT(p == operator[](Length() - 1));
+    ASSERT_REPORTING(p == operator[](Length() - 1), "p == operator[]( Length() - 1 )");
     Remove(1);
 }
 

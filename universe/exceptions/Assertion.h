@@ -21,3 +21,9 @@ inline void Check(bool holds, const char* conditionText, const char* file, unsig
 
 #define ASSERT(condition)                                                                          \
     ::Assertion::Check(static_cast<bool>(condition), #condition, __FILE__, __LINE__)
+
+// For checks whose C++ spelling has to differ from the text they report (a
+// wider type to stay clear of overflow, an offset where the text names a
+// pointer): the condition is evaluated, the given text is what a failure says.
+#define ASSERT_REPORTING(condition, text)                                                          \
+    ::Assertion::Check(static_cast<bool>(condition), text, __FILE__, __LINE__)

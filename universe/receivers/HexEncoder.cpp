@@ -20,7 +20,7 @@ void HexEncoder::Encode(ConstData& in, Data& out) {
     in.Advance(whole);
     out.Advance(2 * whole);
     if (!in.Exhausted() && !out.Exhausted()) {
-        ASSERT(out.Length() == 1);
+        ASSERT_REPORTING(out.Length() == 1, "out.UnusedLength() == 1");
         const uint8 b = in[0];
         in.Advance(1);
         out.Put(Ascii::HexDigit(b >> 4));

@@ -44,8 +44,11 @@ void MatchLoop::Next() {
 bool MatchLoop::Consistent(uint64 end) const {
     const uint64 length = pattern->Length();
     const uint8* target = pattern->Target().Start();
-    ASSERT(end + matchedPrefix >= length);
-    ASSERT(end <= source.Length() + length);
+    ASSERT_REPORTING(length > 0, "pattern->Target().End() > pattern->Target().Start()");
+    ASSERT_REPORTING(end + matchedPrefix >= length,
+                     "matchEnd >= source.Start() + ( pattern->Length() - matchedPrefix )");
+    ASSERT_REPORTING(end <= source.Length() + length,
+                     "matchEnd <= source.End() + pattern->Length()");
 
     // The candidate covers [end - length, end) of the piece's coordinates;
     // bytes past the piece are not known yet and bytes before it are the
@@ -56,6 +59,8 @@ bool MatchLoop::Consistent(uint64 end) const {
         return SameBytes(source.Start() + begin, target, pieceEnd - begin);
     }
     const uint64 carried = length - end;
+    ASSERT_REPORTING(carried <= matchedPrefix,
+                     "matchedPrefix >= Asuint32( targetPosition - pattern->Target().Start() )");
     if (!SameBytes(source.Start(), target + carried, pieceEnd)) {
         return false;
     }
@@ -68,9 +73,10 @@ bool MatchLoop::Consistent(uint64 end) const {
 void MatchLoop::Run() {
     const uint64 length = pattern->Length();
     const uint64 size = source.Length();
-    ASSERT(pattern->Length() > 0);
-    ASSERT(matchEnd + matchedPrefix >= length);
-    ASSERT(matchEnd <= size + length);
+    ASSERT_REPORTING(length > 0, "pattern->Target().End() > pattern->Target().Start()");
+    ASSERT_REPORTING(matchEnd + matchedPrefix >= length,
+                     "matchEnd >= source.Start() + ( pattern->Length() - matchedPrefix )");
+    ASSERT_REPORTING(matchEnd <= size + length, "matchEnd <= source.End() + pattern->Length()");
 
     // Candidates that begin before the piece lean on the carried prefix.
     while (matchEnd <= size && matchEnd < length) {
@@ -96,19 +102,20 @@ void MatchLoop::Run() {
 void MatchLoop::SettleTail() {
     const uint64 length = pattern->Length();
     const uint64 size = source.Length();
-    ASSERT(matchEnd > size);
-    ASSERT(matchEnd <= size + length);
+    ASSERT_REPORTING(matchEnd > size, "matchEnd > source.End()");
+    ASSERT_REPORTING(matchEnd <= size + length, "matchEnd <= source.End() + pattern->Length()");
 
     // Each tail byte rules out every end closer than its Horspool shift.
     for (uint64 p = size; p > 0 && p + length > matchEnd; --p) {
         const uint64 possibleEnd = p + pattern->Shift(source.Start()[p - 1]);
-        ASSERT(possibleEnd <= size + length);
+        ASSERT_REPORTING(possibleEnd <= size + length,
+                         "possibleEnd <= source.End() + pattern->Length()");
         if (possibleEnd > matchEnd) {
             matchEnd = possibleEnd;
         }
     }
-    ASSERT(matchEnd > size);
-    ASSERT(matchEnd <= size + length);
+    ASSERT_REPORTING(matchEnd > size, "matchEnd > source.End()");
+    ASSERT_REPORTING(matchEnd <= size + length, "matchEnd <= source.End() + pattern->Length()");
     // An end a full target length past the piece compares nothing, so this
     // stops there at the latest.
     while (!Consistent(matchEnd)) {

@@ -1,10 +1,12 @@
 #include "universe/searching/PatternMatcher.h"
 
 #include "universe/exceptions/Assertion.h"
+#include "universe/integers/Overflow.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <stdexcept>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -21,11 +23,16 @@ constexpr uint32 maxShift = maxuint8;
 PatternMatcher::PatternMatcher(ConstData target)
     : theTarget(target) {
     ASSERT(theTarget.Length() > 0);
+    // Past the report an empty target would have no last byte to build the
+    // tables from, and no search could take a step.
+    if (theTarget.Length() == 0) {
+        throw std::invalid_argument("empty search target");
+    }
     const uint8* bytes = theTarget.Start();
     const uint32 length = theTarget.Length();
 
     const uint32 reach = std::min(length, maxShift);
-    shift.fill(static_cast<uint8>(reach));
+    shift.fill(Asuint8(reach));
     // Nearer occurrences are written last and so win.
     for (uint32 k = reach - 1; k >= 1; --k) {
         shift[bytes[length - 1 - k]] = static_cast<uint8>(k);

@@ -21,7 +21,7 @@ constexpr uint32 daysIn4Years = 1461;
 // Past the report an invalid month has no days, so that nothing reads
 // outside the tables.
 uint8 DaysIn(Month month, bool isLeapYear) {
-    ASSERT(Valid(month));
+    ASSERT_REPORTING(Valid(month), "Valid( month )");
     if (!Valid(month)) {
         return 0;
     }
@@ -32,7 +32,7 @@ uint8 DaysIn(Month month, bool isLeapYear) {
 }
 
 uint16 DaysBefore(Month month, bool isLeapYear) {
-    ASSERT(Valid(month));
+    ASSERT_REPORTING(Valid(month), "Valid( month )");
     if (!Valid(month)) {
         return 0;
     }

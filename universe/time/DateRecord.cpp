@@ -10,7 +10,7 @@ DateRecord::DateRecord(uint8 theDay, ::Month theMonth, uint32 theYear)
     : day(theDay)
     , month(theMonth)
     , year(theYear) {
-    ASSERT(Valid(month));
+    ASSERT_REPORTING(Valid(month), "Valid( month )");
     ASSERT(day >= 1 && day <= ::DaysIn(month, ::IsLeapYear(year)));
 }
 
@@ -29,7 +29,7 @@ uint32 DateRecord::DaysInYear() const {
 }
 
 uint16 DateRecord::DayOfYear() const {
-    return static_cast<uint16>(::DaysBefore(month, IsLeapYear()) + day - 1);
+    return Asuint16(uint32{::DaysBefore(month, IsLeapYear())} + day - 1);
 }
 
 uint32 DateRecord::AbsoluteDay() const {
@@ -40,13 +40,16 @@ uint32 DateRecord::AbsoluteDay() const {
 void DateRecord::SetAbsoluteDay(uint32 absoluteDay) {
     year = YearOf(absoluteDay);
     const uint32 yearStart = DaysBefore(year);
-    ASSERT(absoluteDay - yearStart < DaysIn(year));
+    ASSERT_REPORTING(absoluteDay - yearStart < DaysIn(year),
+                     "absoluteDay - DaysBefore( year ) < DaysIn( year )");
     const bool isLeapYear = ::IsLeapYear(year);
     const uint16 d = static_cast<uint16>(absoluteDay - yearStart);
+    ASSERT_REPORTING(d < DaysIn(year), "d < DaysIn( year )");
     month = MonthOf(d, isLeapYear);
     const uint16 monthStart = ::DaysBefore(month, isLeapYear);
-    ASSERT(d >= monthStart);
-    ASSERT(d < monthStart + ::DaysIn(month, isLeapYear));
+    ASSERT_REPORTING(d >= monthStart, "d >= ::DaysBefore( month, isLeapYear )");
+    ASSERT_REPORTING(d < monthStart + ::DaysIn(month, isLeapYear),
+                     "d < ::DaysBefore( month, isLeapYear ) + ::DaysIn( month, isLeapYear )");
     day = static_cast<uint8>(d - monthStart + 1);
     ASSERT(DayOfYear() == d);
     ASSERT(AbsoluteDay() == absoluteDay);
@@ -54,7 +57,7 @@ void DateRecord::SetAbsoluteDay(uint32 absoluteDay) {
 
 void DateRecord::AddToAbsoluteDay(uint32 days) {
     const uint32 absoluteDay = AbsoluteDay();
-    ASSERT(CanAdd(absoluteDay, days));
+    ASSERT_REPORTING(CanAdd(absoluteDay, days), "CanAdd( absoluteDay, days )");
     if (!CanAdd(absoluteDay, days)) {
         throw std::out_of_range("date beyond the last absolute day");
     }
@@ -63,7 +66,7 @@ void DateRecord::AddToAbsoluteDay(uint32 days) {
 
 void DateRecord::SubtractFromAbsoluteDay(uint32 days) {
     const uint32 absoluteDay = AbsoluteDay();
-    ASSERT(CanSubtract(absoluteDay, days));
+    ASSERT_REPORTING(CanSubtract(absoluteDay, days), "CanSubtract( absoluteDay, days )");
     // Past the report there is no date to move to.
     if (!CanSubtract(absoluteDay, days)) {
         throw std::out_of_range("date before 1 January of year 0");

@@ -5,7 +5,7 @@
 #include "universe/integers/Overflow.h"
 
 DateRecord DateFromSystemTime(const SYSTEMTIME& t) {
-    ASSERT(Valid(Month(t.wMonth)));
+    ASSERT_REPORTING(Valid(Month(t.wMonth)), "Valid( Month( t.wMonth ) )");
     return DateRecord(Asuint8(uint16{t.wDay}), Month(t.wMonth), t.wYear);
 }
 

@@ -13,7 +13,8 @@ TimeOfDay::TimeOfDay(uint8 theHour, uint8 theMinute, uint8 theSecond)
 }
 
 int32 TimeZone::operator-(TimeZone t) const {
-    ASSERT(CanSubtract(secondsEastOfGMT, t.secondsEastOfGMT));
+    ASSERT_REPORTING(CanSubtract(secondsEastOfGMT, t.secondsEastOfGMT),
+                     "CanSubtract( secondsEastOfGMT, t.secondsEastOfGMT )");
     return static_cast<int32>(int64{secondsEastOfGMT} - t.secondsEastOfGMT);
 }
 

@@ -13,7 +13,15 @@ public:
     ReportedAssertions() { SetDebugOutputCapture(&output); }
     ~ReportedAssertions() { SetDebugOutputCapture(nullptr); }
 
+    ReportedAssertions(const ReportedAssertions&) = delete;
+    ReportedAssertions& operator=(const ReportedAssertions&) = delete;
+
     const std::string& Output() const { return output; }
+
+    // Whether a failed check with exactly this condition text was reported.
+    bool Include(const std::string& condition) const {
+        return output.find(": " + condition + "\n") != std::string::npos;
+    }
 
     // The condition texts of the reported failures, in order.
     std::vector<std::string> Conditions() const {

@@ -1,6 +1,6 @@
 #include "universe/receivers/Pump.h"
 
-#include "tests/universe/containers/ReportedAssertions.h"
+#include "tests/universe/exceptions/ReportedAssertions.h"
 #include "universe/ascii/CaseFilters.h"
 #include "universe/receivers/HexEncoder.h"
 
@@ -66,15 +66,6 @@ TEST(Pump, GivesUpOnAFilterThatNeitherReadsNorWrites) {
     Pump(recorder, stuck, ConstData("x"));
     EXPECT_EQ(recorder.events, (Events{"start", "finish"}));
     EXPECT_TRUE(reports.Include("progressed"));
-}
-
-TEST(CaseFilters, StopWhenTheOutputIsFull) {
-    ConstData from("ABC[z");
-    char room[2];
-    Data to(room, 2);
-    Ascii::TheCaseLoweringFilter().Filter(from, to);
-    EXPECT_EQ(std::string(room, 2), "ab");
-    EXPECT_EQ(from.AsString(), "C[z");
 }
 
 } // namespace

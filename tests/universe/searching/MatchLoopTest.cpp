@@ -1,8 +1,10 @@
 #include "universe/searching/MatchLoop.h"
 
+#include "tests/universe/exceptions/ReportedAssertions.h"
 #include "universe/searching/PatternMatcher.h"
 
 #include <gtest/gtest.h>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,14 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {{"xaa", false, 0, 2}, {"ab", true, 2, 0}}},
         PieceCase{"EmptyPieceKeepsCarriedPrefix",
                   "abc",
-                  {{"ab", false, 0, 2}, {"", false, 0, 2}, {"", false, 0, 2}, {"c", true, 1, 0}}},
-        PieceCase{"TargetLongerThanTextTracksLongestPrefix",
-                  "abcdef",
-                  {{"zab", false, 0, 2}, {"cd", false, 0, 4}, {"x", false, 0, 0}}},
-        PieceCase{"PrefixBrokenByMismatchRestartsInsidePiece",
-                  "abab",
-                  {{"aba", false, 0, 3}, {"a", false, 0, 1}, {"bab", true, 3, 0}}},
-        PieceCase{"OccurrenceAtVeryEndOfPiece", "ab", {{"zzab", true, 4, 0}}}),
+                  {{"ab", false, 0, 2}, {"", false, 0, 2}, {"", false, 0, 2}, {"c", true, 1, 0}}}),
     [](const testing::TestParamInfo<PieceCase>& info) { return info.param.name; });
 
 TEST(PatternMatcher, LongTargetShiftsStayWithinAByteAndStillFindIt) {
@@ -81,19 +76,6 @@ TEST(PatternMatcher, LongTargetShiftsStayWithinAByteAndStillFindIt) {
     EXPECT_EQ(loop.MatchEnd(), 1300u);
 }
 
-TEST(MatchLoop, NextFindsOverlappingOccurrences) {
-    const std::string target = "aa";
-    const std::string text = "aaaa";
-    const PatternMatcher matcher(View(target));
-    MatchLoop loop(&matcher, View(text));
-    std::vector<uint64> ends;
-    for (; loop.Found(); loop.Next()) {
-        ends.push_back(loop.MatchEnd());
-    }
-    EXPECT_EQ(ends, (std::vector<uint64>{2, 3, 4}));
-    EXPECT_EQ(loop.MatchedPrefix(), 1u);
-}
-
 TEST(MatchLoop, SearchForgetsWhatEarlierPiecesCarried) {
     const std::string target = "abc";
     const PatternMatcher matcher(View(target));
@@ -103,6 +85,12 @@ TEST(MatchLoop, SearchForgetsWhatEarlierPiecesCarried) {
     loop.Search(View("c"));
     EXPECT_FALSE(loop.Found());
     EXPECT_EQ(loop.MatchedPrefix(), 0u);
+}
+
+TEST(PatternMatcher, EmptyTargetIsReportedAndRefused) {
+    ReportedAssertions reported;
+    EXPECT_THROW(PatternMatcher{ConstData()}, std::invalid_argument);
+    EXPECT_EQ(reported.Conditions(), std::vector<std::string>{"theTarget.Length() > 0"});
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "universe/time/Calendar.h"
 
-#include "tests/universe/containers/ReportedAssertions.h"
+#include "tests/universe/exceptions/ReportedAssertions.h"
 #include "universe/time/DateRecord.h"
 
 #include <chrono>
@@ -63,14 +63,21 @@ TEST(Calendar, AddingAndSubtractingDaysAgreesWithTheStandardCalendar) {
 }
 
 TEST(Calendar, InvalidDatesAndCountsAreReported) {
-    ReportedAssertions reports;
-    DateRecord first;
-    EXPECT_THROW(first.SubtractDays(1), std::out_of_range);
-    EXPECT_TRUE(reports.Include("CanSubtract(absoluteDay, days)"));
-    EXPECT_TRUE(MonthName(Month(13)).IsEmpty());
-    EXPECT_TRUE(reports.Include("january <= m && m <= december"));
-    const DateRecord notLeap(29, february, 1900);
-    EXPECT_TRUE(reports.Include("day >= 1 && day <= ::DaysIn(month, ::IsLeapYear(year))"));
+    const std::pair<void (*)(), const char*> cases[] = {
+        {[] { EXPECT_THROW(DateRecord().SubtractDays(1), std::out_of_range); },
+         "CanSubtract( absoluteDay, days )"},
+        {[] { EXPECT_THROW(DateRecord::FromAbsoluteDay(maxuint32).AddDays(1), std::out_of_range); },
+         "CanAdd( absoluteDay, days )"},
+        {[] { EXPECT_TRUE(MonthName(Month(13)).IsEmpty()); }, "january <= m && m <= december"},
+        {[] { EXPECT_EQ(DaysIn(Month(0), false), 0); }, "Valid( month )"},
+        {[] { DateRecord(29, february, 1900); },
+         "day >= 1 && day <= ::DaysIn(month, ::IsLeapYear(year))"},
+    };
+    for (const auto& [misuse, condition] : cases) {
+        ReportedAssertions reports;
+        misuse();
+        EXPECT_TRUE(reports.Include(condition)) << reports.Output();
+    }
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "universe/time/SystemTimeConversions.h"
 
+#include "tests/universe/exceptions/ReportedAssertions.h"
+
 #include <cstdlib>
 #include <ctime>
 #include <gtest/gtest.h>
@@ -32,6 +34,16 @@ TEST(SystemTimeConversions, ZoneOffsetAddsTheBiasOfTheRegimeInForceWhenItHasARul
         info.DaylightBias = c.daylightBias;
         EXPECT_EQ(TimeZoneFromInformation(c.zoneId, info).SecondsEastOfGMT(), c.secondsEast);
     }
+}
+
+TEST(SystemTimeConversions, MonthOutOfRangeIsReported) {
+    SYSTEMTIME t{};
+    t.wYear = 2003;
+    t.wMonth = 13;
+    t.wDay = 1;
+    ReportedAssertions reported;
+    (void)DateFromSystemTime(t);
+    EXPECT_TRUE(reported.Include("Valid( Month( t.wMonth ) )")) << reported.Output();
 }
 
 TEST(SystemTimeConversions, CurrentDateTimeIsTheLocalTimeInTheLocalZone) {
