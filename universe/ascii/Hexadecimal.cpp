@@ -6,7 +6,6 @@ namespace Ascii {
 
 uint8 HexDigit(uint32 n) {
     ASSERT(n < 16);
-    n &= 0xF;
     return static_cast<uint8>(n < 10 ? '0' + n : 'a' + n - 10);
 }
 

@@ -109,6 +109,8 @@ void ExtensibleArrayBase::RemoveLast(const void* p) {
 
 void ExtensibleArrayBase::Remove(uint32 count) {
     ASSERT(count <= length);
+    // Past the report the array empties rather than wrapping to a length
+    // whose elements were never placed.
     length -= count <= length ? count : length;
     // One section beyond the current need is kept, so that appending and
     // removing across a section boundary does not allocate every time.

@@ -47,8 +47,9 @@ ConstData Numeral::Text() const {
 
 const uint8* Numeral::LengthPrefixed() {
     const ConstData text = Text();
-    ASSERT(text.Length() <= maxuint8);
+    const uint32 length = text.Length();
+    ASSERT(length <= maxuint8);
     uint8* lengthPosition = storage + (text.Start() - storage) - 1;
-    *lengthPosition = static_cast<uint8>(text.Length());
+    *lengthPosition = static_cast<uint8>(length);
     return lengthPosition;
 }

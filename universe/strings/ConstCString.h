@@ -10,6 +10,8 @@ public:
     ConstCString(const char* theText)
         : text(theText) {     // NOLINT: a C string is one
         ASSERT(theText != 0); // NOLINT(modernize-use-nullptr): reported text
+        // Past the report, a null text reads as the empty one: every later
+        // use would otherwise dereference it.
         if (theText == nullptr) {
             text = "";
         }

@@ -15,6 +15,7 @@ TimeOfDay::TimeOfDay(uint8 theHour, uint8 theMinute, uint8 theSecond)
 int32 TimeZone::operator-(TimeZone t) const {
     ASSERT_REPORTING(CanSubtract(secondsEastOfGMT, t.secondsEastOfGMT),
                      "CanSubtract( secondsEastOfGMT, t.secondsEastOfGMT )");
+    // Taken in 64 bits: past the report, a 32-bit difference would overflow.
     return static_cast<int32>(int64{secondsEastOfGMT} - t.secondsEastOfGMT);
 }
 

@@ -13,22 +13,24 @@ std::string Digits(T value, uint32 base = 10, uint32 minDigits = 0) {
     return numeral.Text().AsString();
 }
 
-TEST(Numeral, RendersTheExtremesOfEveryWidth) {
-    EXPECT_EQ(Digits(0), "0");
-    EXPECT_EQ(Digits(255, 16), "ff");
-    EXPECT_EQ(Digits(int32{-1}), "-1");
-    EXPECT_EQ(Digits(minint64), "-9223372036854775808");
-    EXPECT_EQ(Digits(maxuint64, 2), std::string(64, '1'));
-    EXPECT_EQ(Digits(minint32), "-2147483648");
-    EXPECT_EQ(Digits(int8{-128}), "-128");
-    EXPECT_EQ(Digits(int16{-32768}, 16), "-8000");
-    EXPECT_EQ(Digits(uint32{71}, 36), "1z");
-}
-
-TEST(Numeral, MinimumDigitsPadsBetweenSignAndDigits) {
-    EXPECT_EQ(Digits(0xABC, 16, 8), "00000abc");
-    EXPECT_EQ(Digits(-42, 10, 5), "-00042");
-    EXPECT_EQ(Digits(12345, 10, 3), "12345");
+TEST(Numeral, RendersExtremesOfEveryWidthAndPadsBetweenSignAndDigits) {
+    const std::pair<std::string, std::string> cases[] = {
+        {Digits(0), "0"},
+        {Digits(255, 16), "ff"},
+        {Digits(int32{-1}), "-1"},
+        {Digits(minint64), "-9223372036854775808"},
+        {Digits(maxuint64, 2), std::string(64, '1')},
+        {Digits(minint32), "-2147483648"},
+        {Digits(int8{-128}), "-128"},
+        {Digits(int16{-32768}, 16), "-8000"},
+        {Digits(uint32{71}, 36), "1z"},
+        {Digits(0xABC, 16, 8), "00000abc"},
+        {Digits(-42, 10, 5), "-00042"},
+        {Digits(12345, 10, 3), "12345"},
+    };
+    for (const auto& [rendered, expected] : cases) {
+        EXPECT_EQ(rendered, expected);
+    }
     ReportedAssertions reported;
     EXPECT_EQ(Digits(7, 10, 65), std::string(63, '0') + "7");
     EXPECT_EQ(reported.Conditions(), std::vector<std::string>{"minDigits <= maxLength - 2"});

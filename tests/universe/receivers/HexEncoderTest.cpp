@@ -7,6 +7,7 @@
 
 namespace {
 
+// Odd room sizes leave half a byte pending for the next call.
 TEST(HexEncoder, AgreesWithAPlainEncodingThroughOutputsOfAnySize) {
     std::mt19937 random(16);
     for (int round = 0; round < 500; ++round) {
@@ -28,19 +29,6 @@ TEST(HexEncoder, AgreesWithAPlainEncodingThroughOutputsOfAnySize) {
         }
         ASSERT_EQ(encoded, expected);
     }
-}
-
-TEST(HexEncoder, HalfAByteThatDoesNotFitWaitsForTheNextCall) {
-    const uint8 bytes[] = {0x00, 0xAB};
-    HexEncoder encoder;
-    ConstData in(bytes, 2);
-    char text[4] = {};
-    Data first(text, 3);
-    encoder.Encode(in, first);
-    EXPECT_EQ(std::string(text), "00a");
-    Data second(text + 3, 1);
-    encoder.Encode(in, second);
-    EXPECT_EQ(std::string(text, 4), "00ab");
 }
 
 } // namespace
