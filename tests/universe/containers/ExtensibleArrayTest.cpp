@@ -17,7 +17,6 @@ TEST(ExtensibleArraySections, DoubleInSize) {
         EXPECT_EQ(ExtensibleArrayBase::SectionOf(element * 4, 16), section) << element;
         EXPECT_EQ(ExtensibleArrayBase::OffsetInSection(element * 4, section, 16), offset);
     }
-    EXPECT_EQ(ExtensibleArrayBase::SectionSize(23, 16), uint64{16} << 23);
 }
 
 // Also the freeing rule: after a removal, the sections up to the one that
