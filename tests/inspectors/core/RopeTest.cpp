@@ -82,30 +82,32 @@ private:
     std::deque<Rope> nodes;
 };
 
-TEST_F(RopeVocabulary, EmptyRopeHasNoTextAndContainsTheEmptyString) {
+TEST_F(RopeVocabulary, ReadsMeasuresAndSearchesItsOperandsInOrder) {
     const Rope& empty = Make("");
-    EXPECT_EQ(Length(empty), 0);
-    EXPECT_EQ(AsString(empty).length, 0u);
-    EXPECT_TRUE(Contains(empty, ""));
-    EXPECT_FALSE(Contains(empty, "a"));
-    EXPECT_TRUE(Contains(Concatenate(empty, empty), ""));
-}
-
-TEST_F(RopeVocabulary, ConcatenationKeepsTheOrderOfItsOperands) {
-    const Rope& both = Concatenate(Concatenate("<", Make("mid")), ">");
-    const Rope& twice = Concatenate(both, both);
-    EXPECT_EQ(Read(AsString(twice)), "<mid><mid>");
-    EXPECT_EQ(Length(twice), 10);
-    EXPECT_TRUE(Contains(twice, "d><m"));
-    EXPECT_FALSE(Contains(twice, "MID")); // case matters
-    EXPECT_FALSE(Contains(twice, "<mid><mid><"));
-
+    const Rope& framed = Concatenate(Concatenate("<", Make("mid")), ">");
+    const struct {
+        const Rope& rope;
+        std::string_view text;
+        std::vector<std::string_view> found, absent;
+    } cases[] = {
+        {empty, "", {""}, {"a"}},
+        {Concatenate(empty, empty), "", {""}, {" "}},
+        // Straddling pieces and operands; case matters.
+        {Concatenate(framed, framed), "<mid><mid>", {"d><m", "<mid><mid>"}, {"MID", "<mid><mid><"}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Read(AsString(c.rope)), c.text);
+        EXPECT_EQ(Length(c.rope), static_cast<std::int64_t>(c.text.size()));
+        for (std::string_view target : c.found) {
+            EXPECT_TRUE(Contains(c.rope, target)) << c.text << " / " << target;
+        }
+        for (std::string_view target : c.absent) {
+            EXPECT_FALSE(Contains(c.rope, target)) << c.text << " / " << target;
+        }
+    }
     // A string operand becomes a piece by reference, not a copy.
     const std::string text = "shared";
-    const Rope& single = Make(text);
-    EXPECT_EQ(single.piece.AsStringView().data(), text.data());
-    EXPECT_EQ(single.left, nullptr);
-    EXPECT_EQ(single.right, nullptr);
+    EXPECT_EQ(Make(text).piece.AsStringView().data(), text.data());
 }
 
 // Only the pieces' bounds are read, so a piece may claim far more bytes than
