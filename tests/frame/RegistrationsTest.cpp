@@ -1,9 +1,13 @@
-// The adapters between the host's callbacks and the library's functions:
-// operands in order, results constructed in host storage, nothing computed
-// without storage, and exceptions passed through with the storage untouched.
+// Registration objects of every kind: one host call each on construction,
+// with the arguments in the host's order, one removal call each on
+// destruction; and the adapters between the host's callbacks and the
+// library's functions: operands in order, results constructed in host
+// storage, nothing computed without storage, and exceptions passed through
+// with the storage untouched.
 #include "frame/AggregatePropertyRegistration.h"
 #include "frame/BinaryOperatorRegistration.h"
 #include "frame/CastRegistration.h"
+#include "frame/InspectorHook.h"
 #include "frame/IteratedPropertyRegistration.h"
 #include "frame/PropertyRegistration.h"
 #include "frame/TypeRegistration.h"
@@ -13,6 +17,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <new>
+#include <optional>
 
 using namespace RecordingHost;
 
@@ -91,59 +96,115 @@ const StoredWeightedSum::Operations storedOperations = {
     &WeightedSum::BeginAtHundred, &WeightedSum::BeginAlt, &WeightedSum::Add,
     &WeightedSum::AddAlt,         &WeightedSum::Finish,   &WeightedSum::FinishAlt};
 
-class Adapters : public testing::Test {
-protected:
-    Adapters() {
-        Reset();
-        calls = 0;
-    }
+// A value of a library type, counting its destructions.
+struct Tracked {
+    static inline int destroyed = 0;
+    ~Tracked() { ++destroyed; }
+    int64 payload[3];
 };
 
-TEST_F(Adapters, PropertyPassesTheOperandsItHasAndBuildsTheResultInHostStorage) {
-    PropertyRegistration<integer, integer, integer> both(
-        "difference", "differences", "integer", "integer", "integer", &Difference, nullptr);
-    PropertyRegistration<integer, integer> indexed("negation", "negations", "integer", "",
-                                                   "integer", &Negated, nullptr);
-    PropertyRegistration<integer, NoOperand, integer> direct("negation", "negations", "", "integer",
-                                                             "integer", &Negated, nullptr);
-    const integer ten(10), three(3);
+// One registration of each kind and form, constructed in this order.
+struct Registrations {
+    ValueTypeRegistration<Tracked> type{"tracked"};
+    TypeRegistration derived{"derived", 12, nullptr, "base"};
+    PropertyRegistration<integer, integer, integer> difference{
+        "difference", "differences", "integer", "integer", "integer", &Difference, InspectorHook};
+    PropertyRegistration<integer, integer> indexed{"negation", "negations", "integer", "",
+                                                   "integer",  &Negated,    nullptr};
+    PropertyRegistration<integer, NoOperand, integer> direct{
+        "negation", "negations", "", "integer", "integer", &Negated, nullptr};
+    BinaryOperatorRegistration<integer, integer, integer> quotient{
+        OperatorDivide, "integer", "integer", "integer", &Quotient, nullptr};
+    CastRegistration<integer, integer> negative{"negative", "integer", "integer", &Negated,
+                                                InspectorHook};
+    IteratedPropertyRegistration<Countdown, integer, integer> countdown{
+        "countdown", "countdowns", "integer", "", "integer", nullptr};
+    FixedWeightedSum fixed{"weighted sum", "weighted sums", "integer",
+                           "integer",      "integer",       InspectorHook};
+    StoredWeightedSum stored{"weighted sum", "weighted sums",  "integer", "integer",
+                             "integer",      storedOperations, nullptr};
+};
+
+const std::pair<const char*, Removal> lifecycle[] = {
+    {R"(Register_Type(512, "tracked", 24, fn, null, null))", Removal::Type},
+    {R"(Register_Type(512, "derived", 12, null, "base", null))", Removal::Type},
+    {R"(Register_Property(128, "difference", "differences", "integer", "integer", "integer", fn, self, fn))",
+     Removal::Property},
+    {R"(Register_Property(128, "negation", "negations", "integer", "", "integer", fn, self, null))",
+     Removal::Property},
+    {R"(Register_Property(128, "negation", "negations", "", "integer", "integer", fn, self, null))",
+     Removal::Property},
+    {R"(Register_Binary_Operator(128, 4, "integer", "integer", "integer", fn, self, null))",
+     Removal::BinaryOperator},
+    {R"(Register_Cast(128, "negative", "integer", "integer", fn, self, fn))", Removal::Cast},
+    {R"(Register_Iterated_Property(128, "countdown", "countdowns", "integer", "", "integer", 8, fn, fn, fn, fn, self, null))",
+     Removal::Property},
+    {R"(Register_Aggregate_Property(128, "weighted sum", "weighted sums", "integer", "integer", "integer", 8, fn, fn, fn, fn, fn, fn, fn, fn, self, fn))",
+     Removal::Property},
+    {R"(Register_Aggregate_Property(128, "weighted sum", "weighted sums", "integer", "integer", "integer", 8, fn, fn, fn, fn, fn, fn, fn, fn, self, null))",
+     Removal::Property},
+};
+
+class Frame : public testing::Test {
+protected:
+    Frame() {
+        Reset();
+        registrations.emplace();
+        calls = 0;
+    }
+
+    template <typename Kind>
+    const Kind& Registered(std::size_t i) {
+        return std::get<Kind>(Calls().at(i));
+    }
+
+    std::optional<Registrations> registrations;
+};
+
+TEST_F(Frame, EachKindRegistersWithItsArgumentsInOrderAndIsRemovedOnceInReverse) {
+    const std::size_t count = std::size(lifecycle);
+    ASSERT_EQ(Calls().size(), count);
+    for (std::size_t i = 0; i < count; ++i) {
+        EXPECT_EQ(Describe(Calls()[i]), lifecycle[i].first) << i;
+    }
+    EXPECT_EQ(ObjectOf(Calls()[6]), &registrations->negative);
+    registrations.reset();
+    ASSERT_EQ(Calls().size(), 2 * count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto& removal = std::get<UnregisterCall>(Calls()[2 * count - 1 - i]);
+        EXPECT_EQ(removal.kind, lifecycle[i].second) << i;
+        EXPECT_EQ(removal.object, ObjectOf(Calls()[i])) << i;
+    }
+}
+
+TEST_F(Frame, PropertyOperatorAndCastPassTheOperandsTheyHaveInOrder) {
+    const integer ten(10), three(3), four(4);
     // Positions the property does not have are null: reading one would crash.
     const struct {
+        std::size_t call;
         const void* index;
         const void* directObject;
         int64 expected;
-    } cases[] = {{&ten, &three, 7}, {&ten, nullptr, -10}, {nullptr, &three, -3}};
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        const auto& call = std::get<PropertyCall>(Calls().at(i));
+    } properties[] = {{2, &ten, &three, 7}, {3, &ten, nullptr, -10}, {4, nullptr, &three, -3}};
+    for (const auto& c : properties) {
+        const auto& call = Registered<PropertyCall>(c.call);
         Storage result(sizeof(integer));
-        void* address = call.evaluate(result.Address(), cases[i].index, cases[i].directObject,
-                                      nullptr, call.registration);
-        EXPECT_EQ(address, result.Address()) << i;
-        EXPECT_EQ(static_cast<integer*>(address)->Value(), cases[i].expected) << i;
+        void* address =
+            call.evaluate(result.Address(), c.index, c.directObject, nullptr, call.registration);
+        EXPECT_EQ(address, result.Address()) << c.call;
+        EXPECT_EQ(static_cast<integer*>(address)->Value(), c.expected) << c.call;
     }
+    integer result;
+    const auto& divide = Registered<BinaryOperatorCall>(5);
+    EXPECT_EQ(divide.evaluate(&result, &ten, &four, divide.registration), &result);
+    EXPECT_EQ(result.Value(), 2);
+    const auto& cast = Registered<CastCall>(6);
+    EXPECT_EQ(cast.evaluate(&result, &four, cast.registration), &result);
+    EXPECT_EQ(result.Value(), -4);
 }
 
-TEST_F(Adapters, OperatorReceivesLeftThenRightAndCastItsSource) {
-    BinaryOperatorRegistration<integer, integer, integer> quotient(
-        OperatorDivide, "integer", "integer", "integer", &Quotient, nullptr);
-    CastRegistration<integer, integer> negative("negative", "integer", "integer", &Negated,
-                                                nullptr);
-    const integer twelve(12), four(4);
-    Storage result(sizeof(integer));
-
-    const auto& divide = std::get<BinaryOperatorCall>(Calls().at(0));
-    void* q = divide.evaluate(result.Address(), &twelve, &four, divide.registration);
-    EXPECT_EQ(static_cast<integer*>(q)->Value(), 3);
-
-    const auto& cast = std::get<CastCall>(Calls().at(1));
-    void* n = cast.evaluate(result.Address(), &four, cast.registration);
-    EXPECT_EQ(static_cast<integer*>(n)->Value(), -4);
-}
-
-TEST_F(Adapters, IteratedPropertyHandsOutOneResultPerCallUntilNoSuchObject) {
-    IteratedPropertyRegistration<Countdown, integer, integer> countdown(
-        "countdown", "countdowns", "integer", "", "integer", nullptr);
-    const auto& call = std::get<IteratedPropertyCall>(Calls().at(0));
+TEST_F(Frame, IteratedPropertyHandsOutOneResultPerCallUntilNoSuchObject) {
+    const auto& call = Registered<IteratedPropertyCall>(7);
     Storage stateStorage(call.stateSize), result(sizeof(integer));
     void* state = call.constructState(stateStorage.Address());
     EXPECT_EQ(state, stateStorage.Address());
@@ -162,21 +223,17 @@ TEST_F(Adapters, IteratedPropertyHandsOutOneResultPerCallUntilNoSuchObject) {
 
 // The fixed form calls the class's operations; the stored form the ones its
 // registration holds (here a begin of its own), with the null word.
-TEST_F(Adapters, AggregateSlotsCallTheirOperationsWithTheIndexAndTheElement) {
-    FixedWeightedSum fixed("weighted sum", "weighted sums", "integer", "integer", "integer",
-                           nullptr);
-    StoredWeightedSum stored("weighted sum", "weighted sums", "integer", "integer", "integer",
-                             storedOperations, nullptr);
+TEST_F(Frame, AggregateSlotsCallTheirOperationsWithTheIndexAndTheElement) {
     const struct {
-        const char* form;
+        std::size_t call;
         int64 total;
-    } forms[] = {{"fixed", 60}, {"stored", 160}};
+    } forms[] = {{8, 60}, {9, 160}};
     const integer weight(10), element(4);
-    for (std::size_t i = 0; i < std::size(forms); ++i) {
-        SCOPED_TRACE(forms[i].form);
-        const auto& call = std::get<AggregatePropertyCall>(Calls().at(i));
+    for (const auto& form : forms) {
+        SCOPED_TRACE(form.call);
+        const auto& call = Registered<AggregatePropertyCall>(form.call);
         EXPECT_EQ(RunAggregate<integer>(call, std::vector<integer>{1, 2, 3}, &weight)->Value(),
-                  forms[i].total);
+                  form.total);
 
         Storage stateStorage(call.stateSize), result(sizeof(integer));
         void* state = call.constructState(stateStorage.Address());
@@ -189,16 +246,8 @@ TEST_F(Adapters, AggregateSlotsCallTheirOperationsWithTheIndexAndTheElement) {
     }
 }
 
-// A value of a library type, counting its destructions.
-struct Tracked {
-    static inline int destroyed = 0;
-    ~Tracked() { ++destroyed; }
-    int64 payload[3];
-};
-
-TEST_F(Adapters, TypeDestroysValuesInPlaceAndLeavesTheStorageToTheHost) {
-    ValueTypeRegistration<Tracked> type("tracked");
-    const auto& call = std::get<TypeCall>(Calls().at(0));
+TEST_F(Frame, TypeDestroysValuesInPlaceAndLeavesTheStorageToTheHost) {
+    const auto& call = Registered<TypeCall>(0);
     Storage value(call.valueSize);
     ::new (value.Address()) Tracked{{1, 2, 3}};
     Tracked::destroyed = 0;
@@ -208,15 +257,15 @@ TEST_F(Adapters, TypeDestroysValuesInPlaceAndLeavesTheStorageToTheHost) {
 
 // Every value-producing callback of every kind, with operands chosen so that
 // the inspector function says "no value".
-class AdapterContract : public Adapters {
+class AdapterContract : public Frame {
 protected:
     std::vector<std::pair<const char*, std::function<void*(void* storage)>>> NoValueCallbacks() {
-        const auto& p = std::get<PropertyCall>(Calls().at(0));
-        const auto& o = std::get<BinaryOperatorCall>(Calls().at(1));
-        const auto& c = std::get<CastCall>(Calls().at(2));
-        const auto& i = std::get<IteratedPropertyCall>(Calls().at(3));
-        const auto& a = std::get<AggregatePropertyCall>(Calls().at(4));
-        const auto& s = std::get<AggregatePropertyCall>(Calls().at(5));
+        const auto& p = Registered<PropertyCall>(4);
+        const auto& o = Registered<BinaryOperatorCall>(5);
+        const auto& c = Registered<CastCall>(6);
+        const auto& i = Registered<IteratedPropertyCall>(7);
+        const auto& a = Registered<AggregatePropertyCall>(8);
+        const auto& s = Registered<AggregatePropertyCall>(9);
         state = i.constructState(iterationState.Address());
         aggregate = a.constructState(aggregateState.Address());
         return {
@@ -240,18 +289,6 @@ protected:
     Storage aggregateState{sizeof(WeightedSum)};
     void* state = nullptr;
     void* aggregate = nullptr;
-
-    PropertyRegistration<integer, NoOperand, integer> property{
-        "negation", "negations", "", "integer", "integer", &Negated, nullptr};
-    BinaryOperatorRegistration<integer, integer, integer> divide{
-        OperatorDivide, "integer", "integer", "integer", &Quotient, nullptr};
-    CastRegistration<integer, integer> cast{"negative", "integer", "integer", &Negated, nullptr};
-    IteratedPropertyRegistration<Countdown, integer, integer> countdown{
-        "countdown", "countdowns", "integer", "", "integer", nullptr};
-    FixedWeightedSum fixed{"weighted sum", "weighted sums", "integer",
-                           "integer",      "integer",       nullptr};
-    StoredWeightedSum stored{"weighted sum", "weighted sums",  "integer", "integer",
-                             "integer",      storedOperations, nullptr};
 };
 
 TEST_F(AdapterContract, NullResultStorageYieldsNullWithoutComputingAnything) {
