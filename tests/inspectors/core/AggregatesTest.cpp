@@ -1,5 +1,5 @@
-// "product", "mean", "standard deviation" and "numeric value", evaluated
-// through the callbacks the host received.
+// "conjunction", "disjunction", "product", "mean", "standard deviation" and
+// "numeric value", evaluated through the callbacks the host received.
 #include "tests/inspectors/InspectorLibrary.h"
 #include "tests/inspectors/RecordingHost.h"
 
@@ -24,6 +24,25 @@ using CoreAggregates = LoadedInspectors;
 
 std::vector<integer> Integers(std::initializer_list<std::int64_t> values) {
     return std::vector<integer>(values.begin(), values.end());
+}
+
+TEST_F(CoreAggregates, BooleansFoldWithTheFirstElementOtherThanTheIdentityDeciding) {
+    struct Case {
+        std::vector<boolean_value> elements;
+        boolean_value conjunction;
+        boolean_value disjunction;
+    };
+    const Case cases[] = {
+        {{}, 1, 0},     {{1}, 1, 1},       {{0}, 0, 0},       {{1, 1, 0, 1}, 0, 1},
+        {{0, 0}, 0, 0}, {{0, 1, 0}, 0, 1}, {{1, 1, 1}, 1, 1},
+    };
+    const auto conjunction = FindAggregate("conjunction", "boolean").value();
+    const auto disjunction = FindAggregate("disjunction", "boolean").value();
+    for (const Case& c : cases) {
+        const auto elements = testing::PrintToString(c.elements);
+        EXPECT_EQ(RunAggregate<boolean_value>(conjunction, c.elements), c.conjunction) << elements;
+        EXPECT_EQ(RunAggregate<boolean_value>(disjunction, c.elements), c.disjunction) << elements;
+    }
 }
 
 TEST_F(CoreAggregates, ProductIsExactOrHasNoValue) {
