@@ -63,7 +63,7 @@ TEST(JsonResults, WriteTuplesAsArraysAndFlagLossyText) {
     integer.integer = -5;
     veritor::Value text;
     text.type = "string";
-    text.text = "\xff";
+    text.text = std::string("\xff"); // whole: GCC 12 -O3 warns falsely (-Wrestrict)
     veritor::Value boolean;
     boolean.type = "boolean";
     boolean.kind = veritor::Value::Kind::Boolean;

@@ -51,7 +51,8 @@ std::string JsonValue(const Value& value, bool& lossy) {
     case Value::Kind::Tuple: {
         std::string text = "[";
         for (std::size_t i = 0; i < value.components.size(); ++i) {
-            text += (i == 0 ? "" : ",") + JsonValue(value.components[i], lossy);
+            text += i == 0 ? "" : ",";
+            text += JsonValue(value.components[i], lossy);
         }
         return text + "]";
     }
@@ -125,8 +126,10 @@ std::string JsonResult(std::string_view query, const Result& result) {
     std::string values = "[";
     std::string flags = "[";
     for (std::size_t i = 0; i < result.values.size(); ++i) {
-        values += (i == 0 ? "" : ",") + JsonValue(result.values[i], lossy);
-        flags += (i == 0 ? "" : ",") + Flags(result.values[i].floatingPoint.flags);
+        values += i == 0 ? "" : ",";
+        values += JsonValue(result.values[i], lossy);
+        flags += i == 0 ? "" : ",";
+        flags += Flags(result.values[i].floatingPoint.flags);
     }
     text += Field("values", values + "]");
     if (result.type == "floating point") {

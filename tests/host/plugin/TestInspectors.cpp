@@ -36,7 +36,7 @@ struct alignas(8) Object {
 };
 
 void DestroyCounter(void* value) {
-    Note("~" + std::to_string(static_cast<Counter*>(value)->value));
+    Note(std::string("~").append(std::to_string(static_cast<Counter*>(value)->value)));
 }
 
 // "counter" of an integer; no value for a negative one.
@@ -48,7 +48,7 @@ void* MakeCounter(void* storage, const void*, const void* object, void*, const v
     if (value < 0) {
         throw NoSuchObject();
     }
-    Note("+" + std::to_string(value));
+    Note(std::string("+").append(std::to_string(value)));
     return new (storage) Counter{value};
 }
 
@@ -108,7 +108,8 @@ void* Unexpected(void*, const void*, const void*, void*, const void*) {
 }
 
 void* CounterText(void* storage, const void* source, const void*) {
-    std::string text = "#" + std::to_string(static_cast<const Counter*>(source)->value);
+    std::string text =
+        std::string("#").append(std::to_string(static_cast<const Counter*>(source)->value));
     auto* block = static_cast<char*>(Allocate_Inspector_Memory(static_cast<unsigned>(text.size())));
     text.copy(block, text.size());
     return new (storage) string_value{block, static_cast<std::uint32_t>(text.size())};
@@ -117,7 +118,7 @@ void* CounterText(void* storage, const void* source, const void*) {
 void* AddCounters(void* storage, const void* left, const void* right, const void*) {
     std::int64_t sum =
         static_cast<const Counter*>(left)->value + static_cast<const Counter*>(right)->value;
-    Note("+" + std::to_string(sum));
+    Note(std::string("+").append(std::to_string(sum)));
     return new (storage) Counter{sum};
 }
 
