@@ -32,13 +32,13 @@ std::string Lowered(std::string text) {
 // A value in the comparison's type; monostate when it does not convert.
 using Typed = std::variant<std::monostate, std::string, double>;
 
-Typed Convert(const SideValue& value, const ComparisonSpec& spec) {
+Typed Convert(const SideValue& value, const ComparisonRule& rule) {
     const auto* text = std::get_if<std::string>(&value);
     double number = text ? 0 : std::get<double>(value);
-    switch (spec.compareAs) {
+    switch (rule.compareAs) {
     case CompareAs::Text: {
         std::string result = text ? *text : FormatNumber(number);
-        return spec.ignoreCase ? Lowered(std::move(result)) : result;
+        return rule.ignoreCase ? Lowered(std::move(result)) : result;
     }
     case CompareAs::Integer:
     case CompareAs::Double: {
@@ -47,7 +47,7 @@ Typed Convert(const SideValue& value, const ComparisonSpec& spec) {
             return {};
         }
         // Integers round as automation conversions do: half to even.
-        return spec.compareAs == CompareAs::Integer ? std::nearbyint(result) : result;
+        return rule.compareAs == CompareAs::Integer ? std::nearbyint(result) : result;
     }
     case CompareAs::Date:
         if (text) {
@@ -93,25 +93,25 @@ bool Satisfies(const Typed& left, const Typed& right, Relation relation) {
 
 } // namespace
 
-std::string ComparisonSpec::Encode() const {
+std::string ComparisonRule::Encode() const {
     std::string text{static_cast<char>(relation),     static_cast<char>(compareAs),
                      ignoreCase ? 'c' : '-',          all ? 'A' : 'a',
                      static_cast<char>(leftAccessor), static_cast<char>(rightAccessor)};
     return text + std::to_string(leftSignature.size()) + ":" + leftSignature + rightSignature;
 }
 
-std::optional<ComparisonSpec> ComparisonSpec::Decode(std::string_view text) {
+std::optional<ComparisonRule> ComparisonRule::Decode(std::string_view text) {
     if (text.size() < 8 || !IsRelation(text[0]) || !IsCompareAs(text[1]) || !IsAccessor(text[4]) ||
         !IsAccessor(text[5])) {
         return std::nullopt;
     }
-    ComparisonSpec spec;
-    spec.relation = static_cast<Relation>(text[0]);
-    spec.compareAs = static_cast<CompareAs>(text[1]);
-    spec.ignoreCase = text[2] == 'c';
-    spec.all = text[3] == 'A';
-    spec.leftAccessor = static_cast<Accessor>(text[4]);
-    spec.rightAccessor = static_cast<Accessor>(text[5]);
+    ComparisonRule rule;
+    rule.relation = static_cast<Relation>(text[0]);
+    rule.compareAs = static_cast<CompareAs>(text[1]);
+    rule.ignoreCase = text[2] == 'c';
+    rule.all = text[3] == 'A';
+    rule.leftAccessor = static_cast<Accessor>(text[4]);
+    rule.rightAccessor = static_cast<Accessor>(text[5]);
     std::string_view rest = text.substr(6);
     std::size_t colon = rest.find(':');
     if (colon == std::string_view::npos || colon == 0 || colon > 9) {
@@ -128,22 +128,22 @@ std::optional<ComparisonSpec> ComparisonSpec::Decode(std::string_view text) {
     if (length > rest.size()) {
         return std::nullopt;
     }
-    spec.leftSignature = rest.substr(0, length);
-    spec.rightSignature = rest.substr(length);
-    return spec;
+    rule.leftSignature = rest.substr(0, length);
+    rule.rightSignature = rest.substr(length);
+    return rule;
 }
 
 bool Compare(const std::vector<SideValue>& left, const std::vector<SideValue>& right,
-             const ComparisonSpec& spec) {
+             const ComparisonRule& rule) {
     std::vector<Typed> rights;
     rights.reserve(right.size());
     for (const SideValue& value : right) {
-        rights.push_back(Convert(value, spec));
+        rights.push_back(Convert(value, rule));
     }
     auto satisfied = [&](const SideValue& value) {
-        Typed typed = Convert(value, spec);
+        Typed typed = Convert(value, rule);
         for (const Typed& other : rights) {
-            if (Satisfies(typed, other, spec.relation)) {
+            if (Satisfies(typed, other, rule.relation)) {
                 return true;
             }
         }
@@ -151,14 +151,14 @@ bool Compare(const std::vector<SideValue>& left, const std::vector<SideValue>& r
     };
     for (const SideValue& value : left) {
         bool ok = satisfied(value);
-        if (spec.all && !ok) {
+        if (rule.all && !ok) {
             return false;
         }
-        if (!spec.all && ok) {
+        if (!rule.all && ok) {
             return true;
         }
     }
-    return spec.all;
+    return rule.all;
 }
 
 } // namespace XslPattern

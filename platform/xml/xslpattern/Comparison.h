@@ -3,7 +3,7 @@
 // Comparisons as the pattern language defines them: the translator decides
 // statically how values compare (by the type of the literal, or the typed
 // methods involved) and encodes that decision, with the quantifier and the
-// methods applied to each side, into a spec string that travels inside the
+// methods applied to each side, into a rule string that travels inside the
 // translation to the comparison function.
 
 #include <optional>
@@ -37,7 +37,7 @@ enum class Accessor : char {
     Date = 'd',
 };
 
-struct ComparisonSpec {
+struct ComparisonRule {
     Relation relation = Relation::Equal;
     CompareAs compareAs = CompareAs::Text;
     bool ignoreCase = false;
@@ -48,7 +48,7 @@ struct ComparisonSpec {
     std::string rightSignature;
 
     std::string Encode() const;
-    static std::optional<ComparisonSpec> Decode(std::string_view text);
+    static std::optional<ComparisonRule> Decode(std::string_view text);
 };
 
 // A side's values after the accessor: texts, or numbers for the typed
@@ -60,6 +60,6 @@ using SideValue = std::variant<std::string, double>;
 // no left value). Values that do not convert to the comparison's type
 // satisfy no relation.
 bool Compare(const std::vector<SideValue>& left, const std::vector<SideValue>& right,
-             const ComparisonSpec& spec);
+             const ComparisonRule& rule);
 
 } // namespace XslPattern

@@ -150,21 +150,21 @@ std::vector<SideValue> ValuesOf(xmlXPathObjectPtr object, Accessor accessor,
     return values;
 }
 
-// xslp-compare(left, right, spec)
+// xslp-compare(left, right, rule)
 void CompareValues(xmlXPathParserContextPtr ctxt, int nargs) {
     CHECK_ARITY(3);
-    String specText(xmlXPathPopString(ctxt));
+    String ruleText(xmlXPathPopString(ctxt));
     Object right(valuePop(ctxt));
     Object left(valuePop(ctxt));
     if (xmlXPathCheckError(ctxt)) {
         return;
     }
-    auto spec = specText ? ComparisonSpec::Decode(View(specText.get())) : std::nullopt;
-    if (!spec || !left || !right) {
+    auto rule = ruleText ? ComparisonRule::Decode(View(ruleText.get())) : std::nullopt;
+    if (!rule || !left || !right) {
         XP_ERROR(XPATH_INVALID_TYPE);
     }
-    bool result = Compare(ValuesOf(left.get(), spec->leftAccessor, spec->leftSignature),
-                          ValuesOf(right.get(), spec->rightAccessor, spec->rightSignature), *spec);
+    bool result = Compare(ValuesOf(left.get(), rule->leftAccessor, rule->leftSignature),
+                          ValuesOf(right.get(), rule->rightAccessor, rule->rightSignature), *rule);
     valuePush(ctxt, xmlXPathNewBoolean(result));
 }
 

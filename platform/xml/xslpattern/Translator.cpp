@@ -117,7 +117,8 @@ Translator::Fragment Translator::Or() {
     while (AtWord("or") || AtKeyword("or") || At(TokenKind::DoublePipe)) {
         Advance();
         Fragment right = And();
-        Fragment joined = Condition(Concat("(", AsCondition(left), " or ", AsCondition(right), ")"));
+        Fragment joined =
+            Condition(Concat("(", AsCondition(left), " or ", AsCondition(right), ")"));
         left = std::move(joined);
     }
     return left;
@@ -128,7 +129,8 @@ Translator::Fragment Translator::And() {
     while (AtWord("and") || AtKeyword("and") || At(TokenKind::DoubleAmp)) {
         Advance();
         Fragment right = Not();
-        Fragment joined = Condition(Concat("(", AsCondition(left), " and ", AsCondition(right), ")"));
+        Fragment joined =
+            Condition(Concat("(", AsCondition(left), " and ", AsCondition(right), ")"));
         left = std::move(joined);
     }
     return left;
@@ -194,56 +196,56 @@ Translator::Fragment Translator::Comparison(Fragment left, Relation relation, bo
     if (left.type == Fragment::Type::Condition || right.type == Fragment::Type::Condition) {
         throw PatternError{"a condition cannot be compared"};
     }
-    ComparisonSpec spec;
-    spec.relation = relation;
-    spec.ignoreCase = ignoreCase;
-    spec.all = all;
-    spec.leftAccessor = left.accessor.value_or(Accessor::Value);
-    spec.leftSignature = left.signature;
+    ComparisonRule rule;
+    rule.relation = relation;
+    rule.ignoreCase = ignoreCase;
+    rule.all = all;
+    rule.leftAccessor = left.accessor.value_or(Accessor::Value);
+    rule.leftSignature = left.signature;
     bool rightLiteral = right.type == Fragment::Type::Literal;
     if (!rightLiteral) {
-        spec.rightAccessor = right.accessor.value_or(Accessor::Value);
-        spec.rightSignature = right.signature;
+        rule.rightAccessor = right.accessor.value_or(Accessor::Value);
+        rule.rightSignature = right.signature;
     }
     // A typed method decides before the literal does.
     auto typedBy = [&](Accessor accessor) {
-        return spec.leftAccessor == accessor || (!rightLiteral && spec.rightAccessor == accessor);
+        return rule.leftAccessor == accessor || (!rightLiteral && rule.rightAccessor == accessor);
     };
     if (typedBy(Accessor::Date)) {
-        spec.compareAs = CompareAs::Date;
+        rule.compareAs = CompareAs::Date;
     } else if (typedBy(Accessor::Number)) {
-        spec.compareAs = CompareAs::Double;
+        rule.compareAs = CompareAs::Double;
     } else if (rightLiteral) {
-        spec.compareAs = right.literal == TokenKind::String    ? CompareAs::Text
+        rule.compareAs = right.literal == TokenKind::String    ? CompareAs::Text
                          : right.literal == TokenKind::Integer ? CompareAs::Integer
                                                                : CompareAs::Double;
-    } else if (IsNumeric(spec.leftAccessor) || IsNumeric(spec.rightAccessor)) {
-        spec.compareAs = CompareAs::Double;
+    } else if (IsNumeric(rule.leftAccessor) || IsNumeric(rule.rightAccessor)) {
+        rule.compareAs = CompareAs::Double;
     }
-    if (auto plain = PlainComparison(left, right, spec)) {
+    if (auto plain = PlainComparison(left, right, rule)) {
         return Condition(std::move(*plain));
     }
     Fragment comparison = Condition("xslp-compare(" + OperandXPath(left) + ", " +
-                                    OperandXPath(right) + ", " + XPathLiteral(spec.Encode()) + ")");
+                                    OperandXPath(right) + ", " + XPathLiteral(rule.Encode()) + ")");
     return comparison;
 }
 
 std::optional<std::string> Translator::PlainComparison(const Fragment& left, const Fragment& right,
-                                                       const ComparisonSpec& spec) const {
+                                                       const ComparisonRule& rule) const {
     // XPath compares a node-set with a string, or two node-sets, by the
     // nodes' string-values, and holds when some node (pair) satisfies the
     // relation: the "any" comparison of text, case and all.
-    bool textValues = spec.compareAs == CompareAs::Text && !spec.ignoreCase && !spec.all &&
-                      spec.leftAccessor == Accessor::Value;
+    bool textValues = rule.compareAs == CompareAs::Text && !rule.ignoreCase && !rule.all &&
+                      rule.leftAccessor == Accessor::Value;
     bool rightText = right.type == Fragment::Type::Literal ? right.literal == TokenKind::String
-                                                           : spec.rightAccessor == Accessor::Value;
-    bool equality = spec.relation == Relation::Equal || spec.relation == Relation::NotEqual;
+                                                           : rule.rightAccessor == Accessor::Value;
+    bool equality = rule.relation == Relation::Equal || rule.relation == Relation::NotEqual;
     if (!facts_.noEntityReferences || !textValues || !rightText || !equality) {
         return std::nullopt;
     }
     // The root alone is the one path XPath would try to extend by a step.
     auto operand = [](const std::string& xpath) { return xpath == "/" ? "(/)" : xpath; };
-    return operand(left.xpath) + (spec.relation == Relation::Equal ? "=" : "!=") +
+    return operand(left.xpath) + (rule.relation == Relation::Equal ? "=" : "!=") +
            operand(right.xpath);
 }
 

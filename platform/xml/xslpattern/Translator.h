@@ -85,7 +85,7 @@ private:
                         Fragment right);
     // The comparison as XPath's own '=' or '!=', where that means the same.
     std::optional<std::string> PlainComparison(const Fragment& left, const Fragment& right,
-                                               const ComparisonSpec& spec) const;
+                                               const ComparisonRule& rule) const;
     static Fragment Condition(std::string xpath);
     static std::string AsCondition(const Fragment& fragment);
     // The XPath of a comparison operand.
