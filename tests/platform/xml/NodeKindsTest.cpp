@@ -161,14 +161,6 @@ TEST_F(Documents, DeclaredEncodingIsIgnored) {
     EXPECT_EQ(XmlOf(document), "<?xml version=\"1.0\"?>\r\n<a>\xC3\xA9\xE2\x82\xAC</a>\r\n");
 }
 
-TEST_F(Documents, WithoutDeclarationTheRootIsTheFirstChild) {
-    IXMLDOMDocument2Ptr document = Load("<a/>");
-    IXMLDOMNodePtr first;
-    ASSERT_EQ(document->get_firstChild(&first), S_OK);
-    EXPECT_EQ(NameOf(first), "a");
-    EXPECT_EQ(XmlOf(document), "<a/>\r\n");
-}
-
 TEST_F(Documents, LineFeedsInContentAreWrittenAsCrLf) {
     IXMLDOMDocument2Ptr document = Load("<a t='x&#10;y'>one\ntwo<!--c\nd--></a>");
     IXMLDOMNodePtr root;

@@ -37,8 +37,7 @@ TEST_F(PatternShortcuts, CompareTheTextOfEntityReferences) {
     IXMLDOMDocument2Ptr document =
         Load("<!DOCTYPE r [<!ENTITY e 'x'>]><r><a k='1&e;'>1&e;</a><a k='2'>2</a></r>");
     EXPECT_EQ(Describe(Select(document, document, "XSLPattern", "r/a[. = '1x']/@k")), "k");
-    EXPECT_EQ(Describe(Select(document, document, "XSLPattern", "r/a[@k $ne$ '1x']/text()")),
-              "2");
+    EXPECT_EQ(Describe(Select(document, document, "XSLPattern", "r/a[@k $ne$ '1x']/text()")), "2");
 }
 
 } // namespace
