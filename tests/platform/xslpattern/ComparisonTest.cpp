@@ -63,12 +63,6 @@ TEST(Compare, ValuesThatDoNotConvertSatisfyNoRelation) {
     }
 }
 
-TEST(Compare, NumbersCompareAsTextInTheirXPathForm) {
-    std::vector<SideValue> number{12.0};
-    EXPECT_TRUE(Compare(number, {std::string("12")}, Rule(Relation::Equal, CompareAs::Text)));
-    EXPECT_TRUE(Compare({0.5}, {std::string("0.5")}, Rule(Relation::Equal, CompareAs::Text)));
-}
-
 TEST(Compare, TextOrderIsByteOrderSoUtf8SortsByCodePoint) {
     auto text = [](const char* s) { return std::vector<SideValue>{std::string(s)}; };
     ComparisonRule less = Rule(Relation::Less, CompareAs::Text);

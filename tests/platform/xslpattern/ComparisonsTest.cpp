@@ -34,7 +34,6 @@ TEST_F(Comparisons, EveryFormOfEveryRelation) {
 
 TEST_F(Comparisons, CaseInsensitiveRelationsIgnoreAsciiCase) {
     ExpectSelections(document, {
-                                   {"r/i[. $ieq$ 'ABC']", {"i4"}},
                                    {"r/i[. $ine$ 'ABC']", {"i0", "i1", "i2", "i3", "i5"}},
                                    {"r/i[. $ilt$ 'ABD']", {"i0", "i1", "i2", "i3", "i4"}},
                                    {"r/i[. $ile$ 'abd']", {"i0", "i1", "i2", "i3", "i4", "i5"}},
@@ -120,8 +119,6 @@ TEST_F(Comparisons, LogicalOperatorsAndTheirPrecedence) {
     ExpectSelections(document,
                      {
                          {"r/i[. = 1 or . = 2]", {"i0", "i1"}},
-                         {"r/i[. = 1 $or$ . = 2]", {"i0", "i1"}},
-                         {"r/i[. = 1 || . = 2]", {"i0", "i1"}},
                          {"r/i[. > 1 and . < 12]", {"i1", "i3"}},
                          {"r/i[. > 1 $and$ . < 12]", {"i1", "i3"}},
                          {"r/i[. > 1 && . < 12]", {"i1", "i3"}},

@@ -176,11 +176,6 @@ TEST_F(Paths, NamesMatchByLocalNamePrefixOrBoundUri) {
                                });
 }
 
-TEST_F(Paths, UnprefixedNamesFindElementsInADefaultNamespace) {
-    Document defaulted = Parse("<r xmlns='urn:d'><c/><x:c xmlns:x='urn:x'/></r>");
-    ExpectSelections(defaulted, {{"//c", {"c0", "x:c0"}}, {"r/c[1]", {"x:c0"}}});
-}
-
 TEST_F(Paths, SetOperationsKeepDocumentOrder) {
     ExpectSelections(
         document, {
