@@ -2,6 +2,7 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <oleauto.h>
+#include <string>
 
 namespace {
 
@@ -11,52 +12,37 @@ std::uint32_t PrefixOf(BSTR text) {
     return prefix;
 }
 
-TEST(Bstr, CarriesItsByteLengthBeforeAndAZeroAfterTheCharacters) {
-    BSTR text = SysAllocString(u"abc");
-    ASSERT_NE(text, nullptr);
-    EXPECT_EQ(PrefixOf(text), 6u);
-    EXPECT_EQ(SysStringLen(text), 3u);
-    EXPECT_EQ(SysStringByteLen(text), 6u);
-    EXPECT_EQ(text[3], 0);
-    SysFreeString(text);
-}
-
-TEST(Bstr, LengthComesFromThePrefixNotTheTerminator) {
-    BSTR text = SysAllocStringLen(u"a\0b", 3);
-    ASSERT_NE(text, nullptr);
-    EXPECT_EQ(SysStringLen(text), 3u);
-    EXPECT_EQ(text[2], u'b');
-    SysFreeString(text);
-}
-
-TEST(Bstr, NullSourceGivesZeroedCharactersOfTheRequestedLength) {
-    BSTR text = SysAllocStringLen(nullptr, 4);
-    ASSERT_NE(text, nullptr);
-    EXPECT_EQ(SysStringLen(text), 4u);
-    for (int i = 0; i <= 4; ++i) {
-        EXPECT_EQ(text[i], 0);
+TEST(Bstr, LengthComesFromTheBytePrefixAndTwoZeroBytesFollow) {
+    using namespace std::string_literals;
+    const struct {
+        BSTR text;
+        std::uint32_t bytes;
+        UINT characters;
+        std::string content; // including the two zero bytes after it
+    } cases[] = {
+        {SysAllocString(u"abc"), 6, 3, "a\0b\0c\0\0\0"s},
+        // An embedded zero does not end the string.
+        {SysAllocStringLen(u"a\0b", 3), 6, 3, "a\0\0\0b\0\0\0"s},
+        {SysAllocStringLen(nullptr, 2), 4, 2, std::string(6, '\0')},
+        // An odd byte length is kept exactly.
+        {SysAllocStringByteLen("hello", 5), 5, 2, "hello\0\0"s},
+        {SysAllocString(u""), 0, 0, std::string(2, '\0')},
+    };
+    for (const auto& c : cases) {
+        ASSERT_NE(c.text, nullptr) << c.content;
+        EXPECT_EQ(PrefixOf(c.text), c.bytes) << c.content;
+        EXPECT_EQ(SysStringByteLen(c.text), c.bytes) << c.content;
+        EXPECT_EQ(SysStringLen(c.text), c.characters) << c.content;
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(c.text), c.bytes + 2), c.content);
+        SysFreeString(c.text);
     }
-    SysFreeString(text);
 }
 
-TEST(Bstr, ByteLengthMayBeOddAndIsKeptExactly) {
-    BSTR text = SysAllocStringByteLen("hello", 5);
-    ASSERT_NE(text, nullptr);
-    EXPECT_EQ(SysStringByteLen(text), 5u);
-    EXPECT_EQ(SysStringLen(text), 2u);
-    EXPECT_EQ(std::memcmp(text, "hello", 6), 0); // the copy is followed by zero bytes
-    SysFreeString(text);
-}
-
-TEST(Bstr, NullAndEmptyStrings) {
+TEST(Bstr, NullStringsHaveNoLength) {
     EXPECT_EQ(SysAllocString(nullptr), nullptr);
     EXPECT_EQ(SysStringLen(nullptr), 0u);
     EXPECT_EQ(SysStringByteLen(nullptr), 0u);
     SysFreeString(nullptr);
-    BSTR empty = SysAllocString(u"");
-    ASSERT_NE(empty, nullptr);
-    EXPECT_EQ(SysStringLen(empty), 0u);
-    SysFreeString(empty);
 }
 
 TEST(Bstr, ImpossibleLengthsFailWithNull) {
