@@ -18,9 +18,7 @@ protected:
 TEST_F(Comparisons, EveryFormOfEveryRelation) {
     ExpectSelections(document, {
                                    {"r/i[. = 12]", {"i2"}},
-                                   {"r/i[. $eq$ 12]", {"i2"}},
                                    {"r/i[. != 'abc']", {"i0", "i1", "i2", "i3", "i5"}},
-                                   {"r/i[. $ne$ 'abc']", {"i0", "i1", "i2", "i3", "i5"}},
                                    {"r/i[. < 2]", {"i0"}},
                                    {"r/i[. $lt$ 2]", {"i0"}},
                                    {"r/i[. <= 2]", {"i0", "i1"}},
