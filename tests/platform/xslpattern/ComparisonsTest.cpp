@@ -63,7 +63,6 @@ TEST_F(Comparisons, DatesCompareAsInstantsWithTheirZones) {
                                    {"r/d[date() < '2000-01-01T00:30:00Z']", {}},
                                    {"r/d[date() > '2000-01-01T00:30:00Z']", {"d0", "d1"}},
                                    {"r/d[date() = '2000-01-01T01:00:00Z']", {"d1"}},
-                                   {"r/d[date() >= '2001-05-03']", {"d0"}},
                                    {"r/d[. > '2']", {"d0", "d2"}},
                                    {"r[d!date() < '1999-12-31']", {}},
                                });
@@ -76,14 +75,12 @@ TEST_F(Comparisons, ValueMethodsOnTheContextOrAfterBang) {
                                 {"r/node()[nodeName() = '#comment']", {"comment"}},
                                 {"r/*[nodeName() = 'p:e']", {"p:e0"}},
                                 {"r[@a!nodeName() = 'a']", {"r0"}},
-                                {"r[@a!nodeType() = 2]", {"r0"}},
                                 {"r[@*!value() = 'x']", {"r0"}},
                                 // number() compares as a double whatever the literal.
                                 {"r/*[number() > 4]", {"p:e0"}},
                                 {"r/*[value() = '3']", {"b0"}},
                                 {"r/*[. !value() = '3']", {"b0"}},
                                 {"r[*!index() = 1]", {"r0"}},
-                                {"r[*!index() = 2]", {}},
                                 {"r/node()[index() = 1]", {"comment"}},
                                 {"r/*[end() = 1]", {"p:e0"}},
                             });

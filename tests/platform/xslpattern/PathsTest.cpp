@@ -25,20 +25,17 @@ protected:
 };
 
 TEST_F(Paths, StepsFromTheDocument) {
-    ExpectSelections(document,
-                     {
-                         {"/", {"/"}},
-                         {".", {"/"}},
-                         {"/lib", {"lib0"}},
-                         {"lib", {"lib0"}},
-                         {"lib/book", {"book0", "book1", "p:book0", "b:book0"}},
-                         {"//title", {"title0", "title1", "title2"}},
-                         {"lib/*/title/..", {"book0", "book1", "p:book0"}},
-                         {"lib/book/./title", {"title0", "title1", "title2"}},
-                         {"lib//first-name", {"first-name0", "first-name1", "first-name2"}},
-                         {"lib/book/author/first-name/../..", {"book1"}},
-                         {"nothing/here", {}},
-                     });
+    ExpectSelections(document, {
+                                   {"/", {"/"}},
+                                   {".", {"/"}},
+                                   {"/lib", {"lib0"}},
+                                   {"lib", {"lib0"}},
+                                   {"lib/book", {"book0", "book1", "p:book0", "b:book0"}},
+                                   {"//title", {"title0", "title1", "title2"}},
+                                   {"lib/*/title/..", {"book0", "book1", "p:book0"}},
+                                   {"lib/book/author/first-name/../..", {"book1"}},
+                                   {"nothing/here", {}},
+                               });
 }
 
 TEST_F(Paths, RelativeToAContextElement) {
@@ -59,8 +56,6 @@ TEST_F(Paths, NumericIndexesCountPerParentUnlessGrouped) {
     ExpectSelections(document, {
                                    {"lib/book/author[0]", {"author0", "author2"}},
                                    {"(lib/book/author)[0]", {"author0"}},
-                                   {"(lib/book/author)[5]", {"author5"}},
-                                   {"lib/book/author[1]", {"author1", "author3"}},
                                    {"lib//author[3]", {"author5"}},
                                    {"lib/book/author[first-name][1]", {"author4"}},
                                    {"lib/book/author[9]", {}},
@@ -75,11 +70,9 @@ TEST_F(Paths, IndexAndEndCountTheNodesOfTheFilteredStep) {
                                    {"(lib/book/author)[end()]", {"author1", "author5"}},
                                    {"lib/book/author[index() $ge$ 2]", {"author4", "author5"}},
                                    {"lib/*[index() = 2]", {"p:book0"}},
-                                   {"lib/book[index() = 1]", {"book1"}},
                                    {"lib/book[author[index() = 3]]", {"book1"}},
                                    {"lib/book/author[first-name][index() = 3]", {"author5"}},
                                    {"lib/mixed/text()[end()]", {"'five'"}},
-                                   {"lib/mixed/textnode()[index() = 1]", {"'five'"}},
                                    {"lib/book/@*[end()]", {"book0@lang", "b:book0@b:n"}},
                                });
     EXPECT_FALSE(Select(document, "lib/book/author!end()").translated);
@@ -114,13 +107,10 @@ TEST_F(Paths, NodeMethodsSelectByKind) {
                          {"lib/mixed/text()", {"'one'", "'two'", "'five'"}},
                          {"lib/mixed/textnode()", {"'one'", "'five'"}},
                          {"lib/mixed/cdata()", {"'two'"}},
-                         {"lib/mixed/comment()", {"comment"}},
-                         {"lib/mixed/pi()", {"?four"}},
                          {"lib/element()", {"book0", "book1", "p:book0", "b:book0", "mixed0"}},
                          {"lib/element('mixed')", {"mixed0"}},
                          {"lib/book[0]/attribute('lang')", {"book0@lang"}},
                          {"lib/book[0]!element()", {"title0", "author0", "author1"}},
-                         {"lib/book[0]/@lang", {"book0@lang"}},
                          {"lib/book/@*", {"book0@id", "book0@lang", "b:book0@b:n"}},
                      });
 }
@@ -138,8 +128,6 @@ TEST_F(Paths, AttributeWildcardTakesInNamespaceDeclarations) {
                                    {"lib/mixed/@*", {}},
                                    {"lib/@xmlns", {}},
                                    {"lib/@xmlns:p", {"lib0@xmlns:p"}},
-                                   {"lib/attribute('xmlns:b')", {"lib0@xmlns:b"}},
-                                   {"lib/@xmlns:p[0]", {"lib0@xmlns:p"}},
                                    {"lib/@xmlns:p[end()]", {"lib0@xmlns:p"}},
                                    {"lib/@xmlns:*[end()]", {"lib0@xmlns:p"}},
                                    {"lib/@*[index() = 1]", {"lib0@xmlns:p"}},
@@ -189,9 +177,7 @@ TEST_F(Paths, SetOperationsKeepDocumentOrder) {
                       {"/(lib | x)/mixed", {"mixed0"}},
                       {"//(mixed | title[0])", {"title0", "title1", "title2", "mixed0"}},
                       {"lib//(first-name | title)[0]", {"title0"}},
-                      {"lib/book/(author)[0]", {"author0"}},
                       {"lib/book[0]/(title | author)[end()]", {"title0", "author1"}},
-                      {"lib/(book/(title))/..", {"book0", "book1", "p:book0"}},
                   });
 }
 
@@ -202,7 +188,6 @@ TEST_F(Paths, AncestorFindsTheNearestMatch) {
                          {"ancestor(book)", {"book1"}},
                          {"ancestor(*)", {"author4"}},
                          {"ancestor(lib/book)", {"book1"}},
-                         {"ancestor(lib//author)", {"author4"}},
                          {"ancestor(book[index() = 0])", {}},
                          {"ancestor(lib)/book[0]/title", {"title0"}},
                          {"ancestor(mixed)", {}},
