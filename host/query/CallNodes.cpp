@@ -50,8 +50,30 @@ protected:
         return evaluation.Produce(result.size, result.destroyValue, invoke);
     }
 
+    // A call that gives no value adds nothing to the results.
+    static void Keep(const void* value, std::vector<const void*>& values) {
+        if (value != nullptr) {
+            values.push_back(value);
+        }
+    }
+
     Registration r;
     ResultType result;
+};
+
+// A call with an optional singular index and an operand: properties,
+// iterated properties and aggregates.
+class IndexedCall : public Call {
+public:
+    IndexedCall(const Registration& r, ResultType result, bool plural, NodePointer index,
+                NodePointer operand)
+        : Call(r, result, plural)
+        , index(std::move(index))
+        , operand(std::move(operand)) {}
+
+protected:
+    NodePointer index;
+    NodePointer operand;
 };
 
 class OperatorCall : public Call {
@@ -70,9 +92,7 @@ public:
         const void* value = Produce(evaluation, [&](void* storage) {
             return r.binary(storage, a.value, b.value, r.callbackObject);
         });
-        if (value != nullptr) {
-            values.push_back(value);
-        }
+        Keep(value, values);
     }
 
 private:
@@ -91,9 +111,7 @@ public:
             const void* value = Produce(evaluation, [&](void* storage) {
                 return r.cast(storage, source, r.callbackObject);
             });
-            if (value != nullptr) {
-                values.push_back(value);
-            }
+            Keep(value, values);
         }
     }
 
@@ -101,13 +119,9 @@ private:
     NodePointer operand;
 };
 
-class PropertyCall : public Call {
+class PropertyCall : public IndexedCall {
 public:
-    PropertyCall(const Registration& r, ResultType result, bool plural, NodePointer index,
-                 NodePointer operand)
-        : Call(r, result, plural)
-        , index(std::move(index))
-        , operand(std::move(operand)) {}
+    using IndexedCall::IndexedCall;
 
     void Evaluate(Evaluation& evaluation, std::vector<const void*>& values) const override {
         Single at = EvaluateSingle(index, evaluation);
@@ -118,15 +132,9 @@ public:
             const void* value = Produce(evaluation, [&](void* storage) {
                 return r.evaluate(storage, at.value, object, nullptr, r.callbackObject);
             });
-            if (value != nullptr) {
-                values.push_back(value);
-            }
+            Keep(value, values);
         }
     }
-
-private:
-    NodePointer index;
-    NodePointer operand;
 };
 
 // A state in evaluation storage, destroyed when the evaluation finishes.
@@ -149,13 +157,9 @@ void* ConstructState(Evaluation& evaluation, const Registration& r) {
     return state;
 }
 
-class IteratedCall : public Call {
+class IteratedCall : public IndexedCall {
 public:
-    IteratedCall(const Registration& r, ResultType result, bool plural, NodePointer index,
-                 NodePointer operand)
-        : Call(r, result, plural)
-        , index(std::move(index))
-        , operand(std::move(operand)) {}
+    using IndexedCall::IndexedCall;
 
     void Evaluate(Evaluation& evaluation, std::vector<const void*>& values) const override {
         Single at = EvaluateSingle(index, evaluation);
@@ -183,18 +187,12 @@ public:
             }
         }
     }
-
-private:
-    NodePointer index;
-    NodePointer operand;
 };
 
-class AggregateCall : public Call {
+class AggregateCall : public IndexedCall {
 public:
     AggregateCall(const Registration& r, ResultType result, NodePointer index, NodePointer operand)
-        : Call(r, result, false)
-        , index(std::move(index))
-        , operand(std::move(operand)) {}
+        : IndexedCall(r, result, false, std::move(index), std::move(operand)) {}
 
     void Evaluate(Evaluation& evaluation, std::vector<const void*>& values) const override {
         Single at = EvaluateSingle(index, evaluation);
@@ -217,14 +215,8 @@ public:
         const void* value = Produce(evaluation, [&](void* storage) {
             return r.finish(storage, at.value, nullptr, state, r.callbackObject);
         });
-        if (value != nullptr) {
-            values.push_back(value);
-        }
+        Keep(value, values);
     }
-
-private:
-    NodePointer index;
-    NodePointer operand;
 };
 
 } // namespace
