@@ -39,6 +39,18 @@ Registration Start(RegistrationKind kind, void* object, const void* callbackObje
     return registration;
 }
 
+// What every kind of property registers: its names and the types around it.
+Registration StartProperty(RegistrationKind kind, void* object, const void* callbackObject,
+                           const char* name, const char* pluralName, const char* indexType,
+                           const char* resultType) {
+    Registration registration = Start(kind, object, callbackObject);
+    registration.name = name;
+    registration.pluralName = Text(pluralName);
+    registration.indexType = Text(indexType);
+    registration.resultType = resultType;
+    return registration;
+}
+
 bool IsType(RegistrationKind kind) {
     return kind == RegistrationKind::Type;
 }
@@ -78,12 +90,9 @@ int Register_Property(void* object, unsigned /*hostAreaSize*/, const char* name,
     if (object == nullptr || !Named(name) || !Named(resultType) || evaluate == nullptr) {
         return 0;
     }
-    Registration r = Start(RegistrationKind::Property, object, registration);
-    r.name = name;
-    r.pluralName = Text(pluralName);
-    r.indexType = Text(indexType);
+    Registration r = StartProperty(RegistrationKind::Property, object, registration, name,
+                                   pluralName, indexType, resultType);
     r.operandType = Text(directObjectType);
-    r.resultType = resultType;
     r.evaluate = evaluate;
     return Record(std::move(r), reinterpret_cast<const void*>(evaluate));
 }
@@ -99,12 +108,9 @@ int Register_Iterated_Property(void* object, unsigned /*hostAreaSize*/, const ch
         destroyState == nullptr || first == nullptr || next == nullptr) {
         return 0;
     }
-    Registration r = Start(RegistrationKind::IteratedProperty, object, registration);
-    r.name = name;
-    r.pluralName = Text(pluralName);
-    r.indexType = Text(indexType);
+    Registration r = StartProperty(RegistrationKind::IteratedProperty, object, registration, name,
+                                   pluralName, indexType, resultType);
     r.operandType = Text(directObjectType);
-    r.resultType = resultType;
     r.stateSize = stateSize;
     r.constructState = constructState;
     r.destroyState = destroyState;
@@ -127,12 +133,9 @@ int Register_Aggregate_Property(void* object, unsigned /*hostAreaSize*/, const c
         add == nullptr || finish == nullptr) {
         return 0;
     }
-    Registration r = Start(RegistrationKind::AggregateProperty, object, registration);
-    r.name = name;
-    r.pluralName = Text(pluralName);
-    r.indexType = Text(indexType);
+    Registration r = StartProperty(RegistrationKind::AggregateProperty, object, registration, name,
+                                   pluralName, indexType, resultType);
     r.operandType = elementType;
-    r.resultType = resultType;
     r.stateSize = stateSize;
     r.constructState = constructState;
     r.destroyState = destroyState;
