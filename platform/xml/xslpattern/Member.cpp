@@ -1,5 +1,7 @@
 #include "platform/xml/xslpattern/Member.h"
 
+#include "platform/xml/NodeFacts.h"
+
 #include <libxml/xpath.h>
 #include <libxml/xpathInternals.h>
 #include <memory>
@@ -89,27 +91,7 @@ std::string DomNodeName(const Member& member) {
     if (member.IsDeclaration()) {
         return member.ns->prefix ? "xmlns:" + std::string(Text(member.ns->prefix)) : "xmlns";
     }
-    switch (member.node->type) {
-    case XML_ELEMENT_NODE:
-    case XML_ATTRIBUTE_NODE: {
-        std::string name(Prefix(member));
-        return name.empty() ? std::string(LocalName(member))
-                            : name.append(":").append(LocalName(member));
-    }
-    case XML_TEXT_NODE:
-        return "#text";
-    case XML_CDATA_SECTION_NODE:
-        return "#cdata-section";
-    case XML_COMMENT_NODE:
-        return "#comment";
-    case XML_DOCUMENT_NODE:
-    case XML_HTML_DOCUMENT_NODE:
-        return "#document";
-    case XML_DOCUMENT_FRAG_NODE:
-        return "#document-fragment";
-    default:
-        return std::string(Text(member.node->name));
-    }
+    return Xml::NameOf(member.node);
 }
 
 std::string TextValue(const Member& member) {
