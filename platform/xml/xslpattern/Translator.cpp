@@ -4,6 +4,7 @@
 #include "platform/xml/xslpattern/Signature.h"
 #include "platform/xml/xslpattern/XPathLiteral.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace XslPattern {
@@ -54,6 +55,46 @@ struct NestingGuard {
     int& depth_;
 };
 
+// libxml2 evaluates a chain of `and`, `or` or (inside parentheses) `|`
+// recursively, one level per operand, and gives up at a few thousand levels. A chain is therefore
+// flat up to this many operands, and longer ones become parenthesised groups of at most this many,
+// nested as deeply as they must be.
+constexpr std::size_t ChainFanout = 1000;
+
+void AppendChain(std::string& out, const std::vector<std::string>& operands, std::size_t begin,
+                 std::size_t end, std::string_view separator) {
+    std::size_t count = end - begin;
+    std::size_t groupSize = 1;
+    while (count > groupSize * ChainFanout) {
+        groupSize *= ChainFanout;
+    }
+    out += '(';
+    for (std::size_t at = begin; at < end; at += groupSize) {
+        if (at != begin) {
+            out.append(separator);
+        }
+        if (groupSize == 1) {
+            out.append(operands[at]);
+        } else {
+            AppendChain(out, operands, at, std::min(end, at + groupSize), separator);
+        }
+    }
+    out += ')';
+}
+
+// The operands joined by `separator` into one parenthesised chain, written
+// once into one buffer.
+std::string JoinChain(const std::vector<std::string>& operands, std::string_view separator) {
+    std::size_t size = 0;
+    for (const std::string& operand : operands) {
+        size += operand.size() + separator.size() + 2;
+    }
+    std::string out;
+    out.reserve(size + 2 * operands.size() / ChainFanout + 2);
+    AppendChain(out, operands, 0, operands.size(), separator);
+    return out;
+}
+
 } // namespace
 
 Translator::Fragment Translator::Condition(std::string xpath) {
@@ -68,7 +109,10 @@ Translator::Translator(std::string_view pattern, const std::vector<Binding>& bin
     : lexer_(pattern)
     , bindings_(bindings)
     , facts_(facts)
-    , contextSignature_(Signature::SameAsSelf) {
+    , contextSignature_(Signature::SameAsSelf)
+    // Every construct translates to at most a small multiple of its own
+    // length; only repetition can exceed this.
+    , maximumTranslation_(std::max<std::size_t>(1 << 20, 16 * pattern.size())) {
     token_ = lexer_.Next();
     next_ = lexer_.Next();
 }
@@ -113,27 +157,37 @@ void Translator::Unexpected(std::string_view expected) const {
 
 Translator::Fragment Translator::Or() {
     NestingGuard guard(depth_);
-    Fragment left = And();
-    while (AtWord("or") || AtKeyword("or") || At(TokenKind::DoublePipe)) {
-        Advance();
-        Fragment right = And();
-        Fragment joined =
-            Condition(Concat("(", AsCondition(left), " or ", AsCondition(right), ")"));
-        left = std::move(joined);
+    Fragment first = And();
+    if (!AtOr()) {
+        return first;
     }
-    return left;
+    std::vector<std::string> operands{AsCondition(first)};
+    while (AtOr()) {
+        Advance();
+        operands.push_back(AsCondition(And()));
+    }
+    return Condition(JoinChain(operands, " or "));
 }
 
 Translator::Fragment Translator::And() {
-    Fragment left = Not();
-    while (AtWord("and") || AtKeyword("and") || At(TokenKind::DoubleAmp)) {
-        Advance();
-        Fragment right = Not();
-        Fragment joined =
-            Condition(Concat("(", AsCondition(left), " and ", AsCondition(right), ")"));
-        left = std::move(joined);
+    Fragment first = Not();
+    if (!AtAnd()) {
+        return first;
     }
-    return left;
+    std::vector<std::string> operands{AsCondition(first)};
+    while (AtAnd()) {
+        Advance();
+        operands.push_back(AsCondition(Not()));
+    }
+    return Condition(JoinChain(operands, " and "));
+}
+
+bool Translator::AtOr() const {
+    return AtWord("or") || AtKeyword("or") || At(TokenKind::DoublePipe);
+}
+
+bool Translator::AtAnd() const {
+    return AtWord("and") || AtKeyword("and") || At(TokenKind::DoubleAmp);
 }
 
 Translator::Fragment Translator::Not() {
@@ -149,18 +203,31 @@ Translator::Fragment Translator::Not() {
 
 Translator::Fragment Translator::Union() {
     Fragment left = Compare();
+    // The operands of the run of unions being read, joined once at its end.
+    std::vector<std::string> united;
     while (At(TokenKind::Pipe) || AtKeyword("union") || AtKeyword("intersect")) {
         bool intersect = AtKeyword("intersect");
         Advance();
         Fragment right = Compare();
-        std::string first = NodesOnly(left, "a set operation");
-        std::string second = NodesOnly(right, "a set operation");
         Fragment joined;
-        joined.xpath = intersect ? "xslp-intersect(" + first + ", " + second + ")"
-                                 : "(" + first + " | " + second + ")";
         joined.signature =
             left.signature == right.signature ? left.signature : Signature::SameAsSelf;
+        if (united.empty()) {
+            united.push_back(NodesOnly(std::move(left), "a set operation"));
+        }
+        united.push_back(NodesOnly(std::move(right), "a set operation"));
+        if (intersect) {
+            std::string second = std::move(united.back());
+            united.pop_back();
+            std::string first =
+                united.size() == 1 ? std::move(united.front()) : JoinChain(united, " | ");
+            united.clear();
+            joined.xpath = Concat("xslp-intersect(", first, ", ", second, ")");
+        }
         left = std::move(joined);
+    }
+    if (!united.empty()) {
+        left.xpath = JoinChain(united, " | ");
     }
     return left;
 }
@@ -290,11 +357,11 @@ std::string Translator::OperandXPath(const Fragment& fragment) {
     return fragment.xpath;
 }
 
-std::string Translator::NodesOnly(const Fragment& fragment, std::string_view what) {
+std::string Translator::NodesOnly(Fragment&& fragment, std::string_view what) {
     if (fragment.type != Fragment::Type::Nodes || fragment.accessor) {
         throw PatternError{std::string(what) + " needs node sets on both sides"};
     }
-    return fragment.xpath;
+    return std::move(fragment.xpath);
 }
 
 } // namespace XslPattern

@@ -63,13 +63,14 @@ private:
     Fragment Relative(std::string prefix, TokenKind separator);
     Fragment Primary();
     Fragment Group();
-    Fragment GroupAfter(const std::string& prefix, TokenKind separator);
+    Fragment GroupAfter(std::string prefix, TokenKind separator);
     Fragment Method(std::string name);
     Fragment Ancestor();
     Fragment Id();
     Fragment ValueMethod(Accessor accessor, std::string_view xpath, std::string signature);
+    // The nodes, or what a method applied to them with '!' gives.
     Fragment MethodApplication(Fragment nodes);
-    Fragment Step(const std::string& prefix, TokenKind separator);
+    Fragment Step(std::string prefix, TokenKind separator);
     std::string MatchPattern();
     std::optional<StepTest> TestForMethod(std::string name);
 
@@ -90,8 +91,10 @@ private:
     static std::string AsCondition(const Fragment& fragment);
     // The XPath of a comparison operand.
     static std::string OperandXPath(const Fragment& fragment);
-    static std::string NodesOnly(const Fragment& fragment, std::string_view what);
+    static std::string NodesOnly(Fragment&& fragment, std::string_view what);
 
+    bool AtOr() const;
+    bool AtAnd() const;
     void Advance();
     bool At(TokenKind kind) const { return token_.kind == kind; }
     bool AtWord(std::string_view word) const;
@@ -111,6 +114,9 @@ private:
     std::optional<std::pair<std::string, TokenKind>> groupPrefix_;
     int depth_ = 0;
     int applications_ = 0;
+    // A bound on the translation's length, which repeated prefixes could
+    // otherwise make grow exponentially with the pattern's.
+    std::size_t maximumTranslation_;
 };
 
 } // namespace XslPattern

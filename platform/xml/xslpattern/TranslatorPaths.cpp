@@ -14,7 +14,6 @@ namespace XslPattern {
 
 namespace {
 
-constexpr std::size_t MaximumTranslation = 1 << 20;
 // A chain of `!` applications recurses once per method.
 constexpr int MaximumApplications = 256;
 
@@ -36,12 +35,18 @@ std::optional<Accessor> ValueMethodNamed(std::string_view name) {
     return std::nullopt;
 }
 
-std::string Join(const std::string& prefix, TokenKind separator, const std::string& step) {
+// The step after the path so far, appended in place: a long path is written
+// once, not copied at every step.
+std::string Join(std::string prefix, TokenKind separator, std::string_view step) {
+    std::string_view slash = separator == TokenKind::DoubleSlash ? "//" : "/";
     if (prefix.empty()) {
-        return step;
+        return std::string(step);
     }
-    std::string slash = separator == TokenKind::DoubleSlash ? "//" : "/";
-    return prefix == "/" ? slash + step : prefix + slash + step;
+    if (prefix == "/") {
+        return Concat(slash, step);
+    }
+    prefix.append(slash).append(step);
+    return prefix;
 }
 
 } // namespace
@@ -73,7 +78,7 @@ Translator::Fragment Translator::Path() {
         }
         TokenKind separator = token_.kind;
         Advance();
-        path = Step(path.xpath, separator);
+        path = Step(std::move(path.xpath), separator);
     }
     return path;
 }
@@ -95,8 +100,7 @@ Translator::Fragment Translator::Primary() {
         if (!stepStart && !nodeMethod) {
             throw PatternError{"a group after '/' holds relative paths only"};
         }
-        auto [prefix, separator] = *groupPrefix_;
-        return Step(prefix, separator);
+        return Step(groupPrefix_->first, groupPrefix_->second);
     }
     Fragment fragment;
     switch (token_.kind) {
@@ -185,13 +189,13 @@ Translator::Fragment Translator::Group() {
     // Filters on a group count the whole set, not each parent's nodes.
     group.xpath += Filters(inner.signature, true, false);
     group.extensible = true;
-    return At(TokenKind::Bang) ? MethodApplication(std::move(group)) : group;
+    return MethodApplication(std::move(group));
 }
 
-Translator::Fragment Translator::GroupAfter(const std::string& prefix, TokenKind separator) {
+Translator::Fragment Translator::GroupAfter(std::string prefix, TokenKind separator) {
     // XPath has no step made of an expression: `p/(a | b)` becomes
     // `(p/a | p/b)`, by handing the prefix to every path in the group.
-    auto outer = std::exchange(groupPrefix_, std::make_pair(prefix, separator));
+    auto outer = std::exchange(groupPrefix_, std::make_pair(std::move(prefix), separator));
     Advance();
     Fragment inner = Or();
     Expect(TokenKind::RightParen, "')'");
@@ -202,7 +206,7 @@ Translator::Fragment Translator::GroupAfter(const std::string& prefix, TokenKind
     Fragment group = inner;
     group.xpath = "(" + inner.xpath + ")" + Filters(inner.signature, true, false);
     group.extensible = true;
-    return At(TokenKind::Bang) ? MethodApplication(std::move(group)) : group;
+    return MethodApplication(std::move(group));
 }
 
 Translator::Fragment Translator::Ancestor() {
@@ -216,7 +220,7 @@ Translator::Fragment Translator::Ancestor() {
     ancestor.signature = std::string(Signature::SameAsSelf);
     ancestor.xpath += Filters(ancestor.signature, true, false);
     ancestor.extensible = true;
-    return At(TokenKind::Bang) ? MethodApplication(std::move(ancestor)) : ancestor;
+    return MethodApplication(std::move(ancestor));
 }
 
 std::string Translator::MatchPattern() {
@@ -268,7 +272,7 @@ Translator::Fragment Translator::Id() {
     id.signature = std::string(Signature::SameAsSelf);
     id.xpath += Filters(id.signature, true, false);
     id.extensible = true;
-    return At(TokenKind::Bang) ? MethodApplication(std::move(id)) : id;
+    return MethodApplication(std::move(id));
 }
 
 std::optional<StepTest> Translator::TestForMethod(std::string name) {
@@ -298,7 +302,7 @@ std::optional<StepTest> Translator::TestForMethod(std::string name) {
                              : AttributeTest(selected, bindings_, facts_);
 }
 
-Translator::Fragment Translator::Step(const std::string& prefix, TokenKind separator) {
+Translator::Fragment Translator::Step(std::string prefix, TokenKind separator) {
     StepTest test;
     switch (token_.kind) {
     case TokenKind::Dot:
@@ -335,7 +339,7 @@ Translator::Fragment Translator::Step(const std::string& prefix, TokenKind separ
         break;
     case TokenKind::LeftParen:
         if (!prefix.empty()) {
-            return GroupAfter(prefix, separator);
+            return GroupAfter(std::move(prefix), separator);
         }
         [[fallthrough]];
     default:
@@ -355,25 +359,28 @@ Translator::Fragment Translator::Step(const std::string& prefix, TokenKind separ
         Filters(test.signature, test.declarations == Declarations::None, positional);
     switch (test.declarations) {
     case Declarations::None:
-        step.xpath = Join(prefix, separator, test.Render(filters));
+        step.xpath = Join(std::move(prefix), separator, test.Render(filters));
         break;
     case Declarations::Also:
-        step.xpath = "(" + Join(prefix, separator, test.Render(filters)) + " | " +
-                     Join(prefix, separator, test.RenderDeclarations(filters)) + ")";
+        step.xpath = Concat("(", Join(prefix, separator, test.Render(filters)), " | ",
+                            Join(prefix, separator, test.RenderDeclarations(filters)), ")");
         break;
     case Declarations::Only:
-        step.xpath = Join(prefix, separator, test.RenderDeclarations(filters));
+        step.xpath = Join(std::move(prefix), separator, test.RenderDeclarations(filters));
         break;
     }
     // `@*` and groups after '/' repeat the path before them, so that the
     // translation may grow much faster than the pattern.
-    if (step.xpath.size() > MaximumTranslation) {
+    if (step.xpath.size() > maximumTranslation_) {
         throw PatternError{"the pattern is too complex to translate"};
     }
-    return At(TokenKind::Bang) ? MethodApplication(std::move(step)) : step;
+    return MethodApplication(std::move(step));
 }
 
 Translator::Fragment Translator::MethodApplication(Fragment nodes) {
+    if (!At(TokenKind::Bang)) {
+        return nodes;
+    }
     if (++applications_ > MaximumApplications) {
         throw PatternError{"the pattern applies too many methods"};
     }
@@ -388,7 +395,7 @@ Translator::Fragment Translator::MethodApplication(Fragment nodes) {
         Expect(TokenKind::RightParen, "')': " + name + "() takes no argument");
         return ValueMethod(*accessor, nodes.xpath, nodes.signature);
     }
-    return Step(nodes.xpath, TokenKind::Slash);
+    return Step(std::move(nodes.xpath), TokenKind::Slash);
 }
 
 std::string Translator::Filters(const std::string& signature, bool positionIndexes,
