@@ -15,14 +15,11 @@ bool HasEntityReference(const xmlAttr* attribute) {
 }
 
 void Note(const xmlNode* element, DocumentFacts& facts) {
-    if (element->ns != nullptr) {
-        facts.elementsInNoNamespace = false;
+    if (element->ns != nullptr && element->ns->prefix == nullptr) {
+        facts.noDefaultNamespace = false;
     }
     for (const xmlAttr* attribute = element->properties; attribute != nullptr;
          attribute = attribute->next) {
-        if (attribute->ns != nullptr) {
-            facts.attributesInNoNamespace = false;
-        }
         if (HasEntityReference(attribute)) {
             facts.noEntityReferences = false;
         }
@@ -30,13 +27,13 @@ void Note(const xmlNode* element, DocumentFacts& facts) {
 }
 
 bool AnyLeft(const DocumentFacts& facts) {
-    return facts.elementsInNoNamespace || facts.attributesInNoNamespace || facts.noEntityReferences;
+    return facts.noDefaultNamespace || facts.noEntityReferences;
 }
 
 } // namespace
 
 DocumentFacts FactsOf(const xmlDoc* document) {
-    DocumentFacts facts{true, true, true};
+    DocumentFacts facts{true, true};
     if (document == nullptr) {
         return facts;
     }

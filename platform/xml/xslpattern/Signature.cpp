@@ -42,14 +42,13 @@ struct Compiled {
         Instruction,
         SameAsSelf,
         AnyName,
-        LocalName,
         Namespace,
         WrittenName,
         WrittenPrefix,
     };
     Form form = Form::Invalid;
     bool attributes = false;
-    std::string_view name; // local name, written name or prefix
+    std::string_view name; // written name, prefix or local name in a namespace
     std::string_view uri;
 
     explicit Compiled(std::string_view signature);
@@ -83,10 +82,6 @@ Compiled::Compiled(std::string_view signature) {
     }
     std::string_view rest = signature.substr(1);
     switch (signature.front()) {
-    case 'l':
-        form = Form::LocalName;
-        name = rest;
-        break;
     case 'q':
         form = Form::WrittenName;
         name = rest;
@@ -113,8 +108,6 @@ bool Compiled::NameMatches(const Member& candidate) const {
     switch (form) {
     case Form::AnyName:
         return true;
-    case Form::LocalName:
-        return LocalName(candidate) == name;
     case Form::WrittenName:
         return WrittenNameIs(name, candidate);
     case Form::WrittenPrefix:

@@ -8,8 +8,8 @@
 // Forms: "n" child nodes of every kind, "t" text and CDATA, "T" text only,
 // "c" CDATA only, "#" comments, "?" processing instructions, "s" nodes of
 // the same type and name as the node itself; element names: "*" any,
-// "l<local>" by local name, "{<uri>}<local>" or "{<uri>}*" by namespace,
-// "q<prefix:local>" by written name, "p<prefix>" by written prefix. An
+// "{<uri>}<local>" or "{<uri>}*" by namespace, "q<name>" by the name as
+// written (with its prefix, if any), "p<prefix>" by written prefix. An
 // attribute signature is "@" followed by an element-name form; "@*" also
 // takes in namespace declarations.
 
@@ -40,9 +40,6 @@ inline std::string Tagged(std::string_view tag, std::string_view text,
     return result;
 }
 
-inline std::string ByLocalName(std::string_view local) {
-    return Tagged("l", local);
-}
 inline std::string ByNamespace(std::string_view uri, std::string_view local) {
     return Tagged("{", uri, "}", local);
 }

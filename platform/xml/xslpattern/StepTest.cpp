@@ -37,9 +37,10 @@ bool IsPlainName(std::string_view name) {
 }
 
 // The condition and signature of a name, common to elements and attributes.
-// `noNamespaces`: no node of the kind is in a namespace, so that matching the
-// local name in any namespace is matching the name in none.
-StepTest NameTest(std::string_view name, const std::vector<Binding>& bindings, bool noNamespaces) {
+// An unprefixed name matches the nodes written without a prefix, whatever
+// their namespace; `plainNames`: no such node is in a namespace, so that the
+// XPath name test says the same.
+StepTest NameTest(std::string_view name, const std::vector<Binding>& bindings, bool plainNames) {
     // Strings are moved in whole: GCC 12 at -O2 reports a false overlap
     // (-Wrestrict) in assigning text to a string that might hold some.
     StepTest test;
@@ -49,14 +50,13 @@ StepTest NameTest(std::string_view name, const std::vector<Binding>& bindings, b
         return test;
     }
     std::size_t colon = name.find(':');
-    if (colon == std::string_view::npos && noNamespaces && IsPlainName(name)) {
-        test.nodeTest = std::string(name);
-        test.signature = Signature::ByLocalName(name);
-        return test;
-    }
     if (colon == std::string_view::npos) {
-        test.condition = "local-name()=" + XPathLiteral(name);
-        test.signature = Signature::ByLocalName(name);
+        test.signature = Signature::ByWrittenName(name);
+        if (plainNames && IsPlainName(name)) {
+            test.nodeTest = std::string(name);
+        } else {
+            test.condition = "name()=" + XPathLiteral(name);
+        }
         return test;
     }
     std::string_view prefix = name.substr(0, colon);
@@ -114,12 +114,12 @@ std::string StepTest::RenderOnSelf() const {
 
 StepTest ElementTest(std::string_view name, const std::vector<Binding>& bindings,
                      const DocumentFacts& facts) {
-    return NameTest(name, bindings, facts.elementsInNoNamespace);
+    return NameTest(name, bindings, facts.noDefaultNamespace);
 }
 
-StepTest AttributeTest(std::string_view name, const std::vector<Binding>& bindings,
-                       const DocumentFacts& facts) {
-    StepTest test = NameTest(name, bindings, facts.attributesInNoNamespace);
+StepTest AttributeTest(std::string_view name, const std::vector<Binding>& bindings) {
+    // An attribute written without a prefix is in no namespace.
+    StepTest test = NameTest(name, bindings, true);
     test.axis = StepTest::Axis::Attribute;
     test.signature = Signature::OfAttributes(test.signature);
     if (name == "*") {

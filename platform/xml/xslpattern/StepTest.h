@@ -1,8 +1,8 @@
 #pragma once
 
 // What one step of a path selects, as XPath: the node test on its axis, an
-// extra condition for what XPath tests cannot say (local names in any
-// namespace, text without CDATA ...), and the signature index() and end()
+// extra condition for what XPath tests cannot say (names as written whatever
+// their namespace, text without CDATA ...), and the signature index() and end()
 // count the step's nodes by.
 
 #include "platform/xml/xslpattern/XslPattern.h"
@@ -39,8 +39,7 @@ struct StepTest {
 StepTest ElementTest(std::string_view name, const std::vector<Binding>& bindings,
                      const DocumentFacts& facts);
 // Attribute steps, the same forms after "@".
-StepTest AttributeTest(std::string_view name, const std::vector<Binding>& bindings,
-                       const DocumentFacts& facts);
+StepTest AttributeTest(std::string_view name, const std::vector<Binding>& bindings);
 StepTest SelfTest();
 StepTest ParentTest();
 

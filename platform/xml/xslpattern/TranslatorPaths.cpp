@@ -299,7 +299,7 @@ std::optional<StepTest> Translator::TestForMethod(std::string name) {
     }
     Expect(TokenKind::RightParen, "')'");
     return name == "element" ? ElementTest(selected, bindings_, facts_)
-                             : AttributeTest(selected, bindings_, facts_);
+                             : AttributeTest(selected, bindings_);
 }
 
 Translator::Fragment Translator::Step(std::string prefix, TokenKind separator) {
@@ -322,7 +322,7 @@ Translator::Fragment Translator::Step(std::string prefix, TokenKind separator) {
         if (!At(TokenKind::Star) && !(At(TokenKind::Name) && next_.kind != TokenKind::LeftParen)) {
             Unexpected("an attribute name or '*' after '@'");
         }
-        test = AttributeTest(At(TokenKind::Star) ? "*" : token_.text, bindings_, facts_);
+        test = AttributeTest(At(TokenKind::Star) ? "*" : token_.text, bindings_);
         Advance();
         break;
     case TokenKind::Name:

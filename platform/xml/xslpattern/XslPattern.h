@@ -73,11 +73,10 @@ struct Translation {
 // or an extension function, which XPath evaluates node by node. The default
 // assumes nothing.
 struct DocumentFacts {
-    // No element is in a namespace: an unprefixed element name, which
-    // matches by local name in any namespace, is an XPath name test.
-    bool elementsInNoNamespace = false;
-    // No attribute is in a namespace: the same for attribute names.
-    bool attributesInNoNamespace = false;
+    // No element written without a prefix is in a namespace (no default
+    // namespace is declared): an unprefixed element name, which matches the
+    // elements written without a prefix, is an XPath name test.
+    bool noDefaultNamespace = false;
     // No entity reference nodes: XPath's '=' and '!=' on a node-set see the
     // same text as the comparison function. libxml2 compares by a hash of
     // the text that leaves out the content of entity references.
@@ -91,7 +90,8 @@ DocumentFacts FactsOf(const xmlDoc* document);
 // Translates a UTF-8 pattern into an XPath 1.0 expression over libxml2's tree.
 // A name whose prefix is bound in `bindings` matches by namespace URI; a
 // prefix that is not bound matches the prefix written in the document; an
-// unprefixed name matches by local name in any namespace.
+// unprefixed name matches the names written without a prefix, whatever their
+// namespace URI (a default namespace does not hide them).
 Translation Translate(std::string_view pattern, const std::vector<Binding>& bindings,
                       const DocumentFacts& facts = {});
 

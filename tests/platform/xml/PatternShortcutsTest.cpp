@@ -21,7 +21,10 @@ TEST_F(PatternShortcuts, FollowEachLoadOfTheSameDocumentObject) {
         {"<r><item kind='k3'>a</item><item kind='k1'>b</item></r>", "a"},
         // Unprefixed names match in the default namespace too.
         {"<r xmlns='urn:d'><item kind='k1'>c</item><item kind='k3'>d</item></r>", "d"},
-        {"<r xmlns:p='urn:p'><item p:kind='k3'>e</item><p:item kind='k3'>f</p:item></r>", "e,f"},
+        // Prefixed names are not: `p:item` and `p:kind` are no `item` or `kind`.
+        {"<r xmlns:p='urn:p'><item p:kind='k3'>e</item><p:item kind='k3'>f</p:item>"
+         "<item kind='k3'>g</item></r>",
+         "g"},
         {"<r><item kind='k3'>g</item></r>", "g"},
     };
     IXMLDOMDocument2Ptr document = NewDocument();
