@@ -24,8 +24,9 @@ const xmlChar* Utf8(const std::string& text) {
 
 } // namespace
 
-DocumentTree::DocumentTree(xmlDocPtr document)
-    : document_(document) {}
+DocumentTree::DocumentTree(xmlDocPtr document, AttributeOrder attributeOrder)
+    : document_(document)
+    , attributeOrder_(std::move(attributeOrder)) {}
 
 DocumentTree::~DocumentTree() {
     for (xmlAttrPtr attribute : declarationAttributes_) {
@@ -96,18 +97,9 @@ xmlAttrPtr DocumentTree::NamespaceAttribute(xmlNsPtr declaration) {
 }
 
 std::vector<xmlNodePtr> DocumentTree::AttributesOf(xmlNodePtr element) {
-    std::vector<xmlNodePtr> attributes;
-    for (xmlNsPtr declaration = element->nsDef; declaration != nullptr;
-         declaration = declaration->next) {
-        if (xmlAttrPtr attribute = NamespaceAttribute(declaration)) {
-            attributes.push_back(reinterpret_cast<xmlNodePtr>(attribute));
-        }
-    }
-    for (xmlAttrPtr attribute = element->properties; attribute != nullptr;
-         attribute = attribute->next) {
-        attributes.push_back(reinterpret_cast<xmlNodePtr>(attribute));
-    }
-    return attributes;
+    return attributeOrder_.AttributesOf(element, [this](xmlNsPtr declaration) {
+        return reinterpret_cast<xmlNodePtr>(NamespaceAttribute(declaration));
+    });
 }
 
 bool DocumentTree::MarkedDroppedBefore(const xmlNode* node) {

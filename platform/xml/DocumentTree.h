@@ -14,6 +14,7 @@
 //   is null, as for every attribute in this DOM.
 #pragma once
 
+#include "platform/xml/AttributeOrder.h"
 #include "platform/xml/xslpattern/XslPattern.h"
 
 #include <libxml/tree.h>
@@ -28,7 +29,7 @@ namespace Xml {
 class DocumentTree {
 public:
     // Takes ownership of `document`.
-    explicit DocumentTree(xmlDocPtr document);
+    explicit DocumentTree(xmlDocPtr document, AttributeOrder attributeOrder = {});
     ~DocumentTree();
     DocumentTree(const DocumentTree&) = delete;
     DocumentTree& operator=(const DocumentTree&) = delete;
@@ -44,7 +45,8 @@ public:
 
     // The attribute node presenting `declaration` (one of `element`'s nsDef).
     xmlAttrPtr NamespaceAttribute(xmlNsPtr declaration);
-    // The attributes an element shows: namespace declarations, then its own.
+    // The attributes an element shows, namespace declarations among them, in
+    // written order.
     std::vector<xmlNodePtr> AttributesOf(xmlNodePtr element);
 
     // What XSL pattern translations may assume of the tree, found on first
@@ -63,6 +65,7 @@ private:
     xmlNodePtr declaration_ = nullptr;
     std::vector<xmlAttrPtr> declarationAttributes_;
     std::unordered_map<xmlNsPtr, xmlAttrPtr> namespaceAttributes_;
+    AttributeOrder attributeOrder_;
     std::once_flag patternFactsFound_;
     XslPattern::DocumentFacts patternFacts_;
 };

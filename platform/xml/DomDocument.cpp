@@ -115,11 +115,10 @@ STDMETHODIMP DomDocument::setProperty(BSTR name, VARIANT value) {
             return S_OK;
         }
         if (property == u"SelectionNamespaces") {
-            if (!ParseSelectionNamespaces(Utf8FromBstr(value.bstrVal), selection_.bindings)) {
-                return E_FAIL;
-            }
             selection_.namespacesText = text;
-            return S_OK;
+            selection_.namespacesValid =
+                ParseSelectionNamespaces(Utf8FromBstr(value.bstrVal), selection_.bindings);
+            return selection_.namespacesValid ? S_OK : E_FAIL;
         }
         return E_FAIL;
     });

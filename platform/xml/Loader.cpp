@@ -7,9 +7,9 @@
 // entity-reference nodes. libxml2's own limits on entity expansion and nesting
 // depth stay in force (no HUGE option), so bombs fail to load.
 #include "platform/codepage/Utf8Codec.h"
+#include "platform/xml/BuildFilter.h"
 #include "platform/xml/DocumentTree.h"
 #include "platform/xml/LibxmlSession.h"
-#include "platform/xml/WhitespaceFilter.h"
 
 #include <climits>
 #include <libxml/parser.h>
@@ -130,14 +130,14 @@ bool ReadDeclaration(const std::string& text, Declaration& declaration) {
     return true;
 }
 
-xmlDocPtr Parse(const std::string& text, bool preserveWhiteSpace) {
+xmlDocPtr Parse(const std::string& text, bool preserveWhiteSpace, AttributeOrder& attributeOrder) {
     // Every message goes to the thread's handler, which the capture holds.
     ErrorCapture capture;
     xmlParserCtxtPtr context = xmlNewParserCtxt();
     if (context == nullptr) {
         return nullptr;
     }
-    WhitespaceFilter filter(context, preserveWhiteSpace);
+    BuildFilter filter(context, preserveWhiteSpace, attributeOrder);
     context->_private = &filter;
     // No encoding is named: naming one makes libxml2 2.9 convert the whole
     // input at once and refuse inputs above ten million bytes. Without a
@@ -170,13 +170,14 @@ std::shared_ptr<DocumentTree> LoadDocumentTree(std::u16string_view text, bool pr
     if (utf8.size() > static_cast<std::size_t>(INT_MAX)) {
         return nullptr;
     }
-    xmlDocPtr document = Parse(utf8, preserveWhiteSpace);
+    AttributeOrder attributeOrder;
+    xmlDocPtr document = Parse(utf8, preserveWhiteSpace, attributeOrder);
     if (document == nullptr) {
         return nullptr;
     }
     // The filter has dropped nearly everything already; this catches the rest.
     DropWhitespace(reinterpret_cast<xmlNodePtr>(document), preserveWhiteSpace);
-    auto tree = std::make_shared<DocumentTree>(document);
+    auto tree = std::make_shared<DocumentTree>(document, std::move(attributeOrder));
     Declaration declaration;
     if (ReadDeclaration(utf8, declaration)) {
         tree->AddDeclaration(declaration.data, declaration.attributes);

@@ -163,7 +163,11 @@ STDMETHODIMP NodeObject<Interface>::get_text(BSTR* text) {
     if (text == nullptr) {
         return E_INVALIDARG;
     }
-    return Guarded([&] { return NewBstr(TextOf(node_), text); });
+    return Guarded([&] {
+        VARIANT_BOOL preserve = VARIANT_FALSE;
+        Document().get_preserveWhiteSpace(&preserve);
+        return NewBstr(TextOf(*tree_, node_, preserve != VARIANT_FALSE), text);
+    });
 }
 
 template <class Interface>
@@ -176,7 +180,8 @@ STDMETHODIMP NodeObject<Interface>::get_xml(BSTR* xml) {
 
 template <class Interface>
 STDMETHODIMP NodeObject<Interface>::selectNodes(BSTR query, IXMLDOMNodeList** nodes) {
-    if (nodes == nullptr) {
+    // No query at all is a bad argument, unlike an empty one.
+    if (query == nullptr || nodes == nullptr) {
         return E_INVALIDARG;
     }
     *nodes = nullptr;
@@ -194,7 +199,8 @@ STDMETHODIMP NodeObject<Interface>::selectNodes(BSTR query, IXMLDOMNodeList** no
 
 template <class Interface>
 STDMETHODIMP NodeObject<Interface>::selectSingleNode(BSTR query, IXMLDOMNode** node) {
-    if (node == nullptr) {
+    // No query at all is a bad argument, unlike an empty one.
+    if (query == nullptr || node == nullptr) {
         return E_INVALIDARG;
     }
     *node = nullptr;

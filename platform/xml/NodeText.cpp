@@ -64,18 +64,25 @@ public:
     }
 
 private:
+    // An empty CDATA section adds nothing, yet still keeps trimming away
+    // from the white space beside it.
     void Append(const xmlChar* content, bool isCdata) {
-        if (content == nullptr || *content == 0) {
+        const bool empty = content == nullptr || *content == 0;
+        if (empty && !isCdata) {
             return;
         }
-        if (spacePending_ && !text_.empty()) {
-            text_ += ' ';
+        if (!empty) {
+            if (spacePending_ && !text_.empty()) {
+                text_ += ' ';
+            }
+            spacePending_ = false;
         }
-        spacePending_ = false;
         if (isCdata) {
             protectedFrom_ = std::min(protectedFrom_, text_.size());
         }
-        text_ += reinterpret_cast<const char*>(content);
+        if (!empty) {
+            text_ += reinterpret_cast<const char*>(content);
+        }
         if (isCdata) {
             protectedTo_ = text_.size();
         }
@@ -95,9 +102,24 @@ bool PreserveApplies(const xmlNode* node) {
     return element != nullptr && xmlNodeGetSpacePreserve(element) == 1;
 }
 
+std::string DeclarationText(const DocumentTree& tree) {
+    std::string text;
+    for (const xmlAttr* attribute : tree.DeclarationAttributes()) {
+        const auto* pseudo = reinterpret_cast<const xmlNode*>(attribute);
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text.append(NameOf(pseudo)).append("=\"").append(ValueOf(pseudo)).append("\"");
+    }
+    return text;
+}
+
 } // namespace
 
-std::string TextOf(const xmlNode* node) {
+std::string TextOf(const DocumentTree& tree, const xmlNode* node, bool preserveWhiteSpace) {
+    if (node == tree.Declaration()) {
+        return DeclarationText(tree);
+    }
     switch (node->type) {
     case XML_ATTRIBUTE_NODE:
     case XML_COMMENT_NODE:
@@ -112,10 +134,10 @@ std::string TextOf(const xmlNode* node) {
     } else {
         collector.Children(node);
     }
-    bool trim = !PreserveApplies(node);
+    bool trim = !preserveWhiteSpace && !PreserveApplies(node);
     if (node->type == XML_DOCUMENT_NODE) {
         const xmlNode* root = xmlDocGetRootElement(reinterpret_cast<const xmlDoc*>(node));
-        trim = root == nullptr || xmlNodeGetSpacePreserve(root) != 1;
+        trim = !preserveWhiteSpace && (root == nullptr || xmlNodeGetSpacePreserve(root) != 1);
     }
     return std::move(collector).Result(trim);
 }

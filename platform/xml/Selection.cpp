@@ -73,6 +73,9 @@ void OrderNamespaceAttributes(std::vector<DomResult>& results) {
 
 HRESULT SelectNodes(DocumentTree& tree, xmlNodePtr context, std::string_view expression,
                     const SelectionSettings& settings, std::vector<xmlNodePtr>& nodes) {
+    if (!settings.namespacesValid) {
+        return E_FAIL;
+    }
     EnsureLibxmlReady();
     std::string xpath(expression);
     if (settings.language == SelectionLanguage::XslPattern) {

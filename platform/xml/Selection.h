@@ -12,7 +12,8 @@ namespace Xml {
 
 // The nodes `expression` selects from `context`, in document order, with the
 // document's settings. E_FAIL for an expression that does not parse, uses an
-// undeclared prefix or does not yield a node-set. Namespace nodes in a result
+// undeclared prefix or does not yield a node-set, and for any expression while
+// the settings hold rejected namespaces. Namespace nodes in a result
 // (XPath's namespace axis, or `@*` in an XSL pattern) become the attribute
 // nodes of the declarations that made them; the implicit xml namespace, which
 // nothing declares, is left out; duplicates that this creates are dropped.

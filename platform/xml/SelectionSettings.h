@@ -14,8 +14,10 @@ enum class SelectionLanguage { XslPattern, XPath };
 
 struct SelectionSettings {
     SelectionLanguage language = SelectionLanguage::XslPattern;
-    // The value as it was set, returned by getProperty.
+    // The value as it was last set, returned by getProperty even when it was
+    // rejected; every selection then fails until a valid value is set.
     std::u16string namespacesText;
+    bool namespacesValid = true;
     // The prefixed declarations of namespacesText. A default declaration is
     // accepted but binds nothing: unprefixed names never take a namespace.
     std::vector<XslPattern::Binding> bindings;

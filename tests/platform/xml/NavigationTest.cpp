@@ -11,8 +11,8 @@ class Navigation : public ::testing::Test {
 protected:
     ComScope com;
     IXMLDOMDocument2Ptr document =
-        Load("<?xml version='1.0' standalone='yes'?><r xmlns='urn:d' xmlns:q='urn:q' a='1' "
-             "b='2'><x/>text<y/></r>");
+        Load("<?xml version='1.0' standalone='yes'?><r a='1' xmlns='urn:d' b='2' "
+             "xmlns:q='urn:q'><x/>text<y/></r>");
 
     IXMLDOMNodePtr Root() {
         IXMLDOMNodePtr root;
@@ -63,7 +63,7 @@ TEST_F(Navigation, ListsAndMapsAnswerOutOfRangeWithNull) {
     EXPECT_FALSE(unknown);
 }
 
-TEST_F(Navigation, AttributeMapHoldsNamespaceDeclarationsFirst) {
+TEST_F(Navigation, AttributeMapListsDeclarationsAmongAttributesAsWritten) {
     IXMLDOMNamedNodeMapPtr attributes;
     ASSERT_EQ(Root()->get_attributes(&attributes), S_OK);
     std::string names;
@@ -77,7 +77,7 @@ TEST_F(Navigation, AttributeMapHoldsNamespaceDeclarationsFirst) {
         EXPECT_EQ(item->get_parentNode(&parent), S_FALSE);
         EXPECT_FALSE(parent);
     }
-    EXPECT_EQ(names, "xmlns=urn:d;xmlns:q=urn:q;a=1;b=2;");
+    EXPECT_EQ(names, "a=1;xmlns=urn:d;b=2;xmlns:q=urn:q;");
 }
 
 TEST_F(Navigation, OnlyElementsAndTheDeclarationHaveAttributeMaps) {
@@ -88,6 +88,7 @@ TEST_F(Navigation, OnlyElementsAndTheDeclarationHaveAttributeMaps) {
     IXMLDOMNodePtr standalone;
     ASSERT_EQ(pseudo->getNamedItem(Bstr("standalone"), &standalone), S_OK);
     EXPECT_EQ(ValueOf(standalone), "yes");
+    EXPECT_EQ(TextOf(declaration), "version=\"1.0\" standalone=\"yes\"");
     EXPECT_EQ(XmlOf(declaration), "<?xml version=\"1.0\" standalone=\"yes\"?>");
 
     IXMLDOMNodePtr last;
@@ -116,7 +117,7 @@ TEST_F(Navigation, NodesOutliveTheirDocumentObject) {
     IXMLDOMNamedNodeMapPtr attributes;
     ASSERT_EQ(root->get_attributes(&attributes), S_OK);
     IXMLDOMNodePtr declaration;
-    ASSERT_EQ(attributes->get_item(0, &declaration), S_OK);
+    ASSERT_EQ(attributes->get_item(1, &declaration), S_OK);
     document = nullptr;
     attributes = nullptr;
     EXPECT_EQ(XmlOf(declaration), "xmlns=\"urn:d\"");
@@ -125,8 +126,8 @@ TEST_F(Navigation, NodesOutliveTheirDocumentObject) {
     root = nullptr;
     IXMLDOMDocumentPtr owner;
     ASSERT_EQ(child->get_ownerDocument(&owner), S_OK);
-    EXPECT_EQ(XmlOf(owner), "<?xml version=\"1.0\" standalone=\"yes\"?>\r\n<r xmlns=\"urn:d\" "
-                            "xmlns:q=\"urn:q\" a=\"1\" b=\"2\"><x/>text<y/></r>\r\n");
+    EXPECT_EQ(XmlOf(owner), "<?xml version=\"1.0\" standalone=\"yes\"?>\r\n<r a=\"1\" "
+                            "xmlns=\"urn:d\" b=\"2\" xmlns:q=\"urn:q\"><x/>text<y/></r>\r\n");
 }
 
 TEST_F(Navigation, NodesKeepTheTreeTheyCameFromWhenTheDocumentReloads) {

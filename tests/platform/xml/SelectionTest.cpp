@@ -94,16 +94,11 @@ TEST_F(SelectionProperties, DefaultToXslPatternsWithoutNamespaces) {
     EXPECT_EQ(Get("SelectionNamespaces"), "");
 }
 
-TEST_F(SelectionProperties, RefuseOtherNamesValuesAndKindsAndKeepTheOldValue) {
+TEST_F(SelectionProperties, RefuseOtherNamesValuesAndKinds) {
     ASSERT_EQ(SetText("SelectionLanguage", "XPath"), S_OK);
     ASSERT_EQ(SetText("SelectionNamespaces", "xmlns:a='urn:a'"), S_OK);
     for (std::string_view bad : {"xpath", "XSL Pattern", ""}) {
         EXPECT_EQ(SetText("SelectionLanguage", bad), E_FAIL) << bad;
-    }
-    for (std::string_view bad :
-         {"xmlns:a=urn", "a='x'", "xmlns:a='x'xmlns:b='y'", "xmlns:a='x", "xmlns:='x'",
-          "xmlns:a=''", "xmlns:a='x' xmlns:a='y'", "xmlns:xml='x'", "xmlns:a='x' junk"}) {
-        EXPECT_EQ(SetText("SelectionNamespaces", bad), E_FAIL) << bad;
     }
     EXPECT_EQ(SetText("SelectionLanguagee", "XPath"), E_FAIL);
     VARIANT number;
@@ -115,6 +110,29 @@ TEST_F(SelectionProperties, RefuseOtherNamesValuesAndKindsAndKeepTheOldValue) {
     EXPECT_EQ(Get("SelectionNamespaces"), "xmlns:a='urn:a'");
     VARIANT value;
     EXPECT_EQ(document->getProperty(Bstr("Other"), &value), E_FAIL);
+}
+
+// A rejected value is kept, and no selection succeeds until a valid one is set.
+TEST_F(SelectionProperties, RejectedNamespacesAreKeptAndFailEverySelection) {
+    IXMLDOMNodeListPtr list;
+    for (std::string_view bad :
+         {"xmlns:a=urn", "a='x'", "xmlns:a='x'xmlns:b='y'", "xmlns:a='x", "xmlns:='x'",
+          "xmlns:a=''", "xmlns:a='x' xmlns:a='y'", "xmlns:xml='x'", "xmlns:a='x' junk"}) {
+        ASSERT_EQ(SetText("SelectionNamespaces", "xmlns:a='urn:a'"), S_OK);
+        EXPECT_EQ(SetText("SelectionNamespaces", bad), E_FAIL) << bad;
+        EXPECT_EQ(Get("SelectionNamespaces"), bad);
+        EXPECT_EQ(document->selectNodes(Bstr("r"), &list), E_FAIL) << bad;
+    }
+    ASSERT_EQ(SetText("SelectionNamespaces", ""), S_OK);
+    EXPECT_EQ(document->selectNodes(Bstr("r"), &list), S_OK);
+}
+
+TEST_F(SelectionProperties, NoQueryIsAnInvalidArgumentAndLeavesTheResultAlone) {
+    int marker = 0;
+    auto* const untouched = reinterpret_cast<IXMLDOMNodeList*>(&marker);
+    IXMLDOMNodeList* list = untouched;
+    EXPECT_EQ(document->selectNodes(nullptr, &list), E_INVALIDARG);
+    EXPECT_EQ(list, untouched);
 }
 
 TEST_F(SelectionProperties, EmptyNamespacesClearThePrefixes) {

@@ -52,6 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
                        "<a xml:space=\"preserve\"><b xml:space=\"default\">\r\n\t</b> </a>", 2},
         // CDATA is never dropped, and its content is not trimmed away.
         WhitespaceCase{"<a> <![CDATA[  ]]> </a>", "  ", "<a>\r\n\t<![CDATA[  ]]>\r\n</a>", 1},
+        // Even an empty section protects the white space after it.
+        WhitespaceCase{"<a><![CDATA[]]> b</a>", " b", "<a><![CDATA[]]> b</a>", 2},
         // Dropping the run must not merge the sections around it.
         WhitespaceCase{"<a><![CDATA[x]]> <![CDATA[y]]></a>", "x y",
                        "<a><![CDATA[x]]>\r\n\t<![CDATA[y]]></a>", 2},
@@ -78,6 +80,19 @@ TEST_F(WhitespaceOptions, PreserveWhiteSpaceKeepsEveryRun) {
     IXMLDOMNodeListPtr children;
     ASSERT_EQ(root->get_childNodes(&children), S_OK);
     EXPECT_EQ(Items(children).size(), 3u);
+}
+
+// "text" trims as the setting stands when it is read, not as it stood at load.
+TEST_F(WhitespaceOptions, TextFollowsPreserveWhiteSpaceAsItIsNow) {
+    for (VARIANT_BOOL atLoad : {VARIANT_FALSE, VARIANT_TRUE}) {
+        IXMLDOMDocument2Ptr document = NewDocument();
+        ASSERT_EQ(document->put_preserveWhiteSpace(atLoad), S_OK);
+        ASSERT_TRUE(Loads(document, "<b1> Text &#65; end </b1>"));
+        for (VARIANT_BOOL now : {VARIANT_TRUE, VARIANT_FALSE}) {
+            ASSERT_EQ(document->put_preserveWhiteSpace(now), S_OK);
+            EXPECT_EQ(TextOf(document), now ? " Text A end " : "Text A end") << atLoad;
+        }
+    }
 }
 
 TEST_F(WhitespaceOptions, DroppedRunsAreInvisibleToSelection) {

@@ -1,8 +1,11 @@
-// Drops whitespace-only text while libxml2 builds the tree, so that the nodes
-// are never allocated: freeing them afterwards would leave the tree scattered
-// through memory and make every later walk of it slower.
+// Sits between libxml2's parser and its tree builder, for what only the
+// parse can tell: it notes the written order of each element's attributes and
+// namespace declarations (AttributeOrder), and it drops whitespace-only text
+// while the tree is built, so that the nodes are never allocated: freeing
+// them afterwards would leave the tree scattered through memory and make
+// every later walk of it slower.
 //
-// The filter sits between libxml2's parser and its tree builder. Character
+// Character
 // data that is only white space is held back; if the next thing in the same
 // element is more character data, it is delivered after all (white space
 // inside a text), otherwise it is dropped and the node that follows it (or,
@@ -14,20 +17,22 @@
 // pass over the finished tree.
 #pragma once
 
+#include "platform/xml/AttributeOrder.h"
+
 #include <libxml/parser.h>
 #include <string>
 #include <vector>
 
 namespace Xml {
 
-class WhitespaceFilter {
+class BuildFilter {
 public:
     // Installs the filter in `context`, whose `_private` must point at the
     // filter for as long as the context parses.
-    WhitespaceFilter(xmlParserCtxtPtr context, bool preserveAll);
+    BuildFilter(xmlParserCtxtPtr context, bool preserveAll, AttributeOrder& attributeOrder);
 
 private:
-    static WhitespaceFilter* Of(void* context);
+    static BuildFilter* Of(void* context);
     bool IsMain(void* context) const { return context == context_; }
     bool Preserving() const { return preserve_.back(); }
     // Settles held-back white space before a node is added; returns whether
@@ -47,6 +52,7 @@ private:
     static void Reference(void* context, const xmlChar* name);
 
     xmlParserCtxtPtr context_;
+    AttributeOrder& attributeOrder_;
     xmlSAXHandler original_;
     std::string held_;
     bool textInRun_ = false;

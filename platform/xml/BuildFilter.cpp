@@ -1,4 +1,4 @@
-#include "platform/xml/WhitespaceFilter.h"
+#include "platform/xml/BuildFilter.h"
 
 #include "platform/xml/DocumentTree.h"
 
@@ -20,8 +20,9 @@ bool IsWhitespace(const xmlChar* text, int length) {
 
 } // namespace
 
-WhitespaceFilter::WhitespaceFilter(xmlParserCtxtPtr context, bool preserveAll)
+BuildFilter::BuildFilter(xmlParserCtxtPtr context, bool preserveAll, AttributeOrder& attributeOrder)
     : context_(context)
+    , attributeOrder_(attributeOrder)
     , original_(*context->sax)
     , preserve_{preserveAll} {
     xmlSAXHandler* sax = context->sax;
@@ -35,25 +36,25 @@ WhitespaceFilter::WhitespaceFilter(xmlParserCtxtPtr context, bool preserveAll)
     sax->reference = &Reference;
 }
 
-WhitespaceFilter* WhitespaceFilter::Of(void* context) {
-    return static_cast<WhitespaceFilter*>(static_cast<xmlParserCtxtPtr>(context)->_private);
+BuildFilter* BuildFilter::Of(void* context) {
+    return static_cast<BuildFilter*>(static_cast<xmlParserCtxtPtr>(context)->_private);
 }
 
-bool WhitespaceFilter::SettleBeforeNode() {
+bool BuildFilter::SettleBeforeNode() {
     const bool dropped = !held_.empty();
     held_.clear();
     textInRun_ = false;
     return dropped;
 }
 
-void WhitespaceFilter::MarkNewChild(bool dropped) {
+void BuildFilter::MarkNewChild(bool dropped) {
     if (dropped && context_->node != nullptr && context_->node->last != nullptr) {
         DocumentTree::MarkDroppedBefore(context_->node->last);
     }
 }
 
-void WhitespaceFilter::Characters(void* context, const xmlChar* text, int length) {
-    WhitespaceFilter* self = Of(context);
+void BuildFilter::Characters(void* context, const xmlChar* text, int length) {
+    BuildFilter* self = Of(context);
     if (!self->IsMain(context) || self->Preserving()) {
         self->original_.characters(context, text, length);
         return;
@@ -71,19 +72,21 @@ void WhitespaceFilter::Characters(void* context, const xmlChar* text, int length
     self->original_.characters(context, text, length);
 }
 
-void WhitespaceFilter::StartElement(void* context, const xmlChar* localName, const xmlChar* prefix,
-                                    const xmlChar* uri, int namespaceCount,
-                                    const xmlChar** namespaces, int attributeCount,
-                                    int defaultedCount, const xmlChar** attributes) {
-    WhitespaceFilter* self = Of(context);
+void BuildFilter::StartElement(void* context, const xmlChar* localName, const xmlChar* prefix,
+                               const xmlChar* uri, int namespaceCount, const xmlChar** namespaces,
+                               int attributeCount, int defaultedCount, const xmlChar** attributes) {
+    BuildFilter* self = Of(context);
+    auto* parser = static_cast<xmlParserCtxtPtr>(context);
     if (!self->IsMain(context)) {
         self->original_.startElementNs(context, localName, prefix, uri, namespaceCount, namespaces,
                                        attributeCount, defaultedCount, attributes);
+        self->attributeOrder_.Note(parser, parser->node);
         return;
     }
     const bool dropped = self->SettleBeforeNode();
     self->original_.startElementNs(context, localName, prefix, uri, namespaceCount, namespaces,
                                    attributeCount, defaultedCount, attributes);
+    self->attributeOrder_.Note(parser, parser->node);
     if (dropped && self->context_->node != nullptr) {
         DocumentTree::MarkDroppedBefore(self->context_->node);
     }
@@ -105,9 +108,9 @@ void WhitespaceFilter::StartElement(void* context, const xmlChar* localName, con
     self->preserve_.push_back(preserve || self->preserve_.front());
 }
 
-void WhitespaceFilter::EndElement(void* context, const xmlChar* localName, const xmlChar* prefix,
-                                  const xmlChar* uri) {
-    WhitespaceFilter* self = Of(context);
+void BuildFilter::EndElement(void* context, const xmlChar* localName, const xmlChar* prefix,
+                             const xmlChar* uri) {
+    BuildFilter* self = Of(context);
     if (self->IsMain(context)) {
         if (self->SettleBeforeNode() && self->context_->node != nullptr) {
             DocumentTree::MarkDroppedAtEnd(self->context_->node);
@@ -119,23 +122,22 @@ void WhitespaceFilter::EndElement(void* context, const xmlChar* localName, const
     self->original_.endElementNs(context, localName, prefix, uri);
 }
 
-void WhitespaceFilter::Comment(void* context, const xmlChar* text) {
-    WhitespaceFilter* self = Of(context);
+void BuildFilter::Comment(void* context, const xmlChar* text) {
+    BuildFilter* self = Of(context);
     const bool dropped = self->IsMain(context) && self->SettleBeforeNode();
     self->original_.comment(context, text);
     self->MarkNewChild(dropped);
 }
 
-void WhitespaceFilter::ProcessingInstruction(void* context, const xmlChar* target,
-                                             const xmlChar* data) {
-    WhitespaceFilter* self = Of(context);
+void BuildFilter::ProcessingInstruction(void* context, const xmlChar* target, const xmlChar* data) {
+    BuildFilter* self = Of(context);
     const bool dropped = self->IsMain(context) && self->SettleBeforeNode();
     self->original_.processingInstruction(context, target, data);
     self->MarkNewChild(dropped);
 }
 
-void WhitespaceFilter::CdataBlock(void* context, const xmlChar* text, int length) {
-    WhitespaceFilter* self = Of(context);
+void BuildFilter::CdataBlock(void* context, const xmlChar* text, int length) {
+    BuildFilter* self = Of(context);
     if (!self->IsMain(context)) {
         self->original_.cdataBlock(context, text, length);
         return;
@@ -153,8 +155,8 @@ void WhitespaceFilter::CdataBlock(void* context, const xmlChar* text, int length
     self->MarkNewChild(dropped);
 }
 
-void WhitespaceFilter::Reference(void* context, const xmlChar* name) {
-    WhitespaceFilter* self = Of(context);
+void BuildFilter::Reference(void* context, const xmlChar* name) {
+    BuildFilter* self = Of(context);
     const bool dropped = self->IsMain(context) && self->SettleBeforeNode();
     self->original_.reference(context, name);
     self->MarkNewChild(dropped);
