@@ -68,7 +68,8 @@ void* CallAdd(void* resultStorage, void* state, Operation operation, const void*
 } // namespace AggregateSlot
 
 // An aggregate whose state class alone defines it: State has the operations
-// Begin, BeginAlt, Add([index,] element), AddAlt, Finish and FinishAlt.
+// Begin, BeginAlt, Add([index,] element), AddAlt, Finish([index]) and
+// FinishAlt.
 //
 // Each slot calls its operation directly, by name, so that the operation is
 // compiled into the slot. That matters because `begin` and `add` always end
@@ -103,15 +104,24 @@ private:
     static constexpr Fold add = &State::Add;
     static constexpr Fold addAlt = &State::AddAlt;
 
+    // The host passes the index to every slot. A state whose result depends
+    // on the index even when nothing was added reads it in Finish.
+    static constexpr bool finishReadsIndex =
+        hasOperand<Index> && requires(State & self, const Index& index) {
+        self.Finish(index);
+    };
+
     template <SlotName slot>
-    [[gnu::flatten]] static void* Slot(void* resultStorage, const void*, const void*, void* state,
-                                       const void*) {
-        return ConstructResult<Result>(resultStorage, [state]() -> Result {
+    [[gnu::flatten]] static void* Slot(void* resultStorage, const void* index, const void*,
+                                       void* state, const void*) {
+        return ConstructResult<Result>(resultStorage, [state, index]() -> Result {
             State& self = *static_cast<State*>(state);
             if constexpr (slot == SlotName::Begin) {
                 return self.Begin();
             } else if constexpr (slot == SlotName::BeginAlt) {
                 return self.BeginAlt();
+            } else if constexpr (slot == SlotName::Finish && finishReadsIndex) {
+                return self.Finish(OperandAt<Index>(index));
             } else if constexpr (slot == SlotName::Finish) {
                 return self.Finish();
             } else {

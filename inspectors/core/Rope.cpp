@@ -128,6 +128,10 @@ bool RopeContains(const Rope& rope, ConstData target) {
     });
 }
 
+void RopeWrite(const Rope& rope, Data into) {
+    FillBackward(rope, into);
+}
+
 string_value RopeToString(const Rope& rope) {
     const uint64 length = RopeLength(rope);
     if (length > maxuint32) {

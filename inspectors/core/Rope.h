@@ -8,6 +8,7 @@
 
 #include "frame/VeritorInterface.h"
 #include "universe/buffers/ConstData.h"
+#include "universe/buffers/Data.h"
 #include "universe/integers/IntegerTypes.h"
 
 struct Rope {
@@ -32,6 +33,10 @@ uint64 RopeLength(const Rope& rope);
 // Whether `target` occurs in the rope's text; an occurrence may straddle any
 // number of pieces. The empty target occurs in every rope.
 bool RopeContains(const Rope& rope, ConstData target);
+
+// Writes the rope's text into `into`, which is exactly RopeLength(rope) bytes
+// long: the walk that every flattening of a rope (or of html) goes through.
+void RopeWrite(const Rope& rope, Data into);
 
 // The rope's text as one host string, written once into a block of inspector
 // memory of exactly its length. A text too long for a host string has no
