@@ -89,7 +89,11 @@ public:
               &ConstructStateInPlace<State>, &DestroyStateInPlace<State>, &Slot<SlotName::Begin>,
               &Slot<SlotName::BeginAlt>, &AddSlot<SlotName::Add>, &AddSlot<SlotName::AddAlt>,
               &Slot<SlotName::Finish>, &Slot<SlotName::FinishAlt>, hook) {
-        static_assert(add != nullptr && addAlt != nullptr);
+        // Reading them at compile time instantiates them, and so checks the
+        // signatures (a comparison with null is not a constant expression for
+        // an operation that the state inherits).
+        [[maybe_unused]] constexpr Fold checkedAdd = add;
+        [[maybe_unused]] constexpr Fold checkedAddAlt = addAlt;
     }
 
 private:
