@@ -1,11 +1,11 @@
 #include "universe/containers/ExtensibleArrayBase.h"
 
+#include "universe/containers/ExtensibleArrayExceptions.h"
 #include "universe/exceptions/Assertion.h"
 #include "universe/integers/Overflow.h"
 
 #include <bit>
 #include <cstdint>
-#include <stdexcept>
 
 ExtensibleArrayBase::ExtensibleArrayBase(uint32 theElementSize, Data initialSection)
     : elementSize(theElementSize)
@@ -22,7 +22,7 @@ ExtensibleArrayBase::ExtensibleArrayBase(uint32 theElementSize, Data initialSect
     // offset calculation meaningless.
     if (theElementSize == 0 || initial == nullptr || initialSize == 0 ||
         initialSize % theElementSize != 0) {
-        throw std::invalid_argument("unusable initial section of an extensible array");
+        throw UnusableInitialSection();
     }
 }
 
@@ -64,7 +64,7 @@ uint8* ExtensibleArrayBase::Address(uint32 i) const {
     // Past the report an index beyond the end is refused: there is no
     // element to hand out.
     if (i >= length) {
-        throw std::out_of_range("index beyond the end of an extensible array");
+        throw ExtensibleArrayIndexBeyondEnd();
     }
     ASSERT_REPORTING(CanMultiply(i, elementSize), "CanMultiply( i, elementSize )");
     const uint32 byte = i * elementSize;
@@ -90,7 +90,7 @@ void* ExtensibleArrayBase::Append(uint32 size) {
     ASSERT(sectionNumber < maxSectionCount);
     // Past the reports there is no room that could be handed out.
     if (!CanMultiply(length, elementSize) || sectionNumber >= maxSectionCount) {
-        throw std::length_error("extensible array full");
+        throw ExtensibleArrayFull();
     }
     if (SectionStart(sectionNumber) == nullptr) {
         ASSERT(sectionNumber > 0);

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "universe/buffers/Data.h"
+#include "universe/containers/ExtensibleArrayExceptions.h"
 #include "universe/integers/IntegerTypes.h"
 
 #include <array>
@@ -18,7 +19,7 @@ public:
     static constexpr uint32 maxSectionCount = 24;
 
     // The initial section must be 4-byte aligned, non-empty and a whole
-    // number of elements long.
+    // number of elements long (UnusableInitialSection otherwise).
     ExtensibleArrayBase(uint32 theElementSize, Data initialSection);
     ExtensibleArrayBase(const ExtensibleArrayBase&) = delete;
     ExtensibleArrayBase& operator=(const ExtensibleArrayBase&) = delete;
@@ -29,10 +30,12 @@ public:
     uint32 Length() const { return length; }
     uint32 ElementSize() const { return elementSize; }
 
+    // ExtensibleArrayIndexBeyondEnd for an index at or past the length.
     const void* operator[](uint32 i) const;
     void* operator[](uint32 i);
 
     // Room for one more element at the end; the caller constructs it there.
+    // ExtensibleArrayFull once the last section is full.
     void* Append(uint32 size);
     // Forgets the last element, whose address the caller passes as a check.
     void RemoveLast(const void* p);

@@ -1,48 +1,31 @@
 #include "universe/exceptions/DebuggableException.h"
 
-#include <cstdlib>
-#include <cxxabi.h>
-#include <memory>
-#include <mutex>
-#include <string>
-#include <typeindex>
+#include <cstddef>
+#include <cstring>
 #include <typeinfo>
-#include <unordered_map>
 
 namespace {
 
-// Readable class names, demangled once per class and kept for the life of
-// the process, so what() hands out a pointer that stays valid.
-class ReadableTypeNames {
-public:
-    const char* Of(const std::type_info& type) noexcept {
-        try {
-            std::lock_guard guard(lock);
-            auto [entry, added] = names.try_emplace(std::type_index(type));
-            if (added) {
-                entry->second = Demangled(type.name());
-            }
-            return entry->second.c_str();
-        } catch (...) {
-            return type.name();
-        }
+// The name of a class as the type information gives it. A class at global
+// scope is stored as the length of its identifier and the identifier
+// ("12DataOverflow"), so its readable name is the tail of that text and needs
+// no storage of its own. That matters: what() must work without a lock and
+// from a static destructor, when no other static can be relied on. Other
+// names (classes in namespaces or functions) are returned as they are stored.
+const char* ClassName(const std::type_info& type) noexcept {
+    const char* stored = type.name();
+    std::size_t length = 0;
+    const char* identifier = stored;
+    for (; *identifier >= '0' && *identifier <= '9'; ++identifier) {
+        length = length * 10 + static_cast<std::size_t>(*identifier - '0');
     }
-
-private:
-    static std::string Demangled(const char* mangled) {
-        int status = 0;
-        std::unique_ptr<char, decltype(&std::free)> readable(
-            abi::__cxa_demangle(mangled, nullptr, nullptr, &status), &std::free);
-        return status == 0 && readable ? std::string(readable.get()) : std::string(mangled);
-    }
-
-    std::mutex lock;
-    std::unordered_map<std::type_index, std::string> names;
-};
+    const bool globalClass =
+        identifier != stored && length > 0 && std::strlen(identifier) == length;
+    return globalClass ? identifier : stored;
+}
 
 } // namespace
 
 const char* DebuggableException::what() const noexcept {
-    static ReadableTypeNames names;
-    return names.Of(typeid(*this));
+    return ClassName(typeid(*this));
 }

@@ -1,6 +1,7 @@
-// The base of every exception class of the library. Its what() is the
-// readable name of the most-derived class, so an exception without a message
-// of its own still says what it is.
+// The base of every exception class of the library. Its what() is the name
+// of the most-derived class, so an exception without a message of its own
+// still says what it is. It takes no lock and allocates nothing, and may be
+// called at any time, from static destructors as well.
 #pragma once
 
 #include <exception>

@@ -2,11 +2,11 @@
 
 #include "universe/exceptions/Assertion.h"
 #include "universe/integers/Overflow.h"
+#include "universe/searching/EmptySearchTarget.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstring>
-#include <stdexcept>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -26,7 +26,7 @@ PatternMatcher::PatternMatcher(ConstData target)
     // Past the report an empty target would have no last byte to build the
     // tables from, and no search could take a step.
     if (theTarget.Length() == 0) {
-        throw std::invalid_argument("empty search target");
+        throw EmptySearchTarget();
     }
     const uint8* bytes = theTarget.Start();
     const uint32 length = theTarget.Length();

@@ -5,13 +5,15 @@
 
 #include "universe/buffers/ConstData.h"
 #include "universe/integers/IntegerTypes.h"
+#include "universe/searching/EmptySearchTarget.h"
 
 #include <array>
 #include <optional>
 
 class PatternMatcher {
 public:
-    // The target must not be empty and must outlive the matcher.
+    // The target must not be empty (EmptySearchTarget) and must outlive the
+    // matcher.
     explicit PatternMatcher(ConstData target);
 
     ConstData Target() const { return theTarget; }

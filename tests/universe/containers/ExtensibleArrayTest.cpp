@@ -65,12 +65,12 @@ TEST(ExtensibleArrayMisuse, IsReportedWithTheFailedCondition) {
     alignas(4) uint8 initial[16];
     {
         ReportedAssertions reports;
-        EXPECT_THROW(ExtensibleArrayBase(4, Data(initial, 10)), std::invalid_argument);
+        EXPECT_THROW(ExtensibleArrayBase(4, Data(initial, 10)), UnusableInitialSection);
         EXPECT_TRUE(reports.Include("initialSection.Length() % theElementSize == 0"));
     }
     ExtensibleArrayBase array(4, Data(initial, 16));
     ReportedAssertions reports;
-    EXPECT_THROW(array[0], std::out_of_range);
+    EXPECT_THROW(array[0], ExtensibleArrayIndexBeyondEnd);
     EXPECT_TRUE(reports.Include("i < length"));
     array.Append(4);
     array.Append(4);

@@ -4,7 +4,6 @@
 #include "universe/searching/PatternMatcher.h"
 
 #include <gtest/gtest.h>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -89,7 +88,7 @@ TEST(MatchLoop, SearchForgetsWhatEarlierPiecesCarried) {
 
 TEST(PatternMatcher, EmptyTargetIsReportedAndRefused) {
     ReportedAssertions reported;
-    EXPECT_THROW(PatternMatcher{ConstData()}, std::invalid_argument);
+    EXPECT_THROW(PatternMatcher{ConstData()}, EmptySearchTarget);
     EXPECT_EQ(reported.Conditions(), std::vector<std::string>{"theTarget.Length() > 0"});
 }
 
