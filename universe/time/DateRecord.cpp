@@ -4,8 +4,6 @@
 #include "universe/integers/Overflow.h"
 #include "universe/time/Calendar.h"
 
-#include <stdexcept>
-
 DateRecord::DateRecord(uint8 theDay, ::Month theMonth, uint32 theYear)
     : day(theDay)
     , month(theMonth)
@@ -55,22 +53,17 @@ void DateRecord::SetAbsoluteDay(uint32 absoluteDay) {
     ASSERT(AbsoluteDay() == absoluteDay);
 }
 
+// Past a failed check the day count wraps around: every 32-bit count is a
+// day, so the record stays a valid date.
 void DateRecord::AddToAbsoluteDay(uint32 days) {
     const uint32 absoluteDay = AbsoluteDay();
     ASSERT_REPORTING(CanAdd(absoluteDay, days), "CanAdd( absoluteDay, days )");
-    if (!CanAdd(absoluteDay, days)) {
-        throw std::out_of_range("date beyond the last absolute day");
-    }
     SetAbsoluteDay(absoluteDay + days);
 }
 
 void DateRecord::SubtractFromAbsoluteDay(uint32 days) {
     const uint32 absoluteDay = AbsoluteDay();
     ASSERT_REPORTING(CanSubtract(absoluteDay, days), "CanSubtract( absoluteDay, days )");
-    // Past the report there is no date to move to.
-    if (!CanSubtract(absoluteDay, days)) {
-        throw std::out_of_range("date before 1 January of year 0");
-    }
     SetAbsoluteDay(absoluteDay - days);
 }
 

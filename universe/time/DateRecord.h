@@ -28,12 +28,14 @@ public:
     uint32 AbsoluteDay() const;
     void SetAbsoluteDay(uint32 absoluteDay);
 
+    // A count that would leave the 32-bit day range is reported, and the
+    // day count wraps around.
     void AddDays(int32 days);
     void SubtractDays(int32 days);
 
     ::DayOfWeek DayOfWeek() const;
 
-    // "Sun, 05 Jan 2003"
+    // "Sun, 05 Jan 2003"; a year of five digits or more is cut to fit.
     ConstDataOfCapacity<16> Text() const;
 
     friend bool operator==(const DateRecord&, const DateRecord&) = default;

@@ -15,7 +15,9 @@ struct DateTimeRecord {
     // "Sun, 05 Jan 2003 hh:mm:ss +hhmm"
     ConstDataOfCapacity<31> Text() const;
 
-    // Since 1 January 1970 00:00 UTC; negative before it.
+    // Since 1 January 1970 00:00 UTC; negative before it. A moment after
+    // the largest signed 64-bit count (in the year 294247) reads as that
+    // count.
     int64 MicrosecondsSince1970() const;
 
     friend bool operator==(const DateTimeRecord&, const DateTimeRecord&) = default;

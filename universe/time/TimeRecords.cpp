@@ -3,6 +3,8 @@
 #include "universe/time/Calendar.h"
 #include "universe/time/DateTimeRecord.h"
 
+#include <limits>
+
 TimeOfDay::TimeOfDay(uint8 theHour, uint8 theMinute, uint8 theSecond)
     : hour(theHour)
     , minute(theMinute)
@@ -19,10 +21,18 @@ int32 TimeZone::operator-(TimeZone t) const {
     return static_cast<int32>(int64{secondsEastOfGMT} - t.secondsEastOfGMT);
 }
 
+// In seconds the count fits 64 bits with room to spare for every record (a
+// 32-bit day count, a time of day, a 32-bit zone offset). In microseconds it
+// does not from the year 294247 on, and such moments read as the largest
+// count.
 int64 DateTimeRecord::MicrosecondsSince1970() const {
-    constexpr int64 microsecondsPerDay = 86'400'000'000;
+    constexpr int64 secondsPerDay = 86'400;
     constexpr int64 microsecondsPerSecond = 1'000'000;
     const int64 days = int64{date.AbsoluteDay()} - AbsoluteDayOf1970();
-    return days * microsecondsPerDay +
-           (int64{time.SecondsSinceMidnight()} - zone.SecondsEastOfGMT()) * microsecondsPerSecond;
+    const int64 seconds =
+        days * secondsPerDay + time.SecondsSinceMidnight() - zone.SecondsEastOfGMT();
+    if (!CanMultiply(seconds, microsecondsPerSecond)) {
+        return std::numeric_limits<int64>::max();
+    }
+    return seconds * microsecondsPerSecond;
 }

@@ -1,14 +1,14 @@
-// The text forms of dates, times and zones. Each is composed in a scratch
-// buffer larger than the form, so that a value too large for its form (a
-// five-digit year, say) is refused by the fixed-size result rather than
-// silently cut.
+// The text forms of dates, times and zones. Each is written into a buffer of
+// exactly its length, and like every run written into a buffer it is cut to
+// the room available: a year of five digits or more, or a zone offset of a
+// hundred hours or more, gives a cut text, not an error. The longer forms are
+// composed of the shorter ones, so each part keeps its own width. Separators
+// are written as runs as well, so that no text form ever fails.
 #include "universe/buffers/BufferOfCapacity.h"
 #include "universe/integers/Numeral.h"
 #include "universe/time/DateTimeRecord.h"
 
 namespace {
-
-using Scratch = BufferOfCapacity<64>;
 
 void WriteNumber(Buffer& to, uint64 value, uint32 minDigits) {
     Numeral n(value);
@@ -16,66 +16,52 @@ void WriteNumber(Buffer& to, uint64 value, uint32 minDigits) {
     to.Write(n.Text());
 }
 
-void WriteDate(Buffer& to, const DateRecord& date) {
-    to.Write(ShortDayName(date.DayOfWeek()));
-    to.Write(", ");
-    WriteNumber(to, date.Day(), 2);
-    to.Put(' ');
-    to.Write(ShortMonthName(date.Month()));
-    to.Put(' ');
-    WriteNumber(to, date.Year(), 4);
-}
-
-void WriteTime(Buffer& to, const TimeOfDay& time) {
-    WriteNumber(to, time.Hour(), 2);
-    to.Put(':');
-    WriteNumber(to, time.Minute(), 2);
-    to.Put(':');
-    WriteNumber(to, time.Second(), 2);
-}
-
-void WriteZone(Buffer& to, const TimeZone& zone) {
-    const int64 seconds = zone.SecondsEastOfGMT();
-    to.Put(seconds >= 0 ? '+' : '-');
-    const uint64 minutes = static_cast<uint64>(seconds >= 0 ? seconds : -seconds) / 60;
-    WriteNumber(to, minutes / 60, 2);
-    WriteNumber(to, minutes % 60, 2);
-}
-
 } // namespace
 
 ConstDataOfCapacity<16> DateRecord::Text() const {
-    Scratch text;
-    WriteDate(text, *this);
+    BufferOfCapacity<16> text;
+    text.Write(ShortDayName(DayOfWeek()));
+    text.Write(", ");
+    WriteNumber(text, Day(), 2);
+    text.Write(" ");
+    text.Write(ShortMonthName(Month()));
+    text.Write(" ");
+    WriteNumber(text, Year(), 4);
     return text.Used();
 }
 
 ConstDataOfCapacity<8> TimeOfDay::Text() const {
-    Scratch text;
-    WriteTime(text, *this);
+    BufferOfCapacity<8> text;
+    WriteNumber(text, Hour(), 2);
+    text.Write(":");
+    WriteNumber(text, Minute(), 2);
+    text.Write(":");
+    WriteNumber(text, Second(), 2);
     return text.Used();
 }
 
 ConstDataOfCapacity<5> TimeZone::Text() const {
-    Scratch text;
-    WriteZone(text, *this);
+    BufferOfCapacity<5> text;
+    const int64 seconds = SecondsEastOfGMT();
+    text.Write(seconds >= 0 ? ConstData("+") : ConstData("-"));
+    const uint64 minutes = static_cast<uint64>(seconds >= 0 ? seconds : -seconds) / 60;
+    WriteNumber(text, minutes / 60, 2);
+    WriteNumber(text, minutes % 60, 2);
     return text.Used();
 }
 
 ConstDataOfCapacity<14> DateTimeRecord::TimeWithZoneText() const {
-    Scratch text;
-    WriteTime(text, time);
-    text.Put(' ');
-    WriteZone(text, zone);
+    BufferOfCapacity<14> text;
+    text.Write(time.Text());
+    text.Write(" ");
+    text.Write(zone.Text());
     return text.Used();
 }
 
 ConstDataOfCapacity<31> DateTimeRecord::Text() const {
-    Scratch text;
-    WriteDate(text, date);
-    text.Put(' ');
-    WriteTime(text, time);
-    text.Put(' ');
-    WriteZone(text, zone);
+    BufferOfCapacity<31> text;
+    text.Write(date.Text());
+    text.Write(" ");
+    text.Write(TimeWithZoneText());
     return text.Used();
 }

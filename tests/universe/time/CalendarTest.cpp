@@ -6,7 +6,6 @@
 #include <chrono>
 #include <gtest/gtest.h>
 #include <random>
-#include <stdexcept>
 #include <string>
 
 namespace {
@@ -64,9 +63,18 @@ TEST(Calendar, AddingAndSubtractingDaysAgreesWithTheStandardCalendar) {
 
 TEST(Calendar, InvalidDatesAndCountsAreReported) {
     const std::pair<void (*)(), const char*> cases[] = {
-        {[] { EXPECT_THROW(DateRecord().SubtractDays(1), std::out_of_range); },
+        // Past the report the day count wraps around.
+        {[] {
+             DateRecord date;
+             date.SubtractDays(1);
+             EXPECT_EQ(date.AbsoluteDay(), maxuint32);
+         },
          "CanSubtract( absoluteDay, days )"},
-        {[] { EXPECT_THROW(DateRecord::FromAbsoluteDay(maxuint32).AddDays(1), std::out_of_range); },
+        {[] {
+             DateRecord date = DateRecord::FromAbsoluteDay(maxuint32 - 1);
+             date.AddDays(3);
+             EXPECT_EQ(date.AbsoluteDay(), 1u);
+         },
          "CanAdd( absoluteDay, days )"},
         {[] { EXPECT_TRUE(MonthName(Month(13)).IsEmpty()); }, "january <= m && m <= december"},
         {[] { EXPECT_EQ(DaysIn(Month(0), false), 0); }, "Valid( month )"},
