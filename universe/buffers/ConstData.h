@@ -46,13 +46,14 @@ class ConstData {
 public:
     constexpr ConstData() noexcept = default;
 
+    // The distance is checked like a length: it must fit 32 bits.
     ConstData(const uint8* theStart, const uint8* theEnd)
         : start(theStart)
-        , end(theEnd) {
+        , end(theStart) {
         ASSERT(theEnd >= theStart);
         ASSERT(theStart != 0 || theEnd == 0); // NOLINT(modernize-use-nullptr): reported text
-        if (theEnd < theStart || theStart == nullptr) {
-            end = start;
+        if (theEnd >= theStart && theStart != nullptr) {
+            end = theStart + BufferDetail::CheckedLength(theEnd - theStart);
         }
     }
 

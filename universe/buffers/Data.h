@@ -11,13 +11,14 @@ class Data {
 public:
     constexpr Data() noexcept = default;
 
+    // The distance is checked like a length: it must fit 32 bits.
     Data(uint8* theStart, uint8* theEnd)
         : start(theStart)
-        , end(theEnd) {
+        , end(theStart) {
         ASSERT(theEnd >= theStart);
         ASSERT(theStart != 0 || theEnd == 0); // NOLINT(modernize-use-nullptr): reported text
-        if (theEnd < theStart || theStart == nullptr) {
-            end = start;
+        if (theEnd >= theStart && theStart != nullptr) {
+            end = theStart + BufferDetail::CheckedLength(theEnd - theStart);
         }
     }
 

@@ -3,11 +3,18 @@
 #include "tests/universe/exceptions/ReportedAssertions.h"
 #include "universe/buffers/Data.h"
 
+#include <cstdint>
 #include <gtest/gtest.h>
 
 namespace {
 
 using Conditions = std::vector<std::string>;
+
+// An end that no view may reach; never read.
+const char* FourGibibytesOn(const char* start) {
+    return reinterpret_cast<const char*>(reinterpret_cast<std::uintptr_t>(start) +
+                                         (std::uintptr_t{1} << 32));
+}
 
 TEST(ConstData, EmptyViewsAreValidAndEqualWhateverTheirPointers) {
     const char text[] = "xyz";
@@ -25,6 +32,13 @@ TEST(ConstData, InconsistentBoundsAreReportedAndGiveAnEmptyView) {
         {[](const char*) { return ConstData(static_cast<const char*>(nullptr), 5); },
          "theStart != 0 || theLength == 0"},
         {[](const char* t) { return ConstData(t, -1); }, "theLength >= 0"},
+        // A distance of 2^32 bytes is as long as a length of 2^32.
+        {[](const char* t) { return ConstData(t, FourGibibytesOn(t)); },
+         "std::cmp_less_equal(theLength, maxuint32)"},
+        {[](const char* t) {
+             return ConstData(Data(const_cast<char*>(t), const_cast<char*>(FourGibibytesOn(t))));
+         },
+         "std::cmp_less_equal(theLength, maxuint32)"},
     };
     for (const auto& [make, condition] : cases) {
         ReportedAssertions reported;
