@@ -11,7 +11,7 @@
 #include "frame/IteratedPropertyRegistration.h"
 #include "frame/PropertyRegistration.h"
 #include "frame/TypeRegistration.h"
-#include "tests/inspectors/RecordingHost.h"
+#include "tests/support/RecordingHost.h"
 #include "universe/integers/IntegerTypes.h"
 
 #include <functional>

@@ -4,24 +4,13 @@
 #include "frame/TupleElement.h"
 #include "frame/TupleTypeNames.h"
 #include "frame/VeritorInterface.h"
-#include "win/debug.h"
+#include "tests/support/ReportedAssertions.h"
 
 #include <gtest/gtest.h>
 #include <string>
 #include <typeinfo>
 
 namespace {
-
-// Collects what failed assertions write to the debugger output.
-class DebugOutput {
-public:
-    DebugOutput() { SetDebugOutputCapture(&text); }
-    ~DebugOutput() { SetDebugOutputCapture(nullptr); }
-    const std::string& Text() const { return text; }
-
-private:
-    std::string text;
-};
 
 // What a failed assertion reports, or null when nothing is.
 struct BuilderCase {
@@ -73,16 +62,16 @@ const BuilderCase builderCases[] = {
 
 TEST(InspectorTypeNameBuilder, ComposesTupleNamesAndReportsMisuse) {
     for (const auto& c : builderCases) {
-        DebugOutput output;
+        ReportedAssertions output;
         InspectorTypeNameBuilder builder;
         c.build(builder);
         EXPECT_EQ(builder.OpenParentheses(), c.openParentheses) << c.description;
         EXPECT_EQ(builder.Result(), c.text) << c.description;
         if (c.reported == nullptr) {
-            EXPECT_EQ(output.Text(), "") << c.description;
+            EXPECT_EQ(output.Output(), "") << c.description;
         } else {
-            EXPECT_NE(output.Text().find(c.reported), std::string::npos)
-                << c.description << ": " << output.Text();
+            EXPECT_NE(output.Output().find(c.reported), std::string::npos)
+                << c.description << ": " << output.Output();
         }
     }
 }
@@ -105,9 +94,9 @@ TEST(TupleElement, StepsAlongTheChainAndReportsAMissingComponent) {
     EXPECT_EQ(TupleElement(0, &head), &first);
     EXPECT_EQ(TupleComponent<string_value>(1, head).length, 3u);
     for (uint32 index : {2u, 3u}) {
-        DebugOutput output;
+        ReportedAssertions output;
         EXPECT_THROW(TupleElement(index, &head), NoSuchObject) << index;
-        EXPECT_NE(output.Text().find("node != 0"), std::string::npos) << output.Text();
+        EXPECT_NE(output.Output().find("node != 0"), std::string::npos) << output.Output();
     }
 }
 

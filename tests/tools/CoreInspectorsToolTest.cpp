@@ -1,34 +1,10 @@
 // The core vocabulary through the built tool: what it prints and how it
 // exits.
-#include <cstdlib>
-#include <fstream>
+#include "tests/support/Process.h"
+
 #include <gtest/gtest.h>
-#include <iterator>
-#include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
-
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
-Outcome RunTool(const std::string& arguments) {
-    // Tests may run in parallel processes: each gets files of its own.
-    const std::string stem = testing::TempDir() + "veritor-core-" + std::to_string(getpid());
-    const std::string out = stem + ".out";
-    const std::string err = stem + ".err";
-    const std::string command =
-        std::string(VERITOR_TOOL) + " " + arguments + " >" + out + " 2>" + err + " </dev/null";
-    const int status = std::system(command.c_str());
-    const auto slurp = [](const std::string& path) {
-        std::ifstream file(path);
-        return std::string(std::istreambuf_iterator<char>(file), {});
-    };
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
-}
 
 TEST(CoreInspectorsTool, PrintsTheValuesOfCoreQueries) {
     struct Case {
@@ -45,21 +21,21 @@ TEST(CoreInspectorsTool, PrintsTheValuesOfCoreQueries) {
         {"'rope \"abc\" & \"def\" contains \"cd\"'", "true\n"},
     };
     for (const Case& c : cases) {
-        const Outcome run = RunTool(c.arguments);
+        const ProcessOutcome run = RunVeritor(c.arguments);
         EXPECT_EQ(run.status, 0) << c.arguments << ": " << run.err;
         EXPECT_EQ(run.out, c.out) << c.arguments;
     }
 }
 
 TEST(CoreInspectorsTool, ReportsAnOverflowingProductAsNoValue) {
-    const Outcome run = RunTool("'product of (4294967296; 4294967296)'");
+    const ProcessOutcome run = RunVeritor("'product of (4294967296; 4294967296)'");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "error: no value\n");
 }
 
 TEST(CoreInspectorsTool, ShowsTheStatusFlagsOfAFloatingPointResultInJson) {
-    const Outcome run = RunTool("--json 'standard deviation of (0.1; 0.1; 0.1)'");
+    const ProcessOutcome run = RunVeritor("--json 'standard deviation of (0.1; 0.1; 0.1)'");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find(R"("values":["nan"])"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find(R"("invalid")"), std::string::npos) << run.out;

@@ -1,13 +1,12 @@
 // The tool as its users see it: what it prints where, and its exit status.
 #include "tools/veritor/Tool.h"
 
+#include "tests/support/Process.h"
 #include "tools/veritor/Interactive.h"
 
-#include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -117,30 +116,15 @@ TEST(Completion, CompletesMultiWordNamesFromAnyWordStart) {
     EXPECT_TRUE(Completions("zzz", names).empty());
 }
 
-// The built tool with its default inspector library beside it.
-Outcome Process(const std::string& arguments) {
-    // Tests may run in parallel processes: each gets files of its own.
-    std::string stem = testing::TempDir() + "veritor-" + std::to_string(getpid());
-    std::string out = stem + ".out";
-    std::string err = stem + ".err";
-    std::string command =
-        std::string(VERITOR_TOOL) + " " + arguments + " >" + out + " 2>" + err + " </dev/null";
-    int status = std::system(command.c_str());
-    auto slurp = [](const std::string& path) {
-        std::ifstream file(path);
-        return std::string(std::istreambuf_iterator<char>(file), {});
-    };
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
-}
-
 TEST(ToolProcess, EvaluatesWithTheInspectorLibraryBesideIt) {
-    Outcome run = Process("'conjunction of (true; false)' 'number of (1; 2; 3)' '\"a\" & \"b\"'");
+    ProcessOutcome run =
+        RunVeritor("'conjunction of (true; false)' 'number of (1; 2; 3)' '\"a\" & \"b\"'");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "false\n3\nab\n");
 }
 
 TEST(ToolProcess, ReportsNoValueOnStandardError) {
-    Outcome run = Process("'1 / 0'");
+    ProcessOutcome run = RunVeritor("'1 / 0'");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "error: no value\n");

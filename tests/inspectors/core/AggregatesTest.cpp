@@ -1,7 +1,6 @@
 // "conjunction", "disjunction", "product", "mean", "standard deviation" and
 // "numeric value", evaluated through the callbacks the host received.
-#include "tests/inspectors/InspectorLibrary.h"
-#include "tests/inspectors/RecordingHost.h"
+#include "tests/support/InspectorLibrary.h"
 
 #include <cfenv>
 #include <cmath>
@@ -36,12 +35,12 @@ TEST_F(CoreAggregates, BooleansFoldWithTheFirstElementOtherThanTheIdentityDecidi
         {{}, 1, 0},     {{1}, 1, 1},       {{0}, 0, 0},       {{1, 1, 0, 1}, 0, 1},
         {{0, 0}, 0, 0}, {{0, 1, 0}, 0, 1}, {{1, 1, 1}, 1, 1},
     };
-    const auto conjunction = FindAggregate("conjunction", "boolean").value();
-    const auto disjunction = FindAggregate("disjunction", "boolean").value();
+    const auto conjunction = Find<AggregatePropertyCall>("conjunction", "boolean");
+    const auto disjunction = Find<AggregatePropertyCall>("disjunction", "boolean");
     for (const Case& c : cases) {
         const auto elements = testing::PrintToString(c.elements);
-        EXPECT_EQ(RunAggregate<boolean_value>(conjunction, c.elements), c.conjunction) << elements;
-        EXPECT_EQ(RunAggregate<boolean_value>(disjunction, c.elements), c.disjunction) << elements;
+        EXPECT_EQ(*RunAggregate<boolean_value>(conjunction, c.elements), c.conjunction) << elements;
+        EXPECT_EQ(*RunAggregate<boolean_value>(disjunction, c.elements), c.disjunction) << elements;
     }
 }
 
@@ -61,10 +60,10 @@ TEST_F(CoreAggregates, ProductIsExactOrHasNoValue) {
         {Integers({two32, two32, 0}), std::nullopt}, // an overflow is final
         {Integers({two32, -two32 / 2}), smallest},
     };
-    const auto call = FindAggregate("product", "integer").value();
+    const auto call = Find<AggregatePropertyCall>("product", "integer");
     for (const Case& c : cases) {
         const auto result = RunAggregate<integer>(call, c.elements);
-        ASSERT_EQ(result.has_value(), c.product.has_value()) << testing::PrintToString(c.product);
+        ASSERT_EQ(bool(result), c.product.has_value()) << testing::PrintToString(c.product);
         if (result) {
             EXPECT_EQ(result->Value(), *c.product);
         }
@@ -98,15 +97,13 @@ TEST_F(CoreAggregates, MeanAndStandardDeviationOverBothElementTypes) {
                 integers.emplace_back(static_cast<std::int64_t>(e));
             }
         }
-        const auto overFloats =
-            RunAggregate<floating_point>(FindAggregate(c.name, "floating point").value(), floats);
-        ASSERT_TRUE(overFloats.has_value());
+        const auto overFloats = RunAggregate<floating_point>(
+            Find<AggregatePropertyCall>(c.name, "floating point"), floats);
         EXPECT_DOUBLE_EQ(overFloats->Number(), c.expected);
         EXPECT_EQ(overFloats->Second(), floating_point().Second());
         if (integers.size() == c.elements.size()) {
-            const auto overIntegers =
-                RunAggregate<floating_point>(FindAggregate(c.name, "integer").value(), integers);
-            ASSERT_TRUE(overIntegers.has_value());
+            const auto overIntegers = RunAggregate<floating_point>(
+                Find<AggregatePropertyCall>(c.name, "integer"), integers);
             EXPECT_DOUBLE_EQ(overIntegers->Number(), c.expected);
         }
     }
@@ -116,8 +113,7 @@ TEST_F(CoreAggregates, StandardDeviationKeepsTheFlagsOfANegativeRoundedVariance)
     // The mean of the squares rounds below the square of the mean.
     const std::vector<floating_point> elements(3, floating_point(0.1, 0, 0));
     const auto result = RunAggregate<floating_point>(
-        FindAggregate("standard deviation", "floating point").value(), elements);
-    ASSERT_TRUE(result.has_value());
+        Find<AggregatePropertyCall>("standard deviation", "floating point"), elements);
     EXPECT_TRUE(std::isnan(result->Number()));
     EXPECT_NE(result->Flags() & FloatingPointInvalid, 0u);
 }
@@ -126,8 +122,7 @@ TEST_F(CoreAggregates, StandardDeviationReportsOnlyFlagsOfItsOwnStep) {
     // An exact deviation raises nothing, whatever was raised before.
     std::feraiseexcept(FE_INVALID | FE_INEXACT);
     const auto result = RunAggregate<floating_point>(
-        FindAggregate("standard deviation", "integer").value(), Integers({1, 3}));
-    ASSERT_TRUE(result.has_value());
+        Find<AggregatePropertyCall>("standard deviation", "integer"), Integers({1, 3}));
     EXPECT_EQ(result->Flags(), 0u);
 }
 
@@ -151,18 +146,13 @@ TEST_F(CoreAggregates, NumericValueReadsTheFirstRunOfDigits) {
          4},
         {"0", 0},
     };
-    const auto call = FindProperty("numeric value", "string").value();
+    const auto call = Find<PropertyCall>("numeric value", "string");
     for (const Case& c : cases) {
-        const string_value text{c.text.data(), static_cast<std::uint32_t>(c.text.size())};
-        Storage result(sizeof(integer));
-        try {
-            const auto* value = static_cast<integer*>(
-                call.evaluate(result.Address(), nullptr, &text, nullptr, call.registration));
-            ASSERT_TRUE(c.value.has_value()) << c.text << " gave " << value->Value();
+        const string_value text = StringValue(c.text);
+        const auto value = Evaluate<integer>(call, nullptr, &text);
+        ASSERT_EQ(bool(value), c.value.has_value()) << c.text;
+        if (value) {
             EXPECT_EQ(value->Value(), *c.value) << c.text;
-        } catch (const NoSuchObject&) {
-            EXPECT_FALSE(c.value.has_value()) << c.text;
-            EXPECT_TRUE(result.Untouched());
         }
     }
 }

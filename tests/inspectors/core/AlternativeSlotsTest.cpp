@@ -1,9 +1,8 @@
 // The alternative slots of every core aggregate: none yields a value or
 // touches the state, and those not to be called for an aggregate report the
 // misuse as a failed assertion "false".
-#include "tests/inspectors/InspectorLibrary.h"
-#include "tests/inspectors/RecordingHost.h"
-#include "tests/inspectors/StandardErrorCapture.h"
+#include "tests/support/InspectorLibrary.h"
+#include "tests/support/ReportedAssertions.h"
 
 #include <cstring>
 #include <gmock/gmock.h>
@@ -44,7 +43,7 @@ using AlternativeSlots = LoadedInspectors;
 // be the one finish gives without the alternative slot.
 TEST_F(AlternativeSlots, HaveNoValueLeaveTheStateAloneAndReportOnlyMisuse) {
     for (const Case& c : cases) {
-        const auto call = FindAggregate(c.name, c.elementType).value();
+        const auto call = Find<AggregatePropertyCall>(c.name, c.elementType);
         const auto finishAfter = [&](AggregateCallback alternative, const char* reportedBy) {
             Storage state(call.stateSize), result(c.resultSize);
             void* s = call.constructState(state.Address());
@@ -53,15 +52,15 @@ TEST_F(AlternativeSlots, HaveNoValueLeaveTheStateAloneAndReportOnlyMisuse) {
             EXPECT_THROW(call.add(result.Address(), nullptr, c.element, s, call.registration),
                          NoSuchObject);
             if (alternative != nullptr) {
-                StandardErrorCapture output;
+                ReportedAssertions output;
                 EXPECT_THROW(
                     alternative(result.Address(), nullptr, c.element, s, call.registration),
                     NoSuchObject);
                 EXPECT_TRUE(result.Untouched());
                 if (reportedBy == nullptr) {
-                    EXPECT_EQ(output.Text(), "");
+                    EXPECT_EQ(output.Output(), "");
                 } else {
-                    EXPECT_THAT(output.Text(),
+                    EXPECT_THAT(output.Output(),
                                 testing::MatchesRegex("Assertion failure at line [0-9]+ of " +
                                                       std::string(reportedBy) + ": false\n"));
                 }

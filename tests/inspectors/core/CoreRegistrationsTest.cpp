@@ -1,7 +1,6 @@
 // The core vocabulary as the host receives it at load: which registrations,
 // with which names, types and sizes, in which order.
-#include "tests/inspectors/InspectorLibrary.h"
-#include "tests/inspectors/RecordingHost.h"
+#include "tests/support/InspectorLibrary.h"
 
 #include <gtest/gtest.h>
 #include <string>

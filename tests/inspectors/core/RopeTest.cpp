@@ -2,8 +2,7 @@
 // any arrangement, then measured, searched and turned into strings.
 #include "inspectors/core/Rope.h"
 
-#include "tests/inspectors/InspectorLibrary.h"
-#include "tests/inspectors/RecordingHost.h"
+#include "tests/support/InspectorLibrary.h"
 
 #include <cstdint>
 #include <deque>
@@ -16,70 +15,51 @@ using namespace RecordingHost;
 
 namespace {
 
-string_value Text(std::string_view text) {
-    return string_value{text.data(), static_cast<std::uint32_t>(text.size())};
-}
-
-std::string Read(const string_value& text) {
-    return std::string(text.start, text.length);
-}
-
-// Drives the registered rope vocabulary, keeping every value it builds alive
-// as the host keeps the values of one evaluation.
+// Drives the registered rope vocabulary; the host keeps every value it builds
+// until the test ends, as it keeps the values of one evaluation.
 class RopeVocabulary : public LoadedInspectors {
 protected:
     const Rope& Make(std::string_view text) {
-        const string_value index = Text(text);
-        return *static_cast<Rope*>(
-            make.evaluate(NewRope(), &index, nullptr, nullptr, make.registration));
+        const string_value index = StringValue(text);
+        return *Evaluate<Rope>(make, &index, nullptr);
     }
     const Rope& Concatenate(const Rope& left, std::string_view right) {
-        const string_value text = Text(right);
-        return Apply(ropeThenString, &left, &text);
+        const string_value text = StringValue(right);
+        return *Evaluate<Rope>(ropeThenString, &left, &text);
     }
     const Rope& Concatenate(std::string_view left, const Rope& right) {
-        const string_value text = Text(left);
-        return Apply(stringThenRope, &text, &right);
+        const string_value text = StringValue(left);
+        return *Evaluate<Rope>(stringThenRope, &text, &right);
     }
     const Rope& Concatenate(const Rope& left, const Rope& right) {
-        return Apply(ropeThenRope, &left, &right);
+        return *Evaluate<Rope>(ropeThenRope, &left, &right);
     }
-
     bool Contains(const Rope& rope, std::string_view text) {
-        const auto call = FindBinaryOperator(OperatorContains, "rope", "string").value();
-        const string_value target = Text(text);
-        boolean_value result = 2;
-        EXPECT_EQ(call.evaluate(&result, &rope, &target, call.registration), &result);
+        const string_value target = StringValue(text);
+        const boolean_value result = *Evaluate<boolean_value>(contains, &rope, &target);
         EXPECT_LE(result, 1);
         return result == 1;
     }
     std::int64_t Length(const Rope& rope) {
-        const auto call = FindProperty("length", "rope").value();
-        integer result;
-        call.evaluate(&result, nullptr, &rope, nullptr, call.registration);
-        return result.Value();
+        return Evaluate<integer>(length, nullptr, &rope)->Value();
     }
-    string_value AsString(const Rope& rope) {
-        const auto call = FindCast("string", "rope").value();
-        string_value result{};
-        EXPECT_EQ(call.evaluate(&result, &rope, call.registration), &result);
-        return result;
+    Produced<string_value> AsString(const Rope& rope) {
+        return Evaluate<string_value>(asString, &rope);
     }
+    std::string Read(const Rope& rope) { return std::string(View(*AsString(rope))); }
 
 private:
-    void* NewRope() { return &nodes.emplace_back(); }
-    const Rope& Apply(const BinaryOperatorCall& call, const void* left, const void* right) {
-        return *static_cast<Rope*>(call.evaluate(NewRope(), left, right, call.registration));
-    }
-
-    const PropertyCall make = FindProperty("rope", "").value();
+    const PropertyCall make = Find<PropertyCall>("rope", "", "string");
     const BinaryOperatorCall ropeThenString =
-        FindBinaryOperator(OperatorConcatenate, "rope", "string").value();
+        Find<BinaryOperatorCall>(OperatorConcatenate, "rope", "string");
     const BinaryOperatorCall stringThenRope =
-        FindBinaryOperator(OperatorConcatenate, "string", "rope").value();
+        Find<BinaryOperatorCall>(OperatorConcatenate, "string", "rope");
     const BinaryOperatorCall ropeThenRope =
-        FindBinaryOperator(OperatorConcatenate, "rope", "rope").value();
-    std::deque<Rope> nodes;
+        Find<BinaryOperatorCall>(OperatorConcatenate, "rope", "rope");
+    const BinaryOperatorCall contains =
+        Find<BinaryOperatorCall>(OperatorContains, "rope", "string");
+    const PropertyCall length = Find<PropertyCall>("length", "rope");
+    const CastCall asString = Find<CastCall>("string", "rope");
 };
 
 TEST_F(RopeVocabulary, ReadsMeasuresAndSearchesItsOperandsInOrder) {
@@ -96,7 +76,7 @@ TEST_F(RopeVocabulary, ReadsMeasuresAndSearchesItsOperandsInOrder) {
         {Concatenate(framed, framed), "<mid><mid>", {"d><m", "<mid><mid>"}, {"MID", "<mid><mid><"}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(Read(AsString(c.rope)), c.text);
+        EXPECT_EQ(Read(c.rope), c.text);
         EXPECT_EQ(Length(c.rope), static_cast<std::int64_t>(c.text.size()));
         for (std::string_view target : c.found) {
             EXPECT_TRUE(Contains(c.rope, target)) << c.text << " / " << target;
@@ -120,9 +100,7 @@ TEST_F(RopeVocabulary, LengthBeyondFourGibibytesIsCountedInThirtyTwoBits) {
     EXPECT_EQ(Length(half), std::int64_t{1} << 31);
     EXPECT_EQ(Length(whole), 0);
     EXPECT_EQ(Length(Concatenate(whole, "ab")), 2);
-    const auto cast = FindCast("string", "rope").value();
-    string_value result{};
-    EXPECT_THROW(cast.evaluate(&result, &whole, cast.registration), NoSuchObject);
+    EXPECT_FALSE(AsString(whole));
 }
 
 // Texts of many megabytes take a different copying path; pieces of odd
@@ -138,9 +116,9 @@ TEST_F(RopeVocabulary, StringOfARopeOfManyMegabytesIsExact) {
     for (std::size_t i = 1; i + 1 < std::size(cuts); ++i) {
         rope = &Concatenate(*rope, all.substr(cuts[i], cuts[i + 1] - cuts[i]));
     }
-    const string_value result = AsString(*rope);
-    ASSERT_EQ(result.length, text.size());
-    EXPECT_TRUE(std::string_view(result.start, result.length) == all);
+    const auto result = AsString(*rope);
+    ASSERT_EQ(result->length, text.size());
+    EXPECT_TRUE(View(*result) == all);
 }
 
 // A million concatenations onto one end make a tree a million nodes tall.
@@ -156,7 +134,7 @@ TEST_F(RopeVocabulary, VeryTallRopesAreWalkedWithoutExhaustingTheStack) {
                                                                  {growingLeft, "abab"}};
     for (const auto& [rope, start] : expected) {
         EXPECT_EQ(Length(*rope), height + 1);
-        const std::string text = Read(AsString(*rope));
+        const std::string text = Read(*rope);
         ASSERT_EQ(text.size(), height + 1u);
         EXPECT_EQ(text.substr(0, 4), start);
         EXPECT_TRUE(Contains(*rope, text.substr(text.size() - 5)));
@@ -201,7 +179,7 @@ TEST_F(RopeVocabulary, RandomTreesAgreeWithTheirJoinedText) {
             }
         }
         const auto& [rope, text] = made.back();
-        ASSERT_EQ(Read(AsString(*rope)), text);
+        ASSERT_EQ(Read(*rope), text);
         ASSERT_EQ(Length(*rope), static_cast<std::int64_t>(text.size()));
         for (int probe = 0; probe < 6; ++probe) {
             std::string target(static_cast<std::size_t>(1 + below(5)), 'a');

@@ -1,7 +1,6 @@
 // The three trimmed-string casts: slices of the operand without white space
 // (tab, line feed, carriage return, space) at one end or both.
-#include "tests/inspectors/InspectorLibrary.h"
-#include "tests/inspectors/RecordingHost.h"
+#include "tests/support/InspectorLibrary.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -33,18 +32,15 @@ TEST_F(TrimmedStrings, KeepTheOperandsBytesBetweenItsOuterWhiteSpace) {
         {"\tx", 1, 2, 1, 1},
         {"x\n", 0, 1, 0, 1},
     };
-    const auto left = FindCast("left trimmed string", "string").value();
-    const auto right = FindCast("right trimmed string", "string").value();
-    const auto both = FindCast("trimmed string", "string").value();
+    const auto left = Find<CastCall>("left trimmed string", "string");
+    const auto right = Find<CastCall>("right trimmed string", "string");
+    const auto both = Find<CastCall>("trimmed string", "string");
     for (const Case& c : cases) {
-        const string_value operand{c.text.data(), static_cast<std::uint32_t>(c.text.size())};
-        const auto cast = [&](const CastCall& call) {
-            string_value result{};
-            EXPECT_EQ(call.evaluate(&result, &operand, call.registration), &result);
-            return result;
-        };
+        const string_value operand = StringValue(c.text);
         SCOPED_TRACE(testing::PrintToString(c.text));
-        const string_value l = cast(left), r = cast(right), b = cast(both);
+        const string_value l = *Evaluate<string_value>(left, &operand),
+                           r = *Evaluate<string_value>(right, &operand),
+                           b = *Evaluate<string_value>(both, &operand);
         EXPECT_EQ(l.start, operand.start + c.leftOffset);
         EXPECT_EQ(l.length, c.text.size() - c.leftOffset);
         EXPECT_EQ(r.start, operand.start);

@@ -1,6 +1,6 @@
 #include "universe/ascii/CaseConversion.h"
 
-#include "tests/universe/exceptions/ReportedAssertions.h"
+#include "tests/support/ReportedAssertions.h"
 
 #include <gtest/gtest.h>
 

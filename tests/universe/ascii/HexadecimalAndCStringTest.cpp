@@ -1,4 +1,4 @@
-#include "tests/universe/exceptions/ReportedAssertions.h"
+#include "tests/support/ReportedAssertions.h"
 #include "universe/ascii/CStringComparison.h"
 #include "universe/ascii/Hexadecimal.h"
 

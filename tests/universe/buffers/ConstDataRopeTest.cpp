@@ -1,6 +1,6 @@
 #include "universe/buffers/ConstDataRope.h"
 
-#include "tests/universe/exceptions/ReportedAssertions.h"
+#include "tests/support/ReportedAssertions.h"
 
 #include <array>
 #include <gtest/gtest.h>

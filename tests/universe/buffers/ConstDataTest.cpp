@@ -1,6 +1,6 @@
 #include "universe/buffers/ConstData.h"
 
-#include "tests/universe/exceptions/ReportedAssertions.h"
+#include "tests/support/ReportedAssertions.h"
 #include "universe/buffers/Data.h"
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "tests/universe/exceptions/ReportedAssertions.h"
+#include "tests/support/ReportedAssertions.h"
 #include "universe/buffers/Buffer.h"
 #include "universe/buffers/BufferOfCapacity.h"
 #include "universe/buffers/ConstDataOfCapacity.h"

@@ -1,6 +1,6 @@
 #include "universe/autopointers/SharingLink.h"
 
-#include "tests/universe/exceptions/ReportedAssertions.h"
+#include "tests/support/ReportedAssertions.h"
 #include "universe/autopointers/AutoLocal.h"
 #include "universe/exceptions/LocalFreeFailed.h"
 

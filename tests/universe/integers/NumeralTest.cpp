@@ -1,6 +1,6 @@
 #include "universe/integers/Numeral.h"
 
-#include "tests/universe/exceptions/ReportedAssertions.h"
+#include "tests/support/ReportedAssertions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "universe/integers/Overflow.h"
 
-#include "tests/universe/exceptions/ReportedAssertions.h"
+#include "tests/support/ReportedAssertions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "universe/receivers/Pump.h"
 
-#include "tests/universe/exceptions/ReportedAssertions.h"
+#include "tests/support/ReportedAssertions.h"
 #include "universe/ascii/CaseFilters.h"
 #include "universe/receivers/HexEncoder.h"
 

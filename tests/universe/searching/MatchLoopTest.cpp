@@ -1,6 +1,6 @@
 #include "universe/searching/MatchLoop.h"
 
-#include "tests/universe/exceptions/ReportedAssertions.h"
+#include "tests/support/ReportedAssertions.h"
 #include "universe/searching/PatternMatcher.h"
 
 #include <gtest/gtest.h>

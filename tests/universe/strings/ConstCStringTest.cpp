@@ -1,6 +1,6 @@
 #include "universe/strings/ConstCString.h"
 
-#include "tests/universe/exceptions/ReportedAssertions.h"
+#include "tests/support/ReportedAssertions.h"
 
 #include <gtest/gtest.h>
 

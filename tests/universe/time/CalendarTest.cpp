@@ -1,6 +1,6 @@
 #include "universe/time/Calendar.h"
 
-#include "tests/universe/exceptions/ReportedAssertions.h"
+#include "tests/support/ReportedAssertions.h"
 #include "universe/time/DateRecord.h"
 
 #include <chrono>

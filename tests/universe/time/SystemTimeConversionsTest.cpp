@@ -1,6 +1,6 @@
 #include "universe/time/SystemTimeConversions.h"
 
-#include "tests/universe/exceptions/ReportedAssertions.h"
+#include "tests/support/ReportedAssertions.h"
 
 #include <cstdlib>
 #include <ctime>

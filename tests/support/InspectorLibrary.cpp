@@ -1,4 +1,4 @@
-#include "tests/inspectors/InspectorLibrary.h"
+#include "tests/support/InspectorLibrary.h"
 
 #include <dlfcn.h>
 #include <stdexcept>

@@ -1,7 +1,7 @@
-#include "tests/inspectors/RecordingHost.h"
+#include "tests/support/RecordingHost.h"
 
 #include <algorithm>
-#include <cstring>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace RecordingHost {
@@ -26,19 +26,54 @@ int Record(Call call) {
     return 1;
 }
 
-template <typename Kind, typename Matches>
-std::optional<Kind> FindFirst(Matches matches, std::string_view description) {
-    for (const Call& call : calls()) {
-        if (const Kind* found = std::get_if<Kind>(&call); found != nullptr && matches(*found)) {
-            return *found;
-        }
-    }
-    ADD_FAILURE() << "no registration of " << description;
-    return std::nullopt;
+std::size_t Words(std::size_t size) {
+    return std::max<std::size_t>(1,
+                                 (size + sizeof(std::max_align_t) - 1) / sizeof(std::max_align_t));
 }
 
-bool Is(const Text& text, std::string_view expected) {
-    return text && *text == expected;
+// Host storage for produced values: blocks handed out in order and given back
+// all at once, as the host's evaluation arena is.
+class ValueArena {
+public:
+    std::span<std::byte> Allocate(std::size_t size) {
+        const std::size_t words = Words(size);
+        if (blocks.empty() || used + words > capacity) {
+            capacity = std::max<std::size_t>(words, 1 << 16);
+            blocks.push_back(std::make_unique_for_overwrite<std::max_align_t[]>(capacity));
+            used = 0;
+        }
+        const std::span<std::byte> bytes(reinterpret_cast<std::byte*>(blocks.back().get() + used),
+                                         size);
+        used += words;
+        std::fill(bytes.begin(), bytes.end(), Storage::untouched);
+        return bytes;
+    }
+    // Gives back the newest allocation, which holds no value.
+    void GiveBack(std::size_t size) { used -= Words(size); }
+    void Clear() {
+        blocks.clear();
+        used = capacity = 0;
+    }
+
+private:
+    std::vector<std::unique_ptr<std::max_align_t[]>> blocks;
+    std::size_t used = 0, capacity = 0;
+};
+
+ValueArena& arena() {
+    static ValueArena values;
+    return values;
+}
+
+// The produced values that are destroyed in place when released.
+std::vector<std::pair<void*, DestroyValueCallback>>& destructibleValues() {
+    static std::vector<std::pair<void*, DestroyValueCallback>> values;
+    return values;
+}
+
+bool Untouched(std::span<const std::byte> bytes) {
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](std::byte b) { return b == Storage::untouched; });
 }
 
 // Renders the arguments that follow the object.
@@ -116,6 +151,73 @@ struct Describer {
     }
 };
 
+// The name and operand types of a registration, in the order Find takes them.
+struct Key {
+    std::string name;
+    std::vector<Text> types;
+};
+
+struct KeyOf {
+    Key operator()(const TypeCall& c) const { return {c.typeName.value_or(""), {}}; }
+    Key operator()(const PropertyCall& c) const {
+        return {c.name.value_or(""), {c.directObjectType, c.indexType}};
+    }
+    Key operator()(const IteratedPropertyCall& c) const {
+        return {c.name.value_or(""), {c.directObjectType, c.indexType}};
+    }
+    Key operator()(const AggregatePropertyCall& c) const {
+        return {c.name.value_or(""), {c.elementType, c.indexType}};
+    }
+    Key operator()(const BinaryOperatorCall& c) const {
+        return {std::to_string(c.operatorCode), {c.leftType, c.rightType}};
+    }
+    Key operator()(const CastCall& c) const { return {c.castName.value_or(""), {c.sourceType}}; }
+    Key operator()(const UnregisterCall&) const { return {}; }
+};
+
+// The value size of a result type: registered by a library, or one of the
+// host's own types.
+std::size_t ValueSize(std::string_view type, DestroyValueCallback& destroy) {
+    for (const Call& call : calls()) {
+        if (const auto* t = std::get_if<TypeCall>(&call); t && t->typeName == type) {
+            destroy = t->destroyValue;
+            return t->valueSize;
+        }
+    }
+    const std::pair<std::string_view, std::size_t> own[] = {
+        {"boolean", sizeof(boolean_value)},
+        {"integer", sizeof(integer)},
+        {"floating point", sizeof(floating_point)},
+        {"string", sizeof(string_value)}};
+    for (const auto& [name, size] : own) {
+        if (name == type) {
+            return size;
+        }
+    }
+    return 0;
+}
+
+// The state of one evaluation of an iterated property or aggregate, in host
+// storage, constructed and destroyed as the host does.
+class EvaluationState {
+public:
+    EvaluationState(unsigned size, ConstructStateCallback construct, DestroyStateCallback destroy)
+        : storage(size)
+        , destroy(destroy)
+        , state(construct(storage.Address())) {}
+    ~EvaluationState() { destroy(state); }
+
+    EvaluationState(const EvaluationState&) = delete;
+    EvaluationState& operator=(const EvaluationState&) = delete;
+
+    void* Address() const { return state; }
+
+private:
+    Storage storage;
+    DestroyStateCallback destroy;
+    void* state;
+};
+
 } // namespace
 
 std::string Describe(const Call& call) {
@@ -127,12 +229,9 @@ const std::vector<Call>& Calls() {
 }
 
 void Reset() {
+    ReleaseValues();
     calls().clear();
     memory().clear();
-}
-
-std::size_t InspectorMemoryBlocks() {
-    return memory().size();
 }
 
 void* ObjectOf(const Call& call) {
@@ -156,57 +255,96 @@ std::vector<UnregisterCall> Removals() {
     return result;
 }
 
-std::optional<AggregatePropertyCall> FindAggregate(std::string_view name,
-                                                   std::string_view elementType) {
-    return FindFirst<AggregatePropertyCall>(
-        [&](const auto& c) { return Is(c.name, name) && Is(c.elementType, elementType); },
-        std::string(name) + " of " + std::string(elementType));
-}
-
-std::optional<PropertyCall> FindProperty(std::string_view name, std::string_view directObjectType) {
-    return FindFirst<PropertyCall>(
-        [&](const auto& c) { return Is(c.name, name) && Is(c.directObjectType, directObjectType); },
-        std::string(name) + " of " + std::string(directObjectType));
-}
-
-std::optional<IteratedPropertyCall> FindIteratedProperty(std::string_view name,
-                                                         std::string_view directObjectType) {
-    return FindFirst<IteratedPropertyCall>(
-        [&](const auto& c) { return Is(c.name, name) && Is(c.directObjectType, directObjectType); },
-        std::string(name) + " of " + std::string(directObjectType));
-}
-
-std::optional<BinaryOperatorCall> FindBinaryOperator(int operatorCode, std::string_view leftType,
-                                                     std::string_view rightType) {
-    return FindFirst<BinaryOperatorCall>(
-        [&](const auto& c) {
-            return c.operatorCode == operatorCode && Is(c.leftType, leftType) &&
-                   Is(c.rightType, rightType);
-        },
-        "operator " + std::to_string(operatorCode) + " on " + std::string(leftType) + ", " +
-            std::string(rightType));
-}
-
-std::optional<CastCall> FindCast(std::string_view castName, std::string_view sourceType) {
-    return FindFirst<CastCall>(
-        [&](const auto& c) { return Is(c.castName, castName) && Is(c.sourceType, sourceType); },
-        "cast " + std::string(castName) + " of " + std::string(sourceType));
-}
-
-std::optional<TypeCall> FindType(std::string_view typeName) {
-    return FindFirst<TypeCall>([&](const auto& c) { return Is(c.typeName, typeName); },
-                               "type " + std::string(typeName));
-}
-
 Storage::Storage(std::size_t size)
-    : words(std::max<std::size_t>(1,
-                                  (size + sizeof(std::max_align_t) - 1) / sizeof(std::max_align_t)))
+    : words(Words(size))
     , bytes(reinterpret_cast<std::byte*>(words.data()), size) {
     std::fill(bytes.begin(), bytes.end(), untouched);
 }
 
 bool Storage::Untouched() const {
-    return std::all_of(bytes.begin(), bytes.end(), [](std::byte b) { return b == untouched; });
+    return RecordingHost::Untouched(bytes);
+}
+
+bool Matches(const Call& call, std::string_view name, std::span<const std::string_view> types) {
+    const Key key = std::visit(KeyOf{}, call);
+    if (key.name != name || types.size() > key.types.size()) {
+        return false;
+    }
+    return std::equal(types.begin(), types.end(), key.types.begin(),
+                      [](std::string_view wanted, const Text& type) { return type == wanted; });
+}
+
+const void* Produce(const ResultKind& kind, const std::function<void*(void*)>& callback) {
+    DestroyValueCallback destroy = kind.destroy;
+    const std::size_t size = std::max(ValueSize(kind.type, destroy), kind.size);
+    if (size == 0) {
+        throw std::invalid_argument("the size of a \"" + std::string(kind.type) +
+                                    "\" value is unknown: name its C++ type");
+    }
+    const std::span<std::byte> storage = arena().Allocate(size);
+    void* value = nullptr;
+    try {
+        value = callback(storage.data());
+    } catch (const NoSuchObject&) {
+        EXPECT_TRUE(Untouched(storage)) << "written without a value";
+        arena().GiveBack(size);
+        return nullptr;
+    } catch (...) {
+        EXPECT_TRUE(Untouched(storage)) << "written before failing";
+        arena().GiveBack(size);
+        throw;
+    }
+    EXPECT_EQ(value, storage.data()) << "the value belongs in the storage given";
+    if (destroy != nullptr) {
+        destructibleValues().emplace_back(value, destroy);
+    }
+    return value;
+}
+
+std::vector<const void*> IterateAll(const IteratedPropertyCall& call, const ResultKind& kind,
+                                    const void* index, const void* directObject) {
+    EvaluationState state(call.stateSize, call.constructState, call.destroyState);
+    std::vector<const void*> produced;
+    for (IterationCallback step = call.first;; step = call.next) {
+        const void* value = Produce(kind, [&](void* storage) {
+            return step(storage, index, directObject, state.Address(), call.registration);
+        });
+        if (value == nullptr) {
+            return produced;
+        }
+        produced.push_back(value);
+    }
+}
+
+const void* Aggregate(const AggregatePropertyCall& call, const ResultKind& kind,
+                      std::span<const void* const> elements, const void* index) {
+    EvaluationState state(call.stateSize, call.constructState, call.destroyState);
+    const auto run = [&](AggregateCallback slot, const void* element) {
+        return Produce(kind, [&](void* storage) {
+            return slot(storage, index, element, state.Address(), call.registration);
+        });
+    };
+    EXPECT_EQ(run(call.begin, nullptr), nullptr) << "begin yielded a value";
+    for (const void* element : elements) {
+        EXPECT_EQ(run(call.add, element), nullptr) << "add yielded a value";
+    }
+    return run(call.finish, nullptr);
+}
+
+void ReleaseValues() {
+    auto& values = destructibleValues();
+    for (; !values.empty(); values.pop_back()) {
+        values.back().second(values.back().first);
+    }
+    arena().Clear();
+}
+
+string_value StringValue(std::string_view text) {
+    return string_value{text.data(), static_cast<std::uint32_t>(text.size())};
+}
+
+std::string_view View(const string_value& text) {
+    return text.length == 0 ? std::string_view() : std::string_view(text.start, text.length);
 }
 
 } // namespace RecordingHost

@@ -2,7 +2,7 @@
 // does, and unloads it again.
 #pragma once
 
-#include "tests/inspectors/RecordingHost.h"
+#include "tests/support/RecordingHost.h"
 
 #include <gtest/gtest.h>
 
@@ -27,9 +27,12 @@ private:
     void* handle;
 };
 
-// Each test starts from an empty recording with the plug-in freshly loaded.
+// Each test starts from an empty recording with the plug-in freshly loaded,
+// and releases the values it produced before the plug-in unloads.
 class LoadedInspectors : public testing::Test {
 protected:
+    ~LoadedInspectors() override { RecordingHost::ReleaseValues(); }
+
     struct FreshRecording {
         FreshRecording() { RecordingHost::Reset(); }
     };
