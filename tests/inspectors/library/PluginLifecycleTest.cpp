@@ -69,8 +69,8 @@ TEST(PluginLifecycle, ExportsNothingOfItsOwnAndTakesTheHostFunctionsFromTheProce
         RunProcess(symbols + "--defined-only " + InspectorLibrary::Path());
     EXPECT_EQ(defined.status, 0) << defined.err;
     EXPECT_EQ(defined.out, "");
-    const std::string undefined =
-        "\n" + RunProcess(symbols + "--undefined-only " + InspectorLibrary::Path()).out;
+    std::string undefined = "\n";
+    undefined += RunProcess(symbols + "--undefined-only " + InspectorLibrary::Path()).out;
     EXPECT_THAT(undefined, testing::HasSubstr("\nRegister_Aggregate_Property\n"));
     EXPECT_THAT(undefined, testing::HasSubstr("\nUnregister_Property\n"));
 }
