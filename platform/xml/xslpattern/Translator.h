@@ -19,7 +19,7 @@
 
 #include "platform/xml/xslpattern/Comparison.h"
 #include "platform/xml/xslpattern/Lexer.h"
-#include "platform/xml/xslpattern/StepTest.h"
+#include "platform/xml/xslpattern/StepSelector.h"
 #include "platform/xml/xslpattern/XslPattern.h"
 
 #include <optional>
@@ -72,7 +72,7 @@ private:
     Fragment MethodApplication(Fragment nodes);
     Fragment Step(std::string prefix, TokenKind separator);
     std::string MatchPattern();
-    std::optional<StepTest> TestForMethod(std::string name);
+    std::optional<StepSelector> StepForMethod(std::string name);
 
     // Filters after a step: rendered "[...]" texts. `positionIndexes` says
     // whether a leading numeric index may use XPath's position.

@@ -90,7 +90,7 @@ Translator::Fragment Translator::Primary() {
         // Inside a group after '/': each path continues the one before it.
         bool nodeMethod =
             At(TokenKind::Name) && next_.kind == TokenKind::LeftParen &&
-            (KindTest(token_.text) || token_.text == "element" || token_.text == "attribute");
+            (KindStep(token_.text) || token_.text == "element" || token_.text == "attribute");
         bool stepStart = At(TokenKind::Dot) || At(TokenKind::DotDot) || At(TokenKind::Star) ||
                          At(TokenKind::At) ||
                          (At(TokenKind::Name) && next_.kind != TokenKind::LeftParen);
@@ -137,7 +137,7 @@ Translator::Fragment Translator::Primary() {
 }
 
 Translator::Fragment Translator::Method(std::string name) {
-    if (KindTest(name) || name == "element" || name == "attribute") {
+    if (KindStep(name) || name == "element" || name == "attribute") {
         return Step("", TokenKind::End);
     }
     if (auto accessor = ValueMethodNamed(name)) {
@@ -227,24 +227,24 @@ std::string Translator::MatchPattern() {
     std::string match;
     TokenKind separator = TokenKind::End;
     for (;;) {
-        StepTest test;
+        StepSelector selector;
         if (At(TokenKind::Star)) {
-            test = ElementTest("*", bindings_, facts_);
+            selector = ElementStep("*", bindings_, facts_);
             Advance();
         } else if (At(TokenKind::Name) && next_.kind == TokenKind::LeftParen) {
-            auto kind = TestForMethod(token_.text);
+            auto kind = StepForMethod(token_.text);
             if (!kind) {
                 throw PatternError{"ancestor() matches names and node tests, not " + token_.text +
                                    "()"};
             }
-            test = *kind;
+            selector = *kind;
         } else if (At(TokenKind::Name)) {
-            test = ElementTest(token_.text, bindings_, facts_);
+            selector = ElementStep(token_.text, bindings_, facts_);
             Advance();
         } else {
             Unexpected("an element name or node test in ancestor()");
         }
-        std::string self = test.RenderOnSelf() + Filters(test.signature, false, false);
+        std::string self = selector.RenderOnSelf() + Filters(selector.signature, false, false);
         if (!match.empty()) {
             std::string axis =
                 separator == TokenKind::Slash ? "parent::node()" : "ancestor::node()";
@@ -275,8 +275,8 @@ Translator::Fragment Translator::Id() {
     return MethodApplication(std::move(id));
 }
 
-std::optional<StepTest> Translator::TestForMethod(std::string name) {
-    if (auto kind = KindTest(name)) {
+std::optional<StepSelector> Translator::StepForMethod(std::string name) {
+    if (auto kind = KindStep(name)) {
         Advance();
         Expect(TokenKind::LeftParen, "'('");
         Expect(TokenKind::RightParen, "')': " + name + "() takes no argument");
@@ -298,23 +298,23 @@ std::optional<StepTest> Translator::TestForMethod(std::string name) {
         throw PatternError{name + "() takes a quoted name, found " + Describe(token_)};
     }
     Expect(TokenKind::RightParen, "')'");
-    return name == "element" ? ElementTest(selected, bindings_, facts_)
-                             : AttributeTest(selected, bindings_);
+    return name == "element" ? ElementStep(selected, bindings_, facts_)
+                             : AttributeStep(selected, bindings_);
 }
 
 Translator::Fragment Translator::Step(std::string prefix, TokenKind separator) {
-    StepTest test;
+    StepSelector selector;
     switch (token_.kind) {
     case TokenKind::Dot:
-        test = SelfTest();
+        selector = SelfStep();
         Advance();
         break;
     case TokenKind::DotDot:
-        test = ParentTest();
+        selector = ParentStep();
         Advance();
         break;
     case TokenKind::Star:
-        test = ElementTest("*", bindings_, facts_);
+        selector = ElementStep("*", bindings_, facts_);
         Advance();
         break;
     case TokenKind::At:
@@ -322,18 +322,18 @@ Translator::Fragment Translator::Step(std::string prefix, TokenKind separator) {
         if (!At(TokenKind::Star) && !(At(TokenKind::Name) && next_.kind != TokenKind::LeftParen)) {
             Unexpected("an attribute name or '*' after '@'");
         }
-        test = AttributeTest(At(TokenKind::Star) ? "*" : token_.text, bindings_);
+        selector = AttributeStep(At(TokenKind::Star) ? "*" : token_.text, bindings_);
         Advance();
         break;
     case TokenKind::Name:
         if (next_.kind == TokenKind::LeftParen) {
-            auto method = TestForMethod(token_.text);
+            auto method = StepForMethod(token_.text);
             if (!method) {
                 throw PatternError{token_.text + "() cannot follow '/'"};
             }
-            test = *method;
+            selector = *method;
         } else {
-            test = ElementTest(token_.text, bindings_, facts_);
+            selector = ElementStep(token_.text, bindings_, facts_);
             Advance();
         }
         break;
@@ -346,27 +346,27 @@ Translator::Fragment Translator::Step(std::string prefix, TokenKind separator) {
         Unexpected("a step");
     }
     Fragment step;
-    step.signature = test.signature;
+    step.signature = selector.signature;
     step.extensible = true;
     // Positions count per parent in the DOM's order only on one XPath step
     // over the child or attribute axis: not over the two halves of a union,
     // nor on the namespace axis, which libxml2 orders its own way.
-    using Declarations = StepTest::Declarations;
-    bool positional =
-        test.declarations == Declarations::None &&
-        (test.axis == StepTest::Axis::Child || test.axis == StepTest::Axis::Attribute);
+    using Declarations = StepSelector::Declarations;
+    bool positional = selector.declarations == Declarations::None &&
+                      (selector.axis == StepSelector::Axis::Child ||
+                       selector.axis == StepSelector::Axis::Attribute);
     std::string filters =
-        Filters(test.signature, test.declarations == Declarations::None, positional);
-    switch (test.declarations) {
+        Filters(selector.signature, selector.declarations == Declarations::None, positional);
+    switch (selector.declarations) {
     case Declarations::None:
-        step.xpath = Join(std::move(prefix), separator, test.Render(filters));
+        step.xpath = Join(std::move(prefix), separator, selector.Render(filters));
         break;
     case Declarations::Also:
-        step.xpath = Concat("(", Join(prefix, separator, test.Render(filters)), " | ",
-                            Join(prefix, separator, test.RenderDeclarations(filters)), ")");
+        step.xpath = Concat("(", Join(prefix, separator, selector.Render(filters)), " | ",
+                            Join(prefix, separator, selector.RenderDeclarations(filters)), ")");
         break;
     case Declarations::Only:
-        step.xpath = Join(std::move(prefix), separator, test.RenderDeclarations(filters));
+        step.xpath = Join(std::move(prefix), separator, selector.RenderDeclarations(filters));
         break;
     }
     // `@*` and groups after '/' repeat the path before them, so that the

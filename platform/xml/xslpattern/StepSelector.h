@@ -14,7 +14,7 @@
 
 namespace XslPattern {
 
-struct StepTest {
+struct StepSelector {
     enum class Axis { Child, Attribute, Self, Parent };
 
     Axis axis = Axis::Child;
@@ -36,15 +36,15 @@ struct StepTest {
 };
 
 // Element steps: "*", "name", "prefix:name", "prefix:*".
-StepTest ElementTest(std::string_view name, const std::vector<Binding>& bindings,
-                     const DocumentFacts& facts);
+StepSelector ElementStep(std::string_view name, const std::vector<Binding>& bindings,
+                         const DocumentFacts& facts);
 // Attribute steps, the same forms after "@".
-StepTest AttributeTest(std::string_view name, const std::vector<Binding>& bindings);
-StepTest SelfTest();
-StepTest ParentTest();
+StepSelector AttributeStep(std::string_view name, const std::vector<Binding>& bindings);
+StepSelector SelfStep();
+StepSelector ParentStep();
 
 // The step a node method stands for (node(), text(), comment() ...), or
 // nothing when `method` is not one taking no argument.
-std::optional<StepTest> KindTest(std::string_view method);
+std::optional<StepSelector> KindStep(std::string_view method);
 
 } // namespace XslPattern

@@ -1,4 +1,4 @@
-#include "platform/xml/xslpattern/StepTest.h"
+#include "platform/xml/xslpattern/StepSelector.h"
 
 #include "platform/xml/xslpattern/Signature.h"
 #include "platform/xml/xslpattern/XPathLiteral.h"
@@ -40,44 +40,46 @@ bool IsPlainName(std::string_view name) {
 // An unprefixed name matches the nodes written without a prefix, whatever
 // their namespace; `plainNames`: no such node is in a namespace, so that the
 // XPath name test says the same.
-StepTest NameTest(std::string_view name, const std::vector<Binding>& bindings, bool plainNames) {
+StepSelector NameStep(std::string_view name, const std::vector<Binding>& bindings,
+                      bool plainNames) {
     // Strings are moved in whole: GCC 12 at -O2 reports a false overlap
     // (-Wrestrict) in assigning text to a string that might hold some.
-    StepTest test;
-    test.nodeTest = std::string("*");
+    StepSelector selector;
+    selector.nodeTest = std::string("*");
     if (name == "*") {
-        test.signature = std::string(Signature::AnyElement);
-        return test;
+        selector.signature = std::string(Signature::AnyElement);
+        return selector;
     }
     std::size_t colon = name.find(':');
     if (colon == std::string_view::npos) {
-        test.signature = Signature::ByWrittenName(name);
+        selector.signature = Signature::ByWrittenName(name);
         if (plainNames && IsPlainName(name)) {
-            test.nodeTest = std::string(name);
+            selector.nodeTest = std::string(name);
         } else {
-            test.condition = "name()=" + XPathLiteral(name);
+            selector.condition = "name()=" + XPathLiteral(name);
         }
-        return test;
+        return selector;
     }
     std::string_view prefix = name.substr(0, colon);
     std::string_view local = name.substr(colon + 1);
     if (const Binding* binding = Bound(prefix, bindings)) {
         std::string uri = "namespace-uri()=" + XPathLiteral(binding->uri);
-        test.condition = local == "*" ? uri : "local-name()=" + XPathLiteral(local) + " and " + uri;
-        test.signature = Signature::ByNamespace(binding->uri, local);
+        selector.condition =
+            local == "*" ? uri : "local-name()=" + XPathLiteral(local) + " and " + uri;
+        selector.signature = Signature::ByNamespace(binding->uri, local);
     } else if (local == "*") {
-        test.condition = "starts-with(name()," + XPathLiteral(std::string(prefix) + ":") + ")";
-        test.signature = Signature::ByWrittenPrefix(prefix);
+        selector.condition = "starts-with(name()," + XPathLiteral(std::string(prefix) + ":") + ")";
+        selector.signature = Signature::ByWrittenPrefix(prefix);
     } else {
-        test.condition = "name()=" + XPathLiteral(name);
-        test.signature = Signature::ByWrittenName(name);
+        selector.condition = "name()=" + XPathLiteral(name);
+        selector.signature = Signature::ByWrittenName(name);
     }
-    return test;
+    return selector;
 }
 
 } // namespace
 
-std::string StepTest::Render(std::string_view filters) const {
+std::string StepSelector::Render(std::string_view filters) const {
     std::string conditionPart = condition.empty() ? "" : "[" + condition + "]";
     switch (axis) {
     case Axis::Self:
@@ -92,13 +94,13 @@ std::string StepTest::Render(std::string_view filters) const {
     return nodeTest + conditionPart + std::string(filters);
 }
 
-std::string StepTest::RenderDeclarations(std::string_view filters) const {
+std::string StepSelector::RenderDeclarations(std::string_view filters) const {
     std::string conditionPart =
         declarationCondition.empty() ? "" : "[" + declarationCondition + "]";
     return "namespace::*[xslp-own-ns()]" + conditionPart + std::string(filters);
 }
 
-std::string StepTest::RenderOnSelf() const {
+std::string StepSelector::RenderOnSelf() const {
     switch (axis) {
     case Axis::Self:
         return "self::node()";
@@ -112,45 +114,46 @@ std::string StepTest::RenderOnSelf() const {
     return "self::" + nodeTest + (condition.empty() ? "" : "[" + condition + "]");
 }
 
-StepTest ElementTest(std::string_view name, const std::vector<Binding>& bindings,
-                     const DocumentFacts& facts) {
-    return NameTest(name, bindings, facts.noDefaultNamespace);
+StepSelector ElementStep(std::string_view name, const std::vector<Binding>& bindings,
+                         const DocumentFacts& facts) {
+    return NameStep(name, bindings, facts.noDefaultNamespace);
 }
 
-StepTest AttributeTest(std::string_view name, const std::vector<Binding>& bindings) {
+StepSelector AttributeStep(std::string_view name, const std::vector<Binding>& bindings) {
     // An attribute written without a prefix is in no namespace.
-    StepTest test = NameTest(name, bindings, true);
-    test.axis = StepTest::Axis::Attribute;
-    test.signature = Signature::OfAttributes(test.signature);
+    StepSelector selector = NameStep(name, bindings, true);
+    selector.axis = StepSelector::Axis::Attribute;
+    selector.signature = Signature::OfAttributes(selector.signature);
     if (name == "*") {
-        test.declarations = StepTest::Declarations::Also;
+        selector.declarations = StepSelector::Declarations::Also;
     } else if ((name == "xmlns" || name.starts_with("xmlns:")) && !Bound("xmlns", bindings)) {
         // XPath names a namespace node by its prefix, the default one by "".
-        test.declarations = StepTest::Declarations::Only;
+        selector.declarations = StepSelector::Declarations::Only;
         std::string_view prefix = name == "xmlns" ? "" : name.substr(6);
         if (name == "xmlns") {
-            test.signature = Signature::OfAttributes(Signature::ByWrittenName(name));
+            selector.signature = Signature::OfAttributes(Signature::ByWrittenName(name));
         }
-        test.declarationCondition = prefix == "*" ? "name()!=''" : "name()=" + XPathLiteral(prefix);
+        selector.declarationCondition =
+            prefix == "*" ? "name()!=''" : "name()=" + XPathLiteral(prefix);
     }
-    return test;
+    return selector;
 }
 
-StepTest SelfTest() {
-    StepTest test;
-    test.axis = StepTest::Axis::Self;
-    test.signature = std::string(Signature::SameAsSelf);
-    return test;
+StepSelector SelfStep() {
+    StepSelector selector;
+    selector.axis = StepSelector::Axis::Self;
+    selector.signature = std::string(Signature::SameAsSelf);
+    return selector;
 }
 
-StepTest ParentTest() {
-    StepTest test;
-    test.axis = StepTest::Axis::Parent;
-    test.signature = std::string(Signature::SameAsSelf);
-    return test;
+StepSelector ParentStep() {
+    StepSelector selector;
+    selector.axis = StepSelector::Axis::Parent;
+    selector.signature = std::string(Signature::SameAsSelf);
+    return selector;
 }
 
-std::optional<StepTest> KindTest(std::string_view method) {
+std::optional<StepSelector> KindStep(std::string_view method) {
     struct Kind {
         std::string_view method;
         std::string_view nodeTest;
@@ -167,11 +170,11 @@ std::optional<StepTest> KindTest(std::string_view method) {
     };
     for (const Kind& kind : kinds) {
         if (kind.method == method) {
-            StepTest test;
-            test.nodeTest = std::string(kind.nodeTest);
-            test.condition = std::string(kind.condition);
-            test.signature = std::string(kind.signature);
-            return test;
+            StepSelector selector;
+            selector.nodeTest = std::string(kind.nodeTest);
+            selector.condition = std::string(kind.condition);
+            selector.signature = std::string(kind.signature);
+            return selector;
         }
     }
     return std::nullopt;
