@@ -1,7 +1,5 @@
 // Moving between nodes, attribute maps, lists, and ownership of nodes.
-#include "tests/platform/xml/DomTestSupport.h"
-
-#include <gtest/gtest.h>
+#include "tests/platform/xml/DomHarness.h"
 
 using namespace DomTest;
 

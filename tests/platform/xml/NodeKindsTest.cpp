@@ -1,8 +1,6 @@
 // Names, types, values, texts and markup of every kind of node, read through
 // the interfaces from one small document.
-#include "tests/platform/xml/DomTestSupport.h"
-
-#include <gtest/gtest.h>
+#include "tests/platform/xml/DomHarness.h"
 
 using namespace DomTest;
 
@@ -42,32 +40,6 @@ IXMLDOMNodePtr Resolve(IXMLDOMNode* document, const std::vector<std::string>& pa
     return node;
 }
 
-struct NodeCase {
-    std::vector<std::string> path;
-    DOMNodeType type;
-    std::string name;
-    std::string value;
-    std::string text;
-    std::string xml;
-};
-
-class NodeKinds : public ::testing::TestWithParam<NodeCase> {
-protected:
-    ComScope com;
-};
-
-TEST_P(NodeKinds, ReportNameTypeValueTextAndXml) {
-    const NodeCase& expected = GetParam();
-    IXMLDOMDocument2Ptr document = Load(Sample);
-    IXMLDOMNodePtr node = Resolve(document, expected.path);
-    ASSERT_TRUE(node);
-    EXPECT_EQ(TypeOf(node), expected.type);
-    EXPECT_EQ(NameOf(node), expected.name);
-    EXPECT_EQ(ValueOf(node), expected.value);
-    EXPECT_EQ(TextOf(node), expected.text);
-    EXPECT_EQ(XmlOf(node), expected.xml);
-}
-
 const std::string RootXml = "<root xmlns:p=\"urn:p\" a=\"1\" p:b=\"x&amp;y\">\r\n"
                             "\t<p:child>t1 &amp; more</p:child>\r\n"
                             "\t<![CDATA[ cd ]]>\r\n"
@@ -76,59 +48,76 @@ const std::string RootXml = "<root xmlns:p=\"urn:p\" a=\"1\" p:b=\"x&amp;y\">\r\
                             "\t<r>&ent;</r>\r\n"
                             "</root>";
 
-INSTANTIATE_TEST_SUITE_P(
-    EachKind, NodeKinds,
-    ::testing::Values(
-        NodeCase{{},
-                 NODE_DOCUMENT,
-                 "#document",
-                 "<null>",
-                 "t1 & more  cd  ent text",
-                 "<?xml version=\"1.0\"?>\r\n<!--note-->\r\n"
-                 "<!DOCTYPE root [\r\n<!ENTITY ent \"ent text\">\r\n]>\r\n" +
-                     RootXml + "\r\n"},
-        NodeCase{{"0"},
-                 NODE_PROCESSING_INSTRUCTION,
-                 "xml",
-                 "version=\"1.0\" encoding=\"ISO-8859-1\"",
-                 "version=\"1.0\" encoding=\"ISO-8859-1\"",
-                 "<?xml version=\"1.0\"?>"},
-        NodeCase{{"0", "@encoding"},
-                 NODE_ATTRIBUTE,
-                 "encoding",
-                 "ISO-8859-1",
-                 "ISO-8859-1",
-                 "encoding=\"ISO-8859-1\""},
-        NodeCase{{"1"}, NODE_COMMENT, "#comment", "note", "note", "<!--note-->"},
-        NodeCase{{"2"},
-                 NODE_DOCUMENT_TYPE,
-                 "root",
-                 "<null>",
-                 "",
-                 "<!DOCTYPE root [\r\n<!ENTITY ent \"ent text\">\r\n]>"},
-        NodeCase{{"3"}, NODE_ELEMENT, "root", "<null>", "t1 & more  cd  ent text", RootXml},
-        NodeCase{{"3", "@a"}, NODE_ATTRIBUTE, "a", "1", "1", "a=\"1\""},
-        NodeCase{{"3", "@p:b"}, NODE_ATTRIBUTE, "p:b", "x&y", "x&y", "p:b=\"x&amp;y\""},
-        NodeCase{
-            {"3", "@xmlns:p"}, NODE_ATTRIBUTE, "xmlns:p", "urn:p", "urn:p", "xmlns:p=\"urn:p\""},
-        NodeCase{{"3", "0"},
-                 NODE_ELEMENT,
-                 "p:child",
-                 "<null>",
-                 "t1 & more",
-                 "<p:child>t1 &amp; more</p:child>"},
-        NodeCase{{"3", "0", "0"}, NODE_TEXT, "#text", "t1 & more", "t1 & more", "t1 &amp; more"},
-        NodeCase{
-            {"3", "1"}, NODE_CDATA_SECTION, "#cdata-section", " cd ", " cd ", "<![CDATA[ cd ]]>"},
-        NodeCase{{"3", "2"},
-                 NODE_PROCESSING_INSTRUCTION,
-                 "pi",
-                 "data here",
-                 "data here",
-                 "<?pi data here?>"},
-        NodeCase{{"3", "3"}, NODE_ELEMENT, "e", "<null>", "", "<e/>"},
-        NodeCase{{"3", "4", "0"}, NODE_ENTITY_REFERENCE, "ent", "<null>", "ent text", "&ent;"},
-        NodeCase{{"3", "4", "0", "0"}, NODE_TEXT, "#text", "ent text", "ent text", "ent text"}));
+TEST(NodeKinds, ReportNameTypeValueTextAndXml) {
+    const struct {
+        std::vector<std::string> path;
+        DOMNodeType type;
+        std::string name;
+        std::string value;
+        std::string text;
+        std::string xml;
+    } cases[] = {
+        {{},
+         NODE_DOCUMENT,
+         "#document",
+         "<null>",
+         "t1 & more  cd  ent text",
+         "<?xml version=\"1.0\"?>\r\n<!--note-->\r\n"
+         "<!DOCTYPE root [\r\n<!ENTITY ent \"ent text\">\r\n]>\r\n" +
+             RootXml + "\r\n"},
+        {{"0"},
+         NODE_PROCESSING_INSTRUCTION,
+         "xml",
+         "version=\"1.0\" encoding=\"ISO-8859-1\"",
+         "version=\"1.0\" encoding=\"ISO-8859-1\"",
+         "<?xml version=\"1.0\"?>"},
+        {{"0", "@encoding"},
+         NODE_ATTRIBUTE,
+         "encoding",
+         "ISO-8859-1",
+         "ISO-8859-1",
+         "encoding=\"ISO-8859-1\""},
+        {{"1"}, NODE_COMMENT, "#comment", "note", "note", "<!--note-->"},
+        {{"2"},
+         NODE_DOCUMENT_TYPE,
+         "root",
+         "<null>",
+         "",
+         "<!DOCTYPE root [\r\n<!ENTITY ent \"ent text\">\r\n]>"},
+        {{"3"}, NODE_ELEMENT, "root", "<null>", "t1 & more  cd  ent text", RootXml},
+        {{"3", "@p:b"}, NODE_ATTRIBUTE, "p:b", "x&y", "x&y", "p:b=\"x&amp;y\""},
+        {{"3", "@xmlns:p"}, NODE_ATTRIBUTE, "xmlns:p", "urn:p", "urn:p", "xmlns:p=\"urn:p\""},
+        {{"3", "0"},
+         NODE_ELEMENT,
+         "p:child",
+         "<null>",
+         "t1 & more",
+         "<p:child>t1 &amp; more</p:child>"},
+        {{"3", "0", "0"}, NODE_TEXT, "#text", "t1 & more", "t1 & more", "t1 &amp; more"},
+        {{"3", "1"}, NODE_CDATA_SECTION, "#cdata-section", " cd ", " cd ", "<![CDATA[ cd ]]>"},
+        {{"3", "2"},
+         NODE_PROCESSING_INSTRUCTION,
+         "pi",
+         "data here",
+         "data here",
+         "<?pi data here?>"},
+        {{"3", "3"}, NODE_ELEMENT, "e", "<null>", "", "<e/>"},
+        {{"3", "4", "0"}, NODE_ENTITY_REFERENCE, "ent", "<null>", "ent text", "&ent;"},
+        {{"3", "4", "0", "0"}, NODE_TEXT, "#text", "ent text", "ent text", "ent text"},
+    };
+    ComScope com;
+    IXMLDOMDocument2Ptr document = Load(Sample);
+    for (const auto& expected : cases) {
+        SCOPED_TRACE(expected.xml);
+        IXMLDOMNodePtr node = Resolve(document, expected.path);
+        ASSERT_TRUE(node);
+        EXPECT_EQ(TypeOf(node), expected.type);
+        EXPECT_EQ(NameOf(node), expected.name);
+        EXPECT_EQ(ValueOf(node), expected.value);
+        EXPECT_EQ(TextOf(node), expected.text);
+        EXPECT_EQ(XmlOf(node), expected.xml);
+    }
+}
 
 class Documents : public ::testing::Test {
 protected:

@@ -1,6 +1,8 @@
-#include "tests/platform/xml/DomTestSupport.h"
+#include "tests/platform/xml/DomHarness.h"
 
 #include "platform/codepage/Utf8Codec.h"
+
+#include <gmock/gmock.h>
 
 namespace DomTest {
 
@@ -92,22 +94,45 @@ HRESULT SetProperty(IXMLDOMDocument2* document, std::string_view name, std::stri
     VARIANT variant;
     VariantInit(&variant);
     variant.vt = VT_BSTR;
-    std::u16string wide;
-    Utf8Codec::AppendUtf16(value, wide);
-    variant.bstrVal = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
+    variant.bstrVal = SysAllocString(Bstr(value));
     const HRESULT hr = document->setProperty(Bstr(name), variant);
     VariantClear(&variant);
     return hr;
 }
 
+std::string Label(IXMLDOMDocument2* document, IXMLDOMNode* node) {
+    switch (TypeOf(node)) {
+    case NODE_ELEMENT: {
+        const std::string name = NameOf(node);
+        // Appended: GCC 12 warns falsely (-Wrestrict) on "text" + string.
+        const std::string same = std::string("*[name()='").append(name).append("']");
+        const std::string before =
+            std::string("preceding::").append(same).append(" | ancestor::").append(same);
+        return name + std::to_string(Select(document, "XPath", before, node).nodes.size());
+    }
+    case NODE_ATTRIBUTE:
+        return std::string("@").append(NameOf(node));
+    case NODE_TEXT:
+    case NODE_CDATA_SECTION:
+        return std::string("'").append(TextOf(node)).append("'");
+    case NODE_PROCESSING_INSTRUCTION:
+        return std::string("?").append(NameOf(node));
+    case NODE_DOCUMENT:
+        return "/";
+    default:
+        return NameOf(node);
+    }
+}
+
 } // namespace
 
-Selection Select(IXMLDOMDocument2* document, IXMLDOMNode* context, std::string_view language,
-                 std::string_view query, std::string_view namespaces) {
+Selection Select(IXMLDOMDocument2* document, std::string_view language, std::string_view query,
+                 IXMLDOMNode* context, std::string_view namespaces) {
     EXPECT_EQ(SetProperty(document, "SelectionLanguage", language), S_OK);
     EXPECT_EQ(SetProperty(document, "SelectionNamespaces", namespaces), S_OK);
+    IXMLDOMNode* from = context != nullptr ? context : document;
     IXMLDOMNodeListPtr list;
-    Selection selection{context->selectNodes(Bstr(query), &list), {}};
+    Selection selection{document, from->selectNodes(Bstr(query), &list), {}};
     if (SUCCEEDED(selection.status)) {
         EXPECT_TRUE(list);
         selection.nodes = Items(list);
@@ -117,20 +142,32 @@ Selection Select(IXMLDOMDocument2* document, IXMLDOMNode* context, std::string_v
     return selection;
 }
 
+std::vector<std::string> Labels(const Selection& selection) {
+    std::vector<std::string> labels;
+    for (const IXMLDOMNodePtr& node : selection.nodes) {
+        labels.push_back(Label(selection.document, node));
+    }
+    return labels;
+}
+
 std::string Describe(const Selection& selection) {
     if (selection.status == E_FAIL) {
         return "E_FAIL";
     }
     std::string description;
-    for (const IXMLDOMNodePtr& node : selection.nodes) {
-        if (!description.empty()) {
-            description += ',';
-        }
-        const DOMNodeType type = TypeOf(node);
-        description +=
-            type == NODE_TEXT || type == NODE_CDATA_SECTION ? TextOf(node) : NameOf(node);
+    for (const std::string& label : Labels(selection)) {
+        description.append(description.empty() ? "" : ",").append(label);
     }
     return description;
+}
+
+void ExpectSelections(IXMLDOMDocument2* document, const std::vector<Case>& cases,
+                      IXMLDOMNode* context, std::string_view namespaces) {
+    for (const Case& c : cases) {
+        const Selection selection = Select(document, "XSLPattern", c.pattern, context, namespaces);
+        ASSERT_EQ(selection.status, S_OK) << c.pattern;
+        EXPECT_THAT(Labels(selection), ::testing::ElementsAreArray(c.selected)) << c.pattern;
+    }
 }
 
 } // namespace DomTest

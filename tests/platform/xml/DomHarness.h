@@ -1,5 +1,5 @@
-// Loading documents and reading nodes in tests, through the COM interfaces
-// exactly as a client would.
+// Documents, nodes and selections in tests, through the COM interfaces
+// exactly as a client uses them.
 #pragma once
 
 #include <comdef.h>
@@ -54,14 +54,29 @@ std::string ValueOf(IXMLDOMNode* node);
 std::vector<IXMLDOMNodePtr> Items(IXMLDOMNodeList* list);
 
 struct Selection {
+    IXMLDOMDocument2Ptr document;
     HRESULT status;
     std::vector<IXMLDOMNodePtr> nodes;
 };
-// Sets both selection properties of `document`, then selects from `context`.
-Selection Select(IXMLDOMDocument2* document, IXMLDOMNode* context, std::string_view language,
-                 std::string_view query, std::string_view namespaces = "");
-// The names (or, for text nodes, the texts) of the selected nodes, joined
-// with commas; "E_FAIL" when the selection failed that way.
+// Sets both selection properties of `document`, then selects from `context`
+// (the document itself when null).
+Selection Select(IXMLDOMDocument2* document, std::string_view language, std::string_view query,
+                 IXMLDOMNode* context = nullptr, std::string_view namespaces = "");
+
+// The selected nodes as labels: an element's name and its ordinal among the
+// elements of that name in document order ("book1"), "@" and an attribute's
+// name, a text or CDATA section's text in quotes, "#comment", "?" and a
+// processing instruction's target, "/" for the document.
+std::vector<std::string> Labels(const Selection& selection);
+// The labels joined with commas, or "E_FAIL" when the selection failed so.
 std::string Describe(const Selection& selection);
+
+// XSL patterns, each selecting exactly the labelled nodes, in that order.
+struct Case {
+    std::string pattern;
+    std::vector<std::string> selected;
+};
+void ExpectSelections(IXMLDOMDocument2* document, const std::vector<Case>& cases,
+                      IXMLDOMNode* context = nullptr, std::string_view namespaces = "");
 
 } // namespace DomTest
