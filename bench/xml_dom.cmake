@@ -1,1 +1,2 @@
-target_link_libraries(xml_dom PRIVATE platform)
+find_package(LibXml2 REQUIRED)
+target_link_libraries(xml_dom PRIVATE platform LibXml2::LibXml2)
