@@ -3,10 +3,13 @@
 #include "frame/VeritorInterface.h"
 #include "host/Veritor.h"
 #include "host/query/Lexer.h"
+#include "host/query/Suggestion.h"
 
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <span>
+#include <vector>
 
 namespace veritor::host {
 
@@ -21,6 +24,10 @@ constexpr std::array<std::string_view, 10> reserved = {
 bool IsReserved(std::string_view word) {
     return std::ranges::find(reserved, word) != reserved.end();
 }
+
+// Words that may stand where a name is expected, for suggestions.
+constexpr std::array<std::string_view, 5> operandKeywords = {"true", "false", "not", "exists",
+                                                             "number"};
 
 std::size_t WordsIn(const std::string& name) {
     return static_cast<std::size_t>(std::ranges::count(name, ' ')) + 1;
@@ -238,7 +245,7 @@ private:
         while (IsWord("as")) {
             std::size_t position = Take().position;
             Node node = Unary(Syntax::Kind::Cast, position, std::move(operand));
-            node->text = MatchName(names.casts, "cast");
+            node->text = MatchName(names.casts, "cast", {});
             operand = std::move(node);
         }
         return operand;
@@ -274,7 +281,7 @@ private:
     Node Application(int depth) {
         std::size_t position = Peek().position;
         Node node = Make(Syntax::Kind::Apply, position);
-        node->text = MatchName(names.properties, "name");
+        node->text = MatchName(names.properties, "name", operandKeywords);
         if (names.indexed.contains(node->text) && StartsIndex()) {
             node->index = Index(depth + 1);
             Adopt(*node, node->index.get());
@@ -370,8 +377,11 @@ private:
         }
     }
 
-    // The longest run of words from here that is a name in `table`.
-    std::string MatchName(const std::set<std::string>& table, const char* what) {
+    // The longest run of words from here that is a name in `table`. An
+    // unknown run is refused with the closest name of the table or of
+    // `keywords` as a suggestion.
+    std::string MatchName(const std::set<std::string>& table, const char* what,
+                          std::span<const std::string_view> keywords) {
         if (Peek().kind != TokenKind::Word || IsReserved(Peek().text)) {
             Fail(std::string("expected a ") + what + " but found " + Describe(Peek()));
         }
@@ -391,7 +401,14 @@ private:
                  ++n) {
                 unknown += " " + Peek(n).text;
             }
-            Fail(std::string("unknown ") + what + " \"" + unknown + "\"");
+            std::string message = std::string("unknown ") + what + " \"" + unknown + "\"";
+            std::vector<std::string_view> candidates(table.begin(), table.end());
+            candidates.insert(candidates.end(), keywords.begin(), keywords.end());
+            std::ranges::sort(candidates);
+            if (auto suggestion = ClosestName(unknown, candidates)) {
+                message.append("; did you mean \"").append(*suggestion).append("\"?");
+            }
+            Fail(message);
         }
         at += matchedWords;
         return matched;

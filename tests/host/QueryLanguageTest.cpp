@@ -136,6 +136,36 @@ INSTANTIATE_TEST_SUITE_P(
         Fails{"\"1x\" as integer", ErrorKind::NoValue, nowhere},
         Fails{"(1 / 0, 2)", ErrorKind::NoValue, nowhere}));
 
+struct Refused {
+    const char* query;
+    const char* message;
+};
+
+class UnknownName : public testing::TestWithParam<Refused> {};
+
+TEST_P(UnknownName, IsRefusedWithTheClosestNameIfOneIsClose) {
+    const Refused& c = GetParam();
+    try {
+        veritor::Run(c.query);
+        FAIL() << "no error for " << c.query;
+    } catch (const QueryError& error) {
+        EXPECT_STREQ(error.what(), c.message);
+    }
+}
+
+// A suggestion is at most a third of the written length away, counting a
+// swap of neighbours as one edit.
+INSTANTIATE_TEST_SUITE_P(
+    HostVocabulary, UnknownName,
+    testing::Values(Refused{"lenght of \"a\"", "unknown name \"lenght\"; did you mean \"length\"?"},
+                    Refused{"lxngxh of \"a\"", "unknown name \"lxngxh\"; did you mean \"length\"?"},
+                    Refused{"lxxgxh of \"a\"", "unknown name \"lxxgxh\""},
+                    Refused{"ture", "unknown name \"ture\"; did you mean \"true\"?"},
+                    Refused{"\"1\" as intger",
+                            "unknown cast \"intger\"; did you mean \"integer\"?"},
+                    Refused{"\"1\" as floating piont",
+                            "unknown cast \"floating piont\"; did you mean \"floating point\"?"}));
+
 TEST(QueryNesting, IsBoundedInsteadOfExhaustingTheStack) {
     std::string deep(100000, '(');
     EXPECT_THROW(
