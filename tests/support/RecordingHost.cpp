@@ -65,7 +65,8 @@ ValueArena& arena() {
     return values;
 }
 
-// The produced values that are destroyed in place when released.
+// The produced values and aggregate states that are destroyed in place when
+// released.
 std::vector<std::pair<void*, DestroyValueCallback>>& destructibleValues() {
     static std::vector<std::pair<void*, DestroyValueCallback>> values;
     return values;
@@ -316,12 +317,15 @@ std::vector<const void*> IterateAll(const IteratedPropertyCall& call, const Resu
     }
 }
 
+// As in the host, the state lives as long as the values: a result may view
+// its state.
 const void* Aggregate(const AggregatePropertyCall& call, const ResultKind& kind,
                       std::span<const void* const> elements, const void* index) {
-    EvaluationState state(call.stateSize, call.constructState, call.destroyState);
+    void* state = call.constructState(arena().Allocate(call.stateSize).data());
+    destructibleValues().emplace_back(state, call.destroyState);
     const auto run = [&](AggregateCallback slot, const void* element) {
         return Produce(kind, [&](void* storage) {
-            return slot(storage, index, element, state.Address(), call.registration);
+            return slot(storage, index, element, state, call.registration);
         });
     };
     EXPECT_EQ(run(call.begin, nullptr), nullptr) << "begin yielded a value";

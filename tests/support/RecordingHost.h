@@ -284,8 +284,9 @@ std::vector<Produced<Result>> Iterate(const IteratedPropertyCall& call, const vo
 }
 
 // One evaluation of an aggregate as the host runs it: constructState, begin,
-// add per element, finish, destroyState. Fails the test if begin or an add
-// yields a value. Elements are host values, or addresses of library values.
+// add per element, finish; destroyState when the values are released, since
+// the result may view the state. Fails the test if begin or an add yields a
+// value. Elements are host values, or addresses of library values.
 template <typename Result = void, typename Element>
 Produced<Result> RunAggregate(const AggregatePropertyCall& call,
                               const std::vector<Element>& elements, const void* index = nullptr) {
