@@ -11,6 +11,7 @@
 #include "unknwn.h"
 
 #include <cstddef>
+#include <memory>
 #include <type_traits>
 #include <utility>
 
@@ -118,8 +119,9 @@ public:
     ~_com_ptr_t() { Release(); }
 
     _com_ptr_t& operator=(const _com_ptr_t& other) { return *this = other.pointer_; }
+    // std::addressof: operator& is the out-parameter slot, which releases.
     _com_ptr_t& operator=(_com_ptr_t&& other) noexcept {
-        if (this != &other) {
+        if (this != std::addressof(other)) {
             Release();
             pointer_ = other.pointer_;
             other.pointer_ = nullptr;
