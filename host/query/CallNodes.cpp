@@ -145,10 +145,8 @@ void* ConstructState(Evaluation& evaluation, const Registration& r) {
         state = r.constructState(storage);
     } catch (const QueryError&) {
         throw;
-    } catch (const std::exception& error) {
-        throw QueryError(ErrorKind::Evaluation, error.what());
     } catch (...) {
-        throw QueryError(ErrorKind::Evaluation, "unknown exception while constructing a state");
+        throw QueryError(ErrorKind::Evaluation, CurrentExceptionText());
     }
     if (state == nullptr) {
         state = storage;

@@ -36,13 +36,9 @@ std::string Evaluation::Finish() {
             } else {
                 it->state(it->address);
             }
-        } catch (const std::exception& error) {
-            if (failure.empty()) {
-                failure = error.what();
-            }
         } catch (...) {
             if (failure.empty()) {
-                failure = "unknown exception while destroying a value";
+                failure = CurrentExceptionText();
             }
         }
     }
@@ -65,10 +61,22 @@ void Evaluation::Rethrow() {
         throw;
     } catch (const QueryError&) {
         throw;
-    } catch (const std::exception& error) {
-        throw QueryError(ErrorKind::Evaluation, error.what());
     } catch (...) {
-        throw QueryError(ErrorKind::Evaluation, "unknown exception");
+        throw QueryError(ErrorKind::Evaluation, CurrentExceptionText());
+    }
+}
+
+std::string CurrentExceptionText() {
+    try {
+        throw;
+    } catch (const std::exception& error) {
+        std::string text = error.what();
+        while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
+            text.pop_back();
+        }
+        return text;
+    } catch (...) {
+        return "an inspector raised an exception that is not a standard exception";
     }
 }
 

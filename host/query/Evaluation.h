@@ -68,6 +68,11 @@ const void* Evaluation::Produce(unsigned size, DestroyValueCallback destroy, Cal
     return value;
 }
 
+// The text an evaluation error shows for the exception being handled (call
+// only inside a catch block): a standard exception's what() without the line
+// break that system messages end with; for anything else a text that says so.
+std::string CurrentExceptionText();
+
 // Makes sure that the calling thread is initialised for COM, once per thread,
 // until the thread ends.
 void EnsureComOnThisThread();

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -111,12 +112,19 @@ TEST_F(LoadedPlugin, NoSuchObjectThrownInsideTheLibraryMeansNoValue) {
 }
 
 TEST_F(LoadedPlugin, OtherExceptionsBecomeEvaluationErrorsWithTheirText) {
-    try {
-        veritor::Run("broken of 1");
-        FAIL();
-    } catch (const QueryError& error) {
-        EXPECT_EQ(error.Kind(), ErrorKind::Evaluation);
-        EXPECT_STREQ(error.what(), "the broken property broke");
+    const std::pair<const char*, const char*> cases[] = {
+        {"broken of 1", "the broken property broke"},
+        {"broken of 2", "The system broke."},
+        {"broken of 3", "an inspector raised an exception that is not a standard exception"},
+    };
+    for (const auto& [query, text] : cases) {
+        try {
+            veritor::Run(query);
+            ADD_FAILURE() << query;
+        } catch (const QueryError& error) {
+            EXPECT_EQ(error.Kind(), ErrorKind::Evaluation) << query;
+            EXPECT_STREQ(error.what(), text) << query;
+        }
     }
 }
 

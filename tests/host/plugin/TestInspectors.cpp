@@ -52,8 +52,18 @@ void* MakeCounter(void* storage, const void*, const void* object, void*, const v
     return new (storage) Counter{value};
 }
 
-void* Broken(void*, const void*, const void*, void*, const void*) {
-    throw std::runtime_error("the broken property broke");
+// "broken" of 1 fails with a plain message, of 2 with a system message's
+// line break at its end, of anything else with an exception that is not a
+// standard exception.
+void* Broken(void*, const void*, const void* object, void*, const void*) {
+    switch (static_cast<const integer*>(object)->Value()) {
+    case 1:
+        throw std::runtime_error("the broken property broke");
+    case 2:
+        throw std::runtime_error("The system broke.\r\n");
+    default:
+        throw 42;
+    }
 }
 
 // "pick" with a ( integer, integer ) index: the component chosen by the first.
