@@ -1,6 +1,6 @@
-// The Windows code-page functions over the UTF-8 codec. Both directions
-// convert into a temporary string first, so measuring and converting share
-// one path and a too-small buffer is detected before anything is written.
+// The Windows code-page functions over the UTF-8 codec. A too-small buffer is
+// detected before anything is written: to UTF-16 by measuring first, to UTF-8
+// by converting into a temporary string first.
 #include "platform/codepage/Utf8Codec.h"
 
 #include <cstring>
@@ -65,12 +65,24 @@ int WINAPI MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCCH lpMultiByteSt
     }
     const std::size_t length = cbMultiByte == -1 ? TerminatedLength(lpMultiByteStr)
                                                  : static_cast<std::size_t>(cbMultiByte);
-    std::u16string converted;
-    const bool clean = Utf8Codec::AppendUtf16({lpMultiByteStr, length}, converted);
+    // Measured first and written straight into the output: a document's
+    // text may be megabytes long.
+    const std::string_view text(lpMultiByteStr, length);
+    const auto [units, clean] = Utf8Codec::MeasureUtf16(text);
     if (!clean && (dwFlags & MB_ERR_INVALID_CHARS) != 0) {
         return Fail(ERROR_NO_UNICODE_TRANSLATION);
     }
-    return Deliver(converted, lpWideCharStr, cchWideChar);
+    if (units > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        return Fail(ERROR_INVALID_PARAMETER);
+    }
+    if (cchWideChar == 0) {
+        return static_cast<int>(units);
+    }
+    if (units > static_cast<std::size_t>(cchWideChar)) {
+        return Fail(ERROR_INSUFFICIENT_BUFFER);
+    }
+    Utf8Codec::WriteUtf16(text, lpWideCharStr);
+    return static_cast<int>(units);
 }
 
 int WINAPI WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWCH lpWideCharStr, int cchWideChar,

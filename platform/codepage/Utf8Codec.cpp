@@ -1,6 +1,7 @@
 #include "platform/codepage/Utf8Codec.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace Utf8Codec {
 
@@ -39,34 +40,36 @@ bool ReadLead(unsigned char byte, Lead& lead) {
     return true;
 }
 
-void AppendCodePoint(std::uint32_t code, std::u16string& out) {
-    if (code < 0x10000) {
-        out.push_back(static_cast<char16_t>(code));
-    } else {
-        code -= 0x10000;
-        out.push_back(static_cast<char16_t>(0xD800 + (code >> 10)));
-        out.push_back(static_cast<char16_t>(0xDC00 + (code & 0x3FF)));
-    }
-}
-
-} // namespace
-
-bool AppendUtf16(std::string_view text, std::u16string& out) {
+// Decodes `text`, handing each UTF-16 unit to `emit`; returns false if
+// anything had to be replaced.
+template <class Emit>
+bool DecodeUtf8(std::string_view text, Emit&& emit) {
     bool clean = true;
     const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
     const std::size_t size = text.size();
-    out.reserve(out.size() + size);
     std::size_t i = 0;
     while (i < size) {
+        // Runs of ASCII, the bulk of most texts, eight bytes at a time.
+        std::uint64_t eight = 0;
+        if (size - i >= sizeof eight) {
+            std::memcpy(&eight, bytes + i, sizeof eight);
+            if ((eight & 0x8080808080808080u) == 0) {
+                for (std::size_t k = 0; k < sizeof eight; ++k) {
+                    emit(static_cast<char16_t>(bytes[i + k]));
+                }
+                i += sizeof eight;
+                continue;
+            }
+        }
         const unsigned char byte = bytes[i];
         if (byte < 0x80) {
-            out.push_back(byte);
+            emit(byte);
             ++i;
             continue;
         }
         Lead lead{};
         if (!ReadLead(byte, lead)) {
-            out.push_back(Replacement);
+            emit(Replacement);
             clean = false;
             ++i;
             continue;
@@ -83,15 +86,36 @@ bool AppendUtf16(std::string_view text, std::u16string& out) {
             }
             code = (code << 6) | (bytes[next] & 0x3Fu);
         }
-        if (complete) {
-            AppendCodePoint(code, out);
-        } else {
-            out.push_back(Replacement);
+        if (!complete) {
+            emit(Replacement);
             clean = false;
+        } else if (code < 0x10000) {
+            emit(static_cast<char16_t>(code));
+        } else {
+            code -= 0x10000;
+            emit(static_cast<char16_t>(0xD800 + (code >> 10)));
+            emit(static_cast<char16_t>(0xDC00 + (code & 0x3FF)));
         }
         i = next;
     }
     return clean;
+}
+
+} // namespace
+
+bool AppendUtf16(std::string_view text, std::u16string& out) {
+    out.reserve(out.size() + text.size());
+    return DecodeUtf8(text, [&](char16_t unit) { out.push_back(unit); });
+}
+
+Utf16Measure MeasureUtf16(std::string_view text) {
+    std::size_t units = 0;
+    const bool clean = DecodeUtf8(text, [&](char16_t) { ++units; });
+    return {units, clean};
+}
+
+void WriteUtf16(std::string_view text, char16_t* out) {
+    DecodeUtf8(text, [&](char16_t unit) { *out++ = unit; });
 }
 
 bool AppendUtf8(std::u16string_view text, std::string& out) {

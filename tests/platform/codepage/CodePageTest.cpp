@@ -51,7 +51,10 @@ INSTANTIATE_TEST_SUITE_P(
                       Utf8Case{"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},
                       Utf8Case{"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
                       // A truncated sequence is one replacement.
-                      Utf8Case{"\xE2\x82z", u"\uFFFDz"}));
+                      Utf8Case{"\xE2\x82z", u"\uFFFDz"},
+                      // Runs of ASCII longer than eight bytes around the others.
+                      Utf8Case{"ASCII in runs \xC3\xA9 of eight bytes\xFF",
+                               u"ASCII in runs \u00E9 of eight bytes\uFFFD"}));
 
 TEST(WideToUtf8, UnpairedSurrogatesBecomeReplacementCharacters) {
     EXPECT_EQ(ToNarrow(u"\U0001F600"), "\xF0\x9F\x98\x80");
