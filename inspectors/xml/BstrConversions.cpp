@@ -5,7 +5,6 @@
 #include "universe/integers/Overflow.h"
 
 #include <string>
-#include <vector>
 #include <windows.h>
 
 namespace {
@@ -25,14 +24,17 @@ ATL::CComBSTR BstrFromText(const string_value& text) {
     if (characters == 0) {
         RaiseConversionFailure();
     }
-    std::vector<WCHAR> wide(static_cast<std::size_t>(characters));
-    if (MultiByteToWideChar(CP_ACP, 0, terminated.c_str(), bytes, wide.data(), characters) == 0) {
-        RaiseConversionFailure();
-    }
+    // Converted straight into the automation string, terminator included.
+    // The text holds no NUL before its end, so this is the string that
+    // SysAllocString would copy out of a buffer of its own, without that
+    // buffer and its copy (a document's text can be megabytes long).
     ATL::CComBSTR result;
-    result.Attach(SysAllocString(wide.data()));
+    result.Attach(SysAllocStringLen(nullptr, static_cast<UINT>(characters - 1)));
     if (result.m_str == nullptr) {
         RaiseComFailure(E_OUTOFMEMORY);
+    }
+    if (MultiByteToWideChar(CP_ACP, 0, terminated.c_str(), bytes, result.m_str, characters) == 0) {
+        RaiseConversionFailure();
     }
     return result;
 }
