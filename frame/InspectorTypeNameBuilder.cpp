@@ -22,9 +22,8 @@ void InspectorTypeNameBuilder::Open(ConstData name) {
 
 void InspectorTypeNameBuilder::Close() {
     ASSERT(parentheses > 0);
-    if (parentheses > 0) {
-        --parentheses;
-    }
+    // A surplus close wraps the count, so that Result reports it once more.
+    --parentheses;
     text += " )";
 }
 

@@ -12,6 +12,9 @@
 
 namespace {
 
+// Laid out as declared to the host, 12 bytes: the flag directly after the
+// product, and no padding to the product's 8-byte alignment.
+#pragma pack(push, 4)
 class IntegerProduct {
 public:
     integer Begin() {
@@ -48,6 +51,8 @@ private:
     int64 product;
     bool overflowed;
 };
+#pragma pack(pop)
+static_assert(sizeof(IntegerProduct) == 12);
 
 AggregatePropertyRegistration<IntegerProduct, integer, integer>
     product("product", "products", "", IntegerTypeName(), IntegerTypeName(), InspectorHook);
