@@ -12,9 +12,40 @@
 
 namespace {
 
-// Walks that keep their pending nodes on the heap. A node whose other child
-// is null is left behind rather than kept pending, so a chain built onto the
-// end a walk finishes with needs no pending entries at all.
+// The nodes a walk has still to come back to, last in first out. Ropes of
+// ordinary height fit the room inside the walk; only taller ones (a long
+// chain of concatenations, walked against its grain) go on to the heap. A
+// walk keeps a node pending only while it has something left to visit after
+// it, so a chain built onto the end a walk finishes with keeps at most one.
+class PendingNodes {
+public:
+    bool IsEmpty() const { return held == 0; }
+
+    void Push(const Rope* node) {
+        if (held < inlineRoom) {
+            inlineNodes[held] = node;
+        } else {
+            beyond.push_back(node);
+        }
+        ++held;
+    }
+
+    const Rope* Pop() {
+        --held;
+        if (held < inlineRoom) {
+            return inlineNodes[held];
+        }
+        const Rope* node = beyond.back();
+        beyond.pop_back();
+        return node;
+    }
+
+private:
+    static constexpr std::size_t inlineRoom = 128;
+    std::size_t held = 0;
+    const Rope* inlineNodes[inlineRoom];
+    std::vector<const Rope*> beyond;
+};
 
 // Hands each piece to `visit` in text order (Forward) or in reverse text
 // order (Backward) until `visit` says stop; returns whether it did.
@@ -25,17 +56,16 @@ bool VisitInOrder(const Rope& rope, Visit&& visit) {
     constexpr bool forward = direction == Direction::Forward;
     const auto before = [](const Rope* node) { return forward ? node->left : node->right; };
     const auto after = [](const Rope* node) { return forward ? node->right : node->left; };
-    std::vector<const Rope*> pending;
+    PendingNodes pending;
     const Rope* node = &rope;
     for (;;) {
         for (; node != nullptr; node = before(node)) {
-            pending.push_back(node);
+            pending.Push(node);
         }
-        if (pending.empty()) {
+        if (pending.IsEmpty()) {
             return false;
         }
-        node = pending.back();
-        pending.pop_back();
+        node = pending.Pop();
         if (visit(node->piece)) {
             return true;
         }
@@ -47,17 +77,16 @@ bool VisitInOrder(const Rope& rope, Visit&& visit) {
 // children leave one pending.
 template <typename Visit>
 void VisitInAnyOrder(const Rope& rope, Visit&& visit) {
-    std::vector<const Rope*> pending;
+    PendingNodes pending;
     for (const Rope* node = &rope;;) {
         visit(node->piece);
         if (node->left != nullptr && node->right != nullptr) {
-            pending.push_back(node->right);
+            pending.Push(node->right);
             node = node->left;
         } else if (node->left != nullptr || node->right != nullptr) {
             node = node->left != nullptr ? node->left : node->right;
-        } else if (!pending.empty()) {
-            node = pending.back();
-            pending.pop_back();
+        } else if (!pending.IsEmpty()) {
+            node = pending.Pop();
         } else {
             return;
         }

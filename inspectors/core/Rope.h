@@ -21,11 +21,12 @@ inline const char* RopeTypeName() {
     return "rope";
 }
 
-// The walks below keep their pending nodes on the heap, not on the call
-// stack: a rope made by a million concatenations onto one end is a million
-// nodes deep. Length and the string need no pending nodes at all for a rope
-// grown at one end; containment must walk in text order and so keeps the
-// nodes of a chain grown by appending pending.
+// The walks below keep their pending nodes in a small stack of their own,
+// not on the call stack: a rope made by a million concatenations onto one
+// end is a million nodes deep. Only ropes far taller than usual make them
+// take memory from the heap. Length and the string need no pending nodes for
+// a rope grown at one end; containment must walk in text order and so keeps
+// the nodes of a chain grown by appending pending.
 
 // Number of bytes in the rope's text.
 uint64 RopeLength(const Rope& rope);
