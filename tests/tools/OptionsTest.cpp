@@ -39,6 +39,8 @@ TEST(ToolOptions, RefuseWhatTheyCannotMeanSomething) {
                                                {"-f"},
                                                {"--plugin"},
                                                {"--no-plugin", "--plugin", "x.so"},
+                                               {"--markdown"},
+                                               {"--vocabulary", "--json", "--markdown"},
                                                {"-x"}}) {
         EXPECT_THROW(ParseOptions(arguments), UsageError) << arguments[0];
     }

@@ -6,6 +6,7 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <sstream>
 #include <unistd.h>
 
@@ -121,6 +122,16 @@ TEST(ToolProcess, EvaluatesWithTheInspectorLibraryBesideIt) {
         RunVeritor("'conjunction of (true; false)' 'number of (1; 2; 3)' '\"a\" & \"b\"'");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "false\n3\nab\n");
+}
+
+TEST(ToolProcess, ListsTheVocabularyAsDocsVocabularyMdHasIt) {
+    std::ifstream file(VERITOR_VOCABULARY_DOCUMENT);
+    std::string checkedIn(std::istreambuf_iterator<char>(file), {});
+    ProcessOutcome run = RunVeritor("--vocabulary --markdown");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, checkedIn)
+        << "docs/vocabulary.md differs from the live vocabulary: regenerate it with "
+           "scripts/vocabulary.sh";
 }
 
 TEST(ToolProcess, ReportsNoValueOnStandardError) {

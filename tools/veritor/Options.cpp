@@ -10,6 +10,7 @@ const char* const usageText =
     "  --types           prefix every value with its type\n"
     "  --json            one JSON object per query (or per registration)\n"
     "  --vocabulary      list every registration\n"
+    "  --markdown        with --vocabulary: as a Markdown document\n"
     "  --plugin PATH     load an inspector library (repeatable)\n"
     "  --no-plugin       load no inspector library, not even the default one\n"
     "  -h, --help        show this text\n"
@@ -48,6 +49,8 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
             options.json = true;
         } else if (argument == "--vocabulary") {
             options.vocabulary = true;
+        } else if (argument == "--markdown") {
+            options.markdown = true;
         } else if (argument == "-h" || argument == "--help") {
             options.help = true;
         } else {
@@ -56,6 +59,9 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
     }
     if (options.noPlugin && !options.plugins.empty()) {
         throw UsageError("--no-plugin and --plugin exclude each other");
+    }
+    if (options.markdown && (!options.vocabulary || options.json)) {
+        throw UsageError("--markdown goes with --vocabulary and without --json");
     }
     return options;
 }

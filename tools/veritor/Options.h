@@ -25,6 +25,7 @@ struct Options {
     bool types = false;
     bool json = false;
     bool vocabulary = false;
+    bool markdown = false; // the vocabulary as a Markdown document
     bool help = false;
 };
 

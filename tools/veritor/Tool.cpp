@@ -2,6 +2,7 @@
 
 #include "host/Veritor.h"
 #include "tools/veritor/Json.h"
+#include "tools/veritor/Markdown.h"
 #include "tools/veritor/Options.h"
 #include "tools/veritor/Report.h"
 
@@ -131,6 +132,8 @@ int RunTool(const std::vector<std::string>& arguments, const Environment& enviro
             for (const auto& entry : entries) {
                 out << JsonRegistration(entry) << '\n';
             }
+        } else if (options.markdown) {
+            PrintVocabularyMarkdown(out, entries);
         } else {
             PrintVocabularyTable(out, entries);
         }
