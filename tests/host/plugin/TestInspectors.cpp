@@ -3,9 +3,15 @@
 // operands and one that fails, an iterated property, an aggregate, a cast and
 // an operator. Built twice: the "leaky" build forgets to remove one
 // registration when it unloads.
+#include "frame/AggregatePropertyRegistration.h"
+#include "frame/BinaryOperatorRegistration.h"
+#include "frame/CastRegistration.h"
+#include "frame/InspectorHook.h"
+#include "frame/IteratedPropertyRegistration.h"
 #include "frame/NoSuchObject.h"
+#include "frame/PropertyRegistration.h"
 #include "frame/TupleElement.h"
-#include "frame/VeritorInterface.h"
+#include "frame/TypeRegistration.h"
 
 #include <mutex>
 #include <new>
@@ -28,35 +34,24 @@ struct Counter {
     std::int64_t value;
 };
 
-struct alignas(8) TypeObject {
-    unsigned char hostArea[512];
-};
-struct alignas(8) Object {
-    unsigned char hostArea[128];
-};
-
 void DestroyCounter(void* value) {
     Note(std::string("~").append(std::to_string(static_cast<Counter*>(value)->value)));
 }
 
 // "counter" of an integer; no value for a negative one.
-void* MakeCounter(void* storage, const void*, const void* object, void*, const void*) {
-    if (storage == nullptr) {
-        return nullptr;
-    }
-    std::int64_t value = static_cast<const integer*>(object)->Value();
-    if (value < 0) {
+Counter MakeCounter(const integer& value) {
+    if (value.Value() < 0) {
         throw NoSuchObject();
     }
-    Note(std::string("+").append(std::to_string(value)));
-    return new (storage) Counter{value};
+    Note(std::string("+").append(std::to_string(value.Value())));
+    return Counter{value.Value()};
 }
 
 // "broken" of 1 fails with a plain message, of 2 with a system message's
 // line break at its end, of anything else with an exception that is not a
 // standard exception.
-void* Broken(void*, const void*, const void* object, void*, const void*) {
-    switch (static_cast<const integer*>(object)->Value()) {
+integer Broken(const integer& which) {
+    switch (which.Value()) {
     case 1:
         throw std::runtime_error("the broken property broke");
     case 2:
@@ -66,146 +61,109 @@ void* Broken(void*, const void*, const void* object, void*, const void*) {
     }
 }
 
-// "pick" with a ( integer, integer ) index: the component chosen by the first.
-void* Pick(void* storage, const void* index, const void*, void*, const void*) {
-    const auto* tuple = static_cast<const TupleNode*>(index);
-    std::int64_t which = static_cast<const integer*>(TupleElement(0, tuple))->Value();
-    const void* chosen = TupleElement(static_cast<uint32>(which), tuple);
-    return new (storage) integer(*static_cast<const integer*>(chosen));
+// "pick" with a ( integer, integer, integer ) index: the component chosen by
+// the first.
+integer Pick(const TupleNode& tuple) {
+    const auto which = TupleComponent<integer>(0, tuple).Value();
+    return TupleComponent<integer>(static_cast<uint32>(which), tuple);
 }
 
 // "digit"/"digits" of a counter: 0, 1, ... up to its value, exclusive.
 struct Digits {
-    std::int64_t next;
+    ~Digits() { Note("~digits"); }
+    integer First(const Counter& counter) { return Next(counter); }
+    integer Next(const Counter& counter) {
+        if (next >= counter.value) {
+            throw NoSuchObject();
+        }
+        return integer(next++);
+    }
+    std::int64_t next = 0;
 };
-void* ConstructDigits(void* storage) {
-    return new (storage) Digits{0};
-}
-void DestroyDigits(void*) {
-    Note("~digits");
-}
-void* NextDigit(void* storage, const void*, const void* object, void* state, const void*) {
-    auto& digits = *static_cast<Digits*>(state);
-    if (digits.next >= static_cast<const Counter*>(object)->value) {
+
+// "tally" of counters: the sum of their values; no alternative slot is ever
+// called.
+struct Tally {
+    ~Tally() { Note("~tally"); }
+    integer Begin() {
+        sum = 0;
         throw NoSuchObject();
     }
-    return new (storage) integer(digits.next++);
-}
-
-// "tally" of counters: the sum of their values, through begin/add/finish.
-struct Tally {
-    std::int64_t sum;
+    integer Add(const Counter& counter) {
+        sum += counter.value;
+        throw NoSuchObject();
+    }
+    integer Finish() { return integer(sum); }
+    integer BeginAlt() { throw std::logic_error("an alternative slot was called"); }
+    integer AddAlt(const Counter&) { return BeginAlt(); }
+    integer FinishAlt() { return BeginAlt(); }
+    std::int64_t sum = -1;
 };
-void* ConstructTally(void* storage) {
-    return new (storage) Tally{-1};
-}
-void DestroyTally(void*) {
-    Note("~tally");
-}
-void* BeginTally(void*, const void*, const void*, void* state, const void*) {
-    static_cast<Tally*>(state)->sum = 0;
-    throw NoSuchObject();
-}
-void* AddTally(void*, const void*, const void* element, void* state, const void*) {
-    static_cast<Tally*>(state)->sum += static_cast<const Counter*>(element)->value;
-    throw NoSuchObject();
-}
-void* FinishTally(void* storage, const void*, const void*, void* state, const void*) {
-    return new (storage) integer(static_cast<Tally*>(state)->sum);
-}
-void* Unexpected(void*, const void*, const void*, void*, const void*) {
-    throw std::logic_error("an alternative slot was called");
-}
 
-void* CounterText(void* storage, const void* source, const void*) {
-    std::string text =
-        std::string("#").append(std::to_string(static_cast<const Counter*>(source)->value));
+string_value CounterText(const Counter& counter) {
+    const std::string text = std::string("#").append(std::to_string(counter.value));
     auto* block = static_cast<char*>(Allocate_Inspector_Memory(static_cast<unsigned>(text.size())));
     text.copy(block, text.size());
-    return new (storage) string_value{block, static_cast<std::uint32_t>(text.size())};
+    return string_value{block, static_cast<std::uint32_t>(text.size())};
 }
 
-void* AddCounters(void* storage, const void* left, const void* right, const void*) {
-    std::int64_t sum =
-        static_cast<const Counter*>(left)->value + static_cast<const Counter*>(right)->value;
+Counter AddCounters(const Counter& left, const Counter& right) {
+    const std::int64_t sum = left.value + right.value;
     Note(std::string("+").append(std::to_string(sum)));
-    return new (storage) Counter{sum};
+    return Counter{sum};
 }
 
 // "com ready": whether the evaluating thread was already initialised for COM
 // (a nested initialisation answers S_FALSE), as the XML inspectors need.
-void* ComReady(void* storage, const void*, const void*, void*, const void*) {
-    HRESULT result = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-    boolean_value ready = result == S_FALSE;
+boolean_value ComReady() {
+    const HRESULT result = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     if (SUCCEEDED(result)) {
         CoUninitialize();
     }
-    return new (storage) boolean_value(ready);
+    return result == S_FALSE;
 }
 
-void Hook() {}
-
-class Vocabulary {
-public:
-    Vocabulary() noexcept {
-        Register_Type(&special, 512, "special counter", sizeof(Counter), DestroyCounter, "counter",
-                      nullptr);
-        Register_Property(&counter, 128, "counter", "counters", "", "integer", "counter",
-                          MakeCounter, &counter, Hook);
-        Register_Property(&specialCounter, 128, "special counter", "special counters", "",
-                          "integer", "special counter", MakeCounter, &specialCounter, Hook);
-        Register_Property(&broken, 128, "broken", "brokens", "", "integer", "integer", Broken,
-                          &broken, Hook);
-        Register_Property(&pick, 128, "pick", "picks", "( integer, integer, integer )", "",
-                          "integer", Pick, &pick, Hook);
-        Register_Iterated_Property(&digits, 128, "digit", "digits", "", "counter", "integer",
-                                   sizeof(Digits), ConstructDigits, DestroyDigits, NextDigit,
-                                   NextDigit, &digits, Hook);
-        Register_Aggregate_Property(&tally, 128, "tally", "tallies", "", "counter", "integer",
-                                    sizeof(Tally), ConstructTally, DestroyTally, BeginTally,
-                                    Unexpected, AddTally, Unexpected, FinishTally, Unexpected,
-                                    &tally, Hook);
-        Register_Cast(&text, 128, "string", "counter", "string", CounterText, &text, Hook);
-        Register_Binary_Operator(&plus, 128, OperatorAdd, "counter", "counter", "counter",
-                                 AddCounters, &plus, Hook);
-        Register_Property(&comReady, 128, "com ready", "com readies", "", "", "boolean", ComReady,
-                          &comReady, Hook);
-        // Registered after the types that name it, as libraries may.
-        Register_Type(&type, 512, "counter", sizeof(Counter), DestroyCounter, nullptr, nullptr);
+// Constructed in place and never destroyed, so that its removal is never
+// called.
+template <typename Registration>
+struct Leaked {
+    template <typename... Arguments>
+    explicit Leaked(Arguments... arguments) {
+        new (bytes) Registration(arguments...);
     }
-    Vocabulary(const Vocabulary&) = delete;
-    Vocabulary& operator=(const Vocabulary&) = delete;
-    ~Vocabulary() {
-        Unregister_Type(&type);
-        Unregister_Property(&comReady);
-        Unregister_Binary_Operator(&plus);
-        Unregister_Cast(&text);
-        Unregister_Property(&tally);
-        Unregister_Property(&digits);
-        Unregister_Property(&pick);
-        Unregister_Property(&broken);
-        Unregister_Property(&specialCounter);
-#ifndef LEAK_ONE_REGISTRATION
-        Unregister_Property(&counter);
-#endif
-        Unregister_Type(&special);
-    }
-
-private:
-    TypeObject special{};
-    TypeObject type{};
-    Object counter{};
-    Object specialCounter{};
-    Object broken{};
-    Object pick{};
-    Object digits{};
-    Object tally{};
-    Object text{};
-    Object plus{};
-    Object comReady{};
+    alignas(Registration) std::byte bytes[sizeof(Registration)];
 };
 
-const Vocabulary vocabulary;
+using CounterProperty = PropertyRegistration<Counter, NoOperand, integer>;
+#ifdef LEAK_ONE_REGISTRATION
+using FirstCounterProperty = Leaked<CounterProperty>;
+#else
+using FirstCounterProperty = CounterProperty;
+#endif
+
+// Static objects: registered in this order as the library loads, removed in
+// the reverse order as it unloads.
+const TypeRegistration specialType("special counter", sizeof(Counter), DestroyCounter, "counter");
+const FirstCounterProperty counter("counter", "counters", "", "integer", "counter", &MakeCounter,
+                                   InspectorHook);
+const CounterProperty specialCounter("special counter", "special counters", "", "integer",
+                                     "special counter", &MakeCounter, InspectorHook);
+const PropertyRegistration<integer, NoOperand, integer> broken("broken", "brokens", "", "integer",
+                                                               "integer", &Broken, InspectorHook);
+const PropertyRegistration<integer, TupleNode>
+    pick("pick", "picks", "( integer, integer, integer )", "", "integer", &Pick, InspectorHook);
+const IteratedPropertyRegistration<Digits, integer, NoOperand, Counter>
+    digits("digit", "digits", "", "counter", "integer", InspectorHook);
+const AggregatePropertyRegistration<Tally, integer, Counter>
+    tally("tally", "tallies", "", "counter", "integer", InspectorHook);
+const CastRegistration<string_value, Counter> text("string", "counter", "string", &CounterText,
+                                                   InspectorHook);
+const BinaryOperatorRegistration<Counter, Counter, Counter>
+    plus(OperatorAdd, "counter", "counter", "counter", &AddCounters, InspectorHook);
+const PropertyRegistration<boolean_value> comReady("com ready", "com readies", "", "", "boolean",
+                                                   &ComReady, InspectorHook);
+// Registered after the types that name it, as libraries may.
+const TypeRegistration counterType("counter", sizeof(Counter), DestroyCounter);
 
 } // namespace
 
