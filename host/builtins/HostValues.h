@@ -4,7 +4,6 @@
 #include "frame/VeritorInterface.h"
 
 #include <cstring>
-#include <new>
 #include <string_view>
 
 namespace veritor::host {
@@ -15,10 +14,5 @@ inline std::string_view View(const string_value& value) {
 
 // A string whose bytes are copied into inspector memory.
 string_value MakeString(std::string_view text);
-
-template <typename T>
-const T& Read(const void* operand) {
-    return *static_cast<const T*>(operand);
-}
 
 } // namespace veritor::host

@@ -1,43 +1,24 @@
 // The host's own vocabulary: the four host types and the operators, casts and
-// properties on them. It enters the registry through the same Register_*
-// calls as any inspector library's, from registration objects shaped like a
-// library's, so that there is one way to look up and call vocabulary.
+// properties on them. It enters the registry through the same registration
+// objects as any inspector library's, so that there is one way to look up and
+// call vocabulary.
+#include "frame/BinaryOperatorRegistration.h"
+#include "frame/CastRegistration.h"
+#include "frame/InspectorHook.h"
 #include "frame/NoSuchObject.h"
-#include "frame/VeritorInterface.h"
+#include "frame/PropertyRegistration.h"
+#include "frame/TypeRegistration.h"
 #include "host/arithmetic/FloatingPointArithmetic.h"
 #include "host/builtins/HostValues.h"
 #include "host/builtins/NumberText.h"
 
-#include <array>
 #include <cstdint>
-#include <vector>
 
 namespace veritor::host {
 
 namespace {
 
-struct alignas(8) TypeObject {
-    unsigned char hostArea[512];
-};
-
-struct alignas(8) RegistrationObject {
-    unsigned char hostArea[128];
-};
-
-template <typename T>
-void* Construct(void* storage, const T& value) {
-    return storage == nullptr ? nullptr : new (storage) T(value);
-}
-
 // --- operators ---------------------------------------------------------------
-
-template <typename L, typename R, typename Result, Result (*F)(const L&, const R&)>
-void* Binary(void* storage, const void* left, const void* right, const void*) {
-    if (storage == nullptr) {
-        return nullptr;
-    }
-    return Construct(storage, F(Read<L>(left), Read<R>(right)));
-}
 
 template <typename T>
 struct Compare {
@@ -117,22 +98,6 @@ boolean_value Contains(const string_value& a, const string_value& b) {
 
 // --- casts and properties ----------------------------------------------------
 
-template <typename S, typename Result, Result (*F)(const S&)>
-void* Cast(void* storage, const void* source, const void*) {
-    if (storage == nullptr) {
-        return nullptr;
-    }
-    return Construct(storage, F(Read<S>(source)));
-}
-
-template <typename S, typename Result, Result (*F)(const S&)>
-void* Property(void* storage, const void*, const void* object, void*, const void*) {
-    if (storage == nullptr) {
-        return nullptr;
-    }
-    return Construct(storage, F(Read<S>(object)));
-}
-
 string_value IntegerText(const integer& v) {
     return MakeString(FormatInteger(v.Value()));
 }
@@ -169,138 +134,87 @@ integer Length(const string_value& v) {
 
 // --- registration ------------------------------------------------------------
 
-struct OperatorEntry {
-    int code;
-    const char* left;
-    const char* right;
-    const char* result;
-    BinaryOperatorCallback evaluate;
+// An operator on two values of one type.
+template <typename Result, typename T>
+struct Operator : BinaryOperatorRegistration<Result, T, T> {
+    Operator(int code, const char* type, const char* resultType,
+             Result (*function)(const T&, const T&))
+        : BinaryOperatorRegistration<Result, T, T>(code, type, type, resultType, function,
+                                                   InspectorHook) {}
 };
 
-struct CastEntry {
-    const char* name;
-    const char* source;
-    const char* target;
-    CastCallback evaluate;
-};
-
+// "=" and "!=" on values of one type.
 template <typename T>
-void AddComparisons(std::vector<OperatorEntry>& entries, const char* type, bool ordered) {
-    using C = Compare<T>;
-    entries.push_back(
-        {OperatorEqual, type, type, "boolean", Binary<T, T, boolean_value, &C::Equal>});
-    entries.push_back(
-        {OperatorNotEqual, type, type, "boolean", Binary<T, T, boolean_value, &C::NotEqual>});
-    if (!ordered) {
-        return;
-    }
-    entries.push_back({OperatorLess, type, type, "boolean", Binary<T, T, boolean_value, &C::Less>});
-    entries.push_back(
-        {OperatorLessOrEqual, type, type, "boolean", Binary<T, T, boolean_value, &C::LessOrEqual>});
-    entries.push_back(
-        {OperatorGreater, type, type, "boolean", Binary<T, T, boolean_value, &C::Greater>});
-    entries.push_back({OperatorGreaterOrEqual, type, type, "boolean",
-                       Binary<T, T, boolean_value, &C::GreaterOrEqual>});
-}
+struct Equality {
+    explicit Equality(const char* type)
+        : equal(OperatorEqual, type, "boolean", &Compare<T>::Equal)
+        , notEqual(OperatorNotEqual, type, "boolean", &Compare<T>::NotEqual) {}
+    Operator<boolean_value, T> equal, notEqual;
+};
 
-std::vector<OperatorEntry> Operators() {
-    using I = integer;
-    using F = floating_point;
-    using S = string_value;
-    using B = boolean_value;
-    std::vector<OperatorEntry> entries = {
-        {OperatorConcatenate, "string", "string", "string", Binary<S, S, S, &Concatenate>},
-        {OperatorContains, "string", "string", "boolean", Binary<S, S, B, &Contains>},
-        {OperatorAdd, "integer", "integer", "integer", Binary<I, I, I, &AddIntegers>},
-        {OperatorSubtract, "integer", "integer", "integer", Binary<I, I, I, &SubtractIntegers>},
-        {OperatorMultiply, "integer", "integer", "integer", Binary<I, I, I, &MultiplyIntegers>},
-        {OperatorDivide, "integer", "integer", "integer", Binary<I, I, I, &DivideIntegers>},
-        {OperatorModulo, "integer", "integer", "integer", Binary<I, I, I, &ModuloIntegers>},
-        {OperatorAdd, "floating point", "floating point", "floating point",
-         Binary<F, F, F, &Floating<FloatingOperation::Add>>},
-        {OperatorSubtract, "floating point", "floating point", "floating point",
-         Binary<F, F, F, &Floating<FloatingOperation::Subtract>>},
-        {OperatorMultiply, "floating point", "floating point", "floating point",
-         Binary<F, F, F, &Floating<FloatingOperation::Multiply>>},
-        {OperatorDivide, "floating point", "floating point", "floating point",
-         Binary<F, F, F, &Floating<FloatingOperation::Divide>>},
-        {OperatorAnd, "boolean", "boolean", "boolean", Binary<B, B, B, &And>},
-        {OperatorOr, "boolean", "boolean", "boolean", Binary<B, B, B, &Or>},
-    };
-    AddComparisons<boolean_value>(entries, "boolean", false);
-    AddComparisons<integer>(entries, "integer", true);
-    AddComparisons<floating_point>(entries, "floating point", true);
-    AddComparisons<string_value>(entries, "string", true);
-    return entries;
-}
+// Equality and the four orderings on values of one type.
+template <typename T>
+struct Order : Equality<T> {
+    explicit Order(const char* type)
+        : Equality<T>(type)
+        , less(OperatorLess, type, "boolean", &Compare<T>::Less)
+        , lessOrEqual(OperatorLessOrEqual, type, "boolean", &Compare<T>::LessOrEqual)
+        , greater(OperatorGreater, type, "boolean", &Compare<T>::Greater)
+        , greaterOrEqual(OperatorGreaterOrEqual, type, "boolean", &Compare<T>::GreaterOrEqual) {}
+    Operator<boolean_value, T> less, lessOrEqual, greater, greaterOrEqual;
+};
 
-const std::array<CastEntry, 6> casts = {{
-    {"string", "integer", "string", Cast<integer, string_value, &IntegerText>},
-    {"string", "boolean", "string", Cast<boolean_value, string_value, &BooleanText>},
-    {"string", "floating point", "string", Cast<floating_point, string_value, &FloatingText>},
-    {"integer", "string", "integer", Cast<string_value, integer, &IntegerOfText>},
-    {"floating point", "string", "floating point",
-     Cast<string_value, floating_point, &FloatingOfText>},
-    {"floating point", "integer", "floating point",
-     Cast<integer, floating_point, &FloatingOfInteger>},
-}};
+template <typename Target, typename Source>
+struct Cast : CastRegistration<Target, Source> {
+    Cast(const char* source, const char* target, Target (*function)(const Source&))
+        : CastRegistration<Target, Source>(target, source, target, function, InspectorHook) {}
+};
 
-void Nothing() {}
+using B = boolean_value;
+using I = integer;
+using F = floating_point;
+using S = string_value;
 
-// Registers everything when the host library loads and removes it in reverse
-// order when it unloads, as an inspector library's static objects do.
-class HostVocabulary {
-public:
-    // Out of memory while the host library loads leaves nothing to run: the
-    // process ends then, as it does for a library's registration objects.
-    HostVocabulary() noexcept
-        : operators(Operators())
-        , operatorObjects(operators.size()) {
-        Register_Type(&types[0], sizeof(TypeObject), "boolean", sizeof(boolean_value), nullptr,
-                      nullptr, nullptr);
-        Register_Type(&types[1], sizeof(TypeObject), "integer", sizeof(integer), nullptr, nullptr,
-                      nullptr);
-        Register_Type(&types[2], sizeof(TypeObject), "string", sizeof(string_value), nullptr,
-                      nullptr, nullptr);
-        Register_Type(&types[3], sizeof(TypeObject), "floating point", sizeof(floating_point),
-                      nullptr, nullptr, nullptr);
-        for (std::size_t i = 0; i < operators.size(); ++i) {
-            const OperatorEntry& e = operators[i];
-            Register_Binary_Operator(&operatorObjects[i], sizeof(RegistrationObject), e.code,
-                                     e.left, e.right, e.result, e.evaluate, &operatorObjects[i],
-                                     Nothing);
-        }
-        for (std::size_t i = 0; i < casts.size(); ++i) {
-            const CastEntry& e = casts[i];
-            Register_Cast(&castObjects[i], sizeof(RegistrationObject), e.name, e.source, e.target,
-                          e.evaluate, &castObjects[i], Nothing);
-        }
-        Register_Property(&length, sizeof(RegistrationObject), "length", "lengths", "", "string",
-                          "integer", Property<string_value, integer, &Length>, &length, Nothing);
-    }
+// Registered as the host library loads and removed in reverse order as it
+// unloads, as an inspector library's static objects are.
+struct HostVocabulary {
+    const TypeRegistration boolean{"boolean", sizeof(B), nullptr};
+    const TypeRegistration integers{"integer", sizeof(I), nullptr};
+    const TypeRegistration strings{"string", sizeof(S), nullptr};
+    const TypeRegistration floatingPoint{"floating point", sizeof(F), nullptr};
 
-    HostVocabulary(const HostVocabulary&) = delete;
-    HostVocabulary& operator=(const HostVocabulary&) = delete;
+    const Operator<S, S> concatenate{OperatorConcatenate, "string", "string", &Concatenate};
+    const Operator<B, S> contains{OperatorContains, "string", "boolean", &Contains};
+    const Operator<I, I> add{OperatorAdd, "integer", "integer", &AddIntegers};
+    const Operator<I, I> subtract{OperatorSubtract, "integer", "integer", &SubtractIntegers};
+    const Operator<I, I> multiply{OperatorMultiply, "integer", "integer", &MultiplyIntegers};
+    const Operator<I, I> divide{OperatorDivide, "integer", "integer", &DivideIntegers};
+    const Operator<I, I> modulo{OperatorModulo, "integer", "integer", &ModuloIntegers};
+    const Operator<F, F> addFloating{OperatorAdd, "floating point", "floating point",
+                                     &Floating<FloatingOperation::Add>};
+    const Operator<F, F> subtractFloating{OperatorSubtract, "floating point", "floating point",
+                                          &Floating<FloatingOperation::Subtract>};
+    const Operator<F, F> multiplyFloating{OperatorMultiply, "floating point", "floating point",
+                                          &Floating<FloatingOperation::Multiply>};
+    const Operator<F, F> divideFloating{OperatorDivide, "floating point", "floating point",
+                                        &Floating<FloatingOperation::Divide>};
+    const Operator<B, B> conjunction{OperatorAnd, "boolean", "boolean", &And};
+    const Operator<B, B> disjunction{OperatorOr, "boolean", "boolean", &Or};
 
-    ~HostVocabulary() {
-        Unregister_Property(&length);
-        for (std::size_t i = castObjects.size(); i-- > 0;) {
-            Unregister_Cast(&castObjects[i]);
-        }
-        for (std::size_t i = operatorObjects.size(); i-- > 0;) {
-            Unregister_Binary_Operator(&operatorObjects[i]);
-        }
-        for (std::size_t i = types.size(); i-- > 0;) {
-            Unregister_Type(&types[i]);
-        }
-    }
+    const Equality<B> booleanOrder{"boolean"};
+    const Order<I> integerOrder{"integer"};
+    const Order<F> floatingPointOrder{"floating point"};
+    const Order<S> stringOrder{"string"};
 
-private:
-    std::vector<OperatorEntry> operators;
-    std::array<TypeObject, 4> types{};
-    std::vector<RegistrationObject> operatorObjects;
-    std::array<RegistrationObject, casts.size()> castObjects{};
-    RegistrationObject length{};
+    const Cast<S, I> integerText{"integer", "string", &IntegerText};
+    const Cast<S, B> booleanText{"boolean", "string", &BooleanText};
+    const Cast<S, F> floatingPointText{"floating point", "string", &FloatingText};
+    const Cast<I, S> integerOfText{"string", "integer", &IntegerOfText};
+    const Cast<F, S> floatingPointOfText{"string", "floating point", &FloatingOfText};
+    const Cast<F, I> floatingPointOfInteger{"integer", "floating point", &FloatingOfInteger};
+
+    const PropertyRegistration<I, NoOperand, S> length{"length",  "lengths", "",           "string",
+                                                       "integer", &Length,   InspectorHook};
 };
 
 const HostVocabulary hostVocabulary;
