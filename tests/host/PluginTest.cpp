@@ -160,6 +160,7 @@ TEST_F(LoadedPlugin, IteratesUntilNoSuchObject) {
 TEST_F(LoadedPlugin, AggregatesOverNothingStillFinish) {
     EXPECT_EQ(Only(veritor::Run("tally of ()")), "0");
     EXPECT_EQ(Only(veritor::Run("tallies of counter of 7")), "7");
+    EXPECT_EQ(KindOf("tally of (1; 2)"), ErrorKind::Type);
 }
 
 TEST_F(LoadedPlugin, PassesTuplesAsChainsOfNodes) {

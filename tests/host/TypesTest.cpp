@@ -18,7 +18,7 @@ Registration Type(const char* name, const char* base = "") {
     return r;
 }
 
-TEST(TupleTypeNames, ComposeAndSplitNested) {
+TEST(HostTupleTypes, ComposeAndSplitNested) {
     using veritor::host::TupleComponents;
     using veritor::host::TupleTypeName;
     EXPECT_EQ(TupleTypeName({"string", "html"}), "( string, html )");

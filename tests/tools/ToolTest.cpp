@@ -117,11 +117,31 @@ TEST(Completion, CompletesMultiWordNamesFromAnyWordStart) {
     EXPECT_TRUE(Completions("zzz", names).empty());
 }
 
+// The built tool, with its inspector library beside it: values of library
+// types, and the status flags of a library's floating-point result.
 TEST(ToolProcess, EvaluatesWithTheInspectorLibraryBesideIt) {
-    ProcessOutcome run =
-        RunVeritor("'conjunction of (true; false)' 'number of (1; 2; 3)' '\"a\" & \"b\"'");
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "false\n3\nab\n");
+    const struct {
+        const char* arguments;
+        int status;
+        const char* out;
+        const char* err;
+    } cases[] = {
+        {"'conjunction of (true; false)' 'number of (1; 2; 3)' '\"a\" & \"b\"'", 0,
+         "false\n3\nab\n", ""},
+        {"'(rope \"ab\" & \"cd\") as string'", 0, "abcd\n", ""},
+        {"--json 'standard deviation of (0.1; 0.1; 0.1)'", 0,
+         R"j({"query":"standard deviation of (0.1; 0.1; 0.1)","type":"floating point",)j"
+         R"j("plural":false,"values":["nan"],"flags":[["inexact","invalid"]]})j"
+         "\n",
+         ""},
+        {"'1 / 0'", 1, "", "error: no value\n"},
+    };
+    for (const auto& c : cases) {
+        const ProcessOutcome run = RunVeritor(c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments;
+        EXPECT_EQ(run.out, c.out) << c.arguments;
+        EXPECT_EQ(run.err, c.err) << c.arguments;
+    }
 }
 
 TEST(ToolProcess, ListsTheVocabularyAsDocsVocabularyMdHasIt) {
@@ -132,13 +152,6 @@ TEST(ToolProcess, ListsTheVocabularyAsDocsVocabularyMdHasIt) {
     EXPECT_EQ(run.out, checkedIn)
         << "docs/vocabulary.md differs from the live vocabulary: regenerate it with "
            "scripts/vocabulary.sh";
-}
-
-TEST(ToolProcess, ReportsNoValueOnStandardError) {
-    ProcessOutcome run = RunVeritor("'1 / 0'");
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "error: no value\n");
 }
 
 } // namespace

@@ -53,7 +53,7 @@ std::vector<std::string> LoadAndUnload() {
     return described;
 }
 
-TEST(PluginLifecycle, UnloadingRemovesEverythingUnmapsTheLibraryAndLoadingAgainRepeatsIt) {
+TEST(InspectorLibraryLifecycle, UnloadingRemovesEverythingUnmapsTheLibraryAndLoadingAgainRepeatsIt) {
     const auto first = LoadAndUnload();
     EXPECT_GE(first.size(), 2u);
     EXPECT_FALSE(InspectorLibrary::IsMapped());
@@ -61,7 +61,7 @@ TEST(PluginLifecycle, UnloadingRemovesEverythingUnmapsTheLibraryAndLoadingAgainR
     EXPECT_FALSE(InspectorLibrary::IsMapped());
 }
 
-TEST(PluginLifecycle, ExportsNothingOfItsOwnAndTakesTheHostFunctionsFromTheProcess) {
+TEST(InspectorLibraryLifecycle, ExportsNothingOfItsOwnAndTakesTheHostFunctionsFromTheProcess) {
     // Anything defined and visible would leak the plug-in's insides to the
     // host, or bind the host's own symbols to them.
     const std::string symbols = "nm -D --format=just-symbols ";
