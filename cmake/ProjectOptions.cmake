@@ -39,7 +39,8 @@ function(veritor_library name kind)
 endfunction()
 
 # Declares the GoogleTest executable of one test folder; its tests are
-# discovered by CTest when the suite runs.
+# discovered by CTest when the suite runs, parameterised ones under the names
+# their instantiation gives (not a dump of the parameter's bytes).
 function(veritor_test_suite name dir)
   veritor_sources(_srcs ${dir})
   if(NOT _srcs)
@@ -48,7 +49,7 @@ function(veritor_test_suite name dir)
   add_executable(${name} ${_srcs})
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gmock GTest::gtest GTest::gtest_main)
   veritor_warnings(${name})
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
 endfunction()
 
 # One test executable per subfolder of a layer's test folder, named

@@ -3,7 +3,9 @@
 #include "frame/VeritorInterface.h"
 #include "host/Veritor.h"
 
+#include <cctype>
 #include <gtest/gtest.h>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -11,6 +13,30 @@ namespace {
 
 using veritor::ErrorKind;
 using veritor::QueryError;
+
+// A case's name after its query: its index, then the query's words with the
+// operators spelled out, e.g. 6_1_plus_2_times_3.
+struct NamedAfterQuery {
+    template <typename Case>
+    std::string operator()(const testing::TestParamInfo<Case>& info) const {
+        static const std::map<char, const char*> spelled = {
+            {'+', "plus"}, {'-', "minus"}, {'*', "times"}, {'/', "over"}, {'=', "is"},
+            {'<', "lt"},   {'>', "gt"},    {'&', "and"},   {';', "then"}, {',', "with"},
+            {'\\', "esc"}, {'#', "hash"},  {'(', "open"},  {')', "close"}};
+        std::string name = std::to_string(info.index);
+        bool apart = true;
+        for (const unsigned char c : std::string_view(info.param.query)) {
+            const auto word = spelled.find(static_cast<char>(c));
+            if (std::isalnum(c)) {
+                name.append(apart ? "_" : "").push_back(static_cast<char>(c));
+            } else if (word != spelled.end()) {
+                name.append("_").append(word->second);
+            }
+            apart = !std::isalnum(c);
+        }
+        return name;
+    }
+};
 
 std::vector<std::string> Texts(const veritor::Result& result) {
     std::vector<std::string> texts;
@@ -81,7 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
         Evaluates{"0.1 + 0.2", {"0.30000000000000004"}, "floating point"},
         Evaluates{"1.0 / 0.0", {"inf"}, "floating point"},
         Evaluates{"-1.0 / 0.0", {"-inf"}, "floating point"},
-        Evaluates{"0.0 / 0.0", {"nan"}, "floating point"}));
+        Evaluates{"0.0 / 0.0", {"nan"}, "floating point"}),
+    NamedAfterQuery());
 
 struct Fails {
     const char* query;
@@ -134,7 +161,8 @@ INSTANTIATE_TEST_SUITE_P(
         Fails{"-9223372036854775808 / -1", ErrorKind::NoValue, nowhere},
         Fails{"- (-9223372036854775808)", ErrorKind::NoValue, nowhere},
         Fails{"\"1x\" as integer", ErrorKind::NoValue, nowhere},
-        Fails{"(1 / 0, 2)", ErrorKind::NoValue, nowhere}));
+        Fails{"(1 / 0, 2)", ErrorKind::NoValue, nowhere}),
+    NamedAfterQuery());
 
 struct Refused {
     const char* query;

@@ -29,32 +29,27 @@ std::string ToNarrow(std::u16string_view text, DWORD flags = 0) {
     return result;
 }
 
-struct Utf8Case {
-    std::string bytes;
-    std::u16string characters;
-};
-
-class Utf8Decoding : public ::testing::TestWithParam<Utf8Case> {};
-
-TEST_P(Utf8Decoding, ReplacesEachIllFormedSubsequence) {
-    EXPECT_EQ(ToWide(GetParam().bytes), GetParam().characters);
+TEST(Utf8Decoding, ReplacesEachIllFormedSubsequence) {
+    const std::pair<std::string, std::u16string> cases[] = {
+        {"abc", u"abc"},
+        {"\xC3\xA9", u"\u00E9"},
+        {"\xF0\x9F\x98\x80", u"\U0001F600"},
+        {"\xFF", u"\uFFFD"},
+        {"a\x80z", u"a\uFFFDz"},
+        // Overlong forms, surrogates and values above U+10FFFF.
+        {"\xC0\xAF", u"\uFFFD\uFFFD"},
+        {"\xE0\x80\xAF", u"\uFFFD\uFFFD\uFFFD"},
+        {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},
+        {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
+        // A truncated sequence is one replacement.
+        {"\xE2\x82z", u"\uFFFDz"},
+        // Runs of ASCII longer than eight bytes around the others.
+        {"ASCII in runs \xC3\xA9 of eight bytes\xFF", u"ASCII in runs \u00E9 of eight bytes\uFFFD"},
+    };
+    for (const auto& [bytes, characters] : cases) {
+        EXPECT_EQ(ToWide(bytes), characters) << testing::PrintToString(bytes);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Sequences, Utf8Decoding,
-    ::testing::Values(Utf8Case{"abc", u"abc"}, Utf8Case{"\xC3\xA9", u"\u00E9"},
-                      Utf8Case{"\xF0\x9F\x98\x80", u"\U0001F600"}, Utf8Case{"\xFF", u"\uFFFD"},
-                      Utf8Case{"a\x80z", u"a\uFFFDz"},
-                      // Overlong forms, surrogates and values above U+10FFFF.
-                      Utf8Case{"\xC0\xAF", u"\uFFFD\uFFFD"},
-                      Utf8Case{"\xE0\x80\xAF", u"\uFFFD\uFFFD\uFFFD"},
-                      Utf8Case{"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},
-                      Utf8Case{"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
-                      // A truncated sequence is one replacement.
-                      Utf8Case{"\xE2\x82z", u"\uFFFDz"},
-                      // Runs of ASCII longer than eight bytes around the others.
-                      Utf8Case{"ASCII in runs \xC3\xA9 of eight bytes\xFF",
-                               u"ASCII in runs \u00E9 of eight bytes\uFFFD"}));
 
 TEST(WideToUtf8, UnpairedSurrogatesBecomeReplacementCharacters) {
     EXPECT_EQ(ToNarrow(u"\U0001F600"), "\xF0\x9F\x98\x80");
