@@ -1,36 +1,12 @@
 #include "tools/veritor/Json.h"
 
+#include "platform/codepage/Utf8Codec.h"
+
 #include <cstdio>
 
 namespace veritor::tool {
 
 namespace {
-
-// Length of the valid UTF-8 sequence at the start of `bytes`, or 0.
-std::size_t ValidSequence(std::string_view bytes) {
-    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
-    unsigned char lead = byte(0);
-    std::size_t length = lead < 0x80   ? 1
-                         : lead < 0xC2 ? 0
-                         : lead < 0xE0 ? 2
-                         : lead < 0xF0 ? 3
-                         : lead < 0xF5 ? 4
-                                       : 0;
-    if (length == 0 || length > bytes.size()) {
-        return 0;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80) {
-            return 0;
-        }
-    }
-    // Overlong forms, surrogates and code points past U+10FFFF.
-    if ((lead == 0xE0 && byte(1) < 0xA0) || (lead == 0xED && byte(1) > 0x9F) ||
-        (lead == 0xF0 && byte(1) < 0x90) || (lead == 0xF4 && byte(1) > 0x8F)) {
-        return 0;
-    }
-    return length;
-}
 
 std::string Number(const FloatingPoint& value) {
     std::string text = FormatDouble(value.number);
@@ -87,33 +63,32 @@ std::string Close(std::string text, bool lossy) {
 } // namespace
 
 std::string JsonString(std::string_view bytes, bool& lossy) {
+    // Through UTF-16 and back: what is not UTF-8 comes out as U+FFFD, as the
+    // platform's code-page conversions replace it.
+    std::u16string characters;
+    if (!Utf8Codec::AppendUtf16(bytes, characters)) {
+        lossy = true;
+    }
+    std::string valid;
+    Utf8Codec::AppendUtf8(characters, valid);
     std::string text = "\"";
-    for (std::size_t i = 0; i < bytes.size();) {
-        auto c = static_cast<unsigned char>(bytes[i]);
-        std::size_t length = ValidSequence(bytes.substr(i));
-        if (length == 0) {
-            text += "\xEF\xBF\xBD";
-            lossy = true;
-            ++i;
-            continue;
-        }
+    for (const char c : valid) {
         if (c == '"' || c == '\\') {
             text += '\\';
-            text += static_cast<char>(c);
+            text += c;
         } else if (c == '\n') {
             text += "\\n";
         } else if (c == '\r') {
             text += "\\r";
         } else if (c == '\t') {
             text += "\\t";
-        } else if (c < 0x20 || c == 0x7F) {
+        } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
             char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", c);
+            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
             text += escape;
         } else {
-            text.append(bytes.substr(i, length));
+            text += c;
         }
-        i += length;
     }
     return text + "\"";
 }
