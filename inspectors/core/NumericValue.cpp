@@ -6,12 +6,13 @@
 #include "frame/NoSuchObject.h"
 #include "frame/PropertyRegistration.h"
 #include "frame/VeritorInterface.h"
+#include "universe/ascii/CharacterClasses.h"
 #include "universe/integers/IntegerTypes.h"
 
 namespace {
 
 bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
+    return Ascii::IsDigit(static_cast<uint8>(c));
 }
 
 integer NumericValue(const string_value& text) {

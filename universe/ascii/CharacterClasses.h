@@ -28,4 +28,8 @@ inline bool IsWhiteSpace(uint8 b) {
     return WhiteSpace().Contains(b);
 }
 
+inline bool IsDigit(uint8 b) {
+    return Digits().Contains(b);
+}
+
 } // namespace Ascii
