@@ -76,15 +76,4 @@ TEST(ZoneInformation, ReportsBiasRulesAndRegimeAsWindowsDoes) {
     unsetenv("TZ");
 }
 
-TEST(PerformanceCounter, CountsNanosecondsOfTheMonotonicClock) {
-    LARGE_INTEGER frequency{}, first{}, second{};
-    ASSERT_TRUE(QueryPerformanceFrequency(&frequency));
-    EXPECT_EQ(frequency.QuadPart, 1000000000);
-    ASSERT_TRUE(QueryPerformanceCounter(&first));
-    const timespec pause{0, 2000000};
-    nanosleep(&pause, nullptr);
-    ASSERT_TRUE(QueryPerformanceCounter(&second));
-    EXPECT_GE(second.QuadPart - first.QuadPart, 2000000);
-}
-
 } // namespace
