@@ -14,54 +14,6 @@ ConstData View(std::string_view text) {
     return ConstData(text);
 }
 
-// What the loop must report after one piece has been fed with Continue.
-struct AfterPiece {
-    std::string piece;
-    bool found;
-    uint64 matchEnd;      // checked only when found
-    uint32 matchedPrefix; // checked only when not found
-};
-
-struct PieceCase {
-    const char* name;
-    std::string target;
-    std::vector<AfterPiece> pieces;
-};
-
-class MatchLoopPieces : public testing::TestWithParam<PieceCase> {};
-
-TEST_P(MatchLoopPieces, ReportsEachPieceAsFed) {
-    const PieceCase& c = GetParam();
-    const PatternMatcher matcher(View(c.target));
-    MatchLoop loop(&matcher);
-    for (std::size_t i = 0; i < c.pieces.size(); ++i) {
-        const AfterPiece& expected = c.pieces[i];
-        loop.Continue(View(expected.piece));
-        SCOPED_TRACE("piece " + std::to_string(i) + " '" + expected.piece + "'");
-        ASSERT_EQ(loop.Found(), expected.found);
-        if (expected.found) {
-            EXPECT_EQ(loop.MatchEnd(), expected.matchEnd);
-        } else {
-            EXPECT_EQ(loop.MatchedPrefix(), expected.matchedPrefix);
-        }
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, MatchLoopPieces,
-    testing::Values(
-        PieceCase{"WholeTextInOnePiece", "abc", {{"xxabcxx", true, 5, 0}}},
-        PieceCase{"SpanningThreePieces",
-                  "abc",
-                  {{"xa", false, 0, 1}, {"b", false, 0, 2}, {"cx", true, 1, 0}}},
-        PieceCase{"CarriedPrefixFallsBackToShorterOne",
-                  "aab",
-                  {{"xaa", false, 0, 2}, {"ab", true, 2, 0}}},
-        PieceCase{"EmptyPieceKeepsCarriedPrefix",
-                  "abc",
-                  {{"ab", false, 0, 2}, {"", false, 0, 2}, {"", false, 0, 2}, {"c", true, 1, 0}}}),
-    [](const testing::TestParamInfo<PieceCase>& info) { return info.param.name; });
-
 TEST(PatternMatcher, LongTargetShiftsStayWithinAByteAndStillFindIt) {
     std::string target(300, 'a');
     target[0] = 'z'; // beyond the last 255 bytes: no effect on the table
