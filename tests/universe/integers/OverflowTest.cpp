@@ -34,20 +34,21 @@ TEST(Overflow, MultiplicationAtTheLimits) {
     EXPECT_FALSE(CanMultiply(uint32{65536}, 65536));
 }
 
-TEST(Overflow, ConversionsReportOutOfRangeValuesAndTruncate) {
-    const auto check = [](auto&& convert, uint64 expected, const char* condition) {
-        ReportedAssertions reported;
-        EXPECT_EQ(static_cast<uint64>(convert()), expected) << condition;
-        EXPECT_EQ(reported.Conditions(), std::vector<std::string>{condition});
+TEST(Overflow, ConversionsOfOutOfRangeValuesAreReportedAndTruncate) {
+    ReportedAssertions reported;
+    const std::pair<uint64, uint64> cases[] = {
+        {Asuint8(uint32{300}), 44},
+        {Asuint8(int32{256}), 0},
+        {Asuint16(int32{70000}), 4464},
+        {Asuint32(int32{-2}), 0xFFFFFFFE},
+        {Asuint32(int64{1} << 32), 0},
+        {uint32(Asint32(int64{maxint32} + 1)), 0x80000000},
+        {uint32(Asint32(uint32{0x80000000})), 0x80000000},
     };
-    check([] { return Asuint8(uint32{300}); }, 44, "x <= uint32(maxuint8)");
-    check([] { return Asuint8(int32{256}); }, 0, "x <= int (maxuint8)");
-    check([] { return Asuint16(int32{70000}); }, 4464,
-          "(unsigned int)x <= (unsigned int)maxuint16");
-    check([] { return Asuint32(int32{-2}); }, 0xFFFFFFFE, "x >= 0");
-    check([] { return Asuint32(int64{1} << 32); }, 0, "x <= int64(maxuint32)");
-    check([] { return uint32(Asint32(int64{maxint32} + 1)); }, 0x80000000, "x <= int64 (maxint32)");
-    check([] { return uint32(Asint32(uint32{0x80000000})); }, 0x80000000, "x <= uint32(maxint32)");
+    for (const auto& [converted, expected] : cases) {
+        EXPECT_EQ(converted, expected);
+    }
+    EXPECT_EQ(reported.Conditions().size(), std::size(cases)) << reported.Output();
 }
 
 } // namespace
