@@ -31,45 +31,15 @@ std::size_t Words(std::size_t size) {
                                  (size + sizeof(std::max_align_t) - 1) / sizeof(std::max_align_t));
 }
 
-// Host storage for produced values: blocks handed out in order and given back
-// all at once, as the host's evaluation arena is.
-class ValueArena {
-public:
-    std::span<std::byte> Allocate(std::size_t size) {
-        const std::size_t words = Words(size);
-        if (blocks.empty() || used + words > capacity) {
-            capacity = std::max<std::size_t>(words, 1 << 16);
-            blocks.push_back(std::make_unique_for_overwrite<std::max_align_t[]>(capacity));
-            used = 0;
-        }
-        const std::span<std::byte> bytes(reinterpret_cast<std::byte*>(blocks.back().get() + used),
-                                         size);
-        used += words;
-        std::fill(bytes.begin(), bytes.end(), Storage::untouched);
-        return bytes;
-    }
-    // Gives back the newest allocation, which holds no value.
-    void GiveBack(std::size_t size) { used -= Words(size); }
-    void Clear() {
-        blocks.clear();
-        used = capacity = 0;
-    }
-
-private:
-    std::vector<std::unique_ptr<std::max_align_t[]>> blocks;
-    std::size_t used = 0, capacity = 0;
+// A produced value or an aggregate's state, kept until released.
+struct Kept {
+    std::unique_ptr<std::max_align_t[]> storage;
+    DestroyValueCallback destroy;
 };
 
-ValueArena& arena() {
-    static ValueArena values;
-    return values;
-}
-
-// The produced values and aggregate states that are destroyed in place when
-// released.
-std::vector<std::pair<void*, DestroyValueCallback>>& destructibleValues() {
-    static std::vector<std::pair<void*, DestroyValueCallback>> values;
-    return values;
+std::vector<Kept>& values() {
+    static std::vector<Kept> kept;
+    return kept;
 }
 
 bool Untouched(std::span<const std::byte> bytes) {
@@ -77,104 +47,47 @@ bool Untouched(std::span<const std::byte> bytes) {
                        [](std::byte b) { return b == Storage::untouched; });
 }
 
-// Renders the arguments that follow the object.
-class Line {
-public:
-    explicit Line(const char* function)
-        : text(std::string(function) + "(") {}
+// One argument as Describe shows it.
+std::string Shown(const Text& text, const void*) {
+    return text ? "\"" + *text + "\"" : "null";
+}
+std::string Shown(unsigned number, const void*) {
+    return std::to_string(number);
+}
+std::string Shown(int number, const void*) {
+    return std::to_string(number);
+}
+template <typename Result, typename... Arguments>
+std::string Shown(Result (*function)(Arguments...), const void*) {
+    return function != nullptr ? "fn" : "null";
+}
+std::string Shown(const void* registration, const void* object) {
+    return registration == object ? "self" : registration == nullptr ? "null" : "other";
+}
 
-    Line& operator<<(const Text& t) { return Next(t ? "\"" + *t + "\"" : "null"); }
-    Line& operator<<(unsigned n) { return Next(std::to_string(n)); }
-    Line& operator<<(int n) { return Next(std::to_string(n)); }
-    template <typename Result, typename... Arguments>
-    Line& operator<<(Result (*function)(Arguments...)) {
-        return Next(function != nullptr ? "fn" : "null");
-    }
-    Line& Registration(const void* registration, const void* object) {
-        return Next(registration == object ? "self" : registration == nullptr ? "null" : "other");
-    }
-    std::string Done() const { return text + ")"; }
-    operator std::string() const { return Done(); }
+template <typename Kind>
+std::string FunctionOf(const Kind&) {
+    return Kind::function;
+}
+std::string FunctionOf(const UnregisterCall& call) {
+    static const char* const functions[] = {"Unregister_Type", "Unregister_Property",
+                                            "Unregister_Binary_Operator", "Unregister_Cast"};
+    return functions[static_cast<int>(call.kind)];
+}
 
-private:
-    Line& Next(const std::string& item) {
-        text += (text.back() == '(' ? "" : ", ") + item;
-        return *this;
-    }
-    std::string text;
-};
-
-struct Describer {
-    std::string operator()(const TypeCall& c) const {
-        return (Line("Register_Type")
-                << c.hostAreaSize << c.typeName << c.valueSize << c.destroyValue << c.baseTypeName)
-            .Registration(c.reserved, c.object)
-            .Done();
-    }
-    std::string operator()(const PropertyCall& c) const {
-        return (Line("Register_Property") << c.hostAreaSize << c.name << c.pluralName << c.indexType
-                                          << c.directObjectType << c.resultType << c.evaluate)
-                   .Registration(c.registration, c.object)
-               << c.hook;
-    }
-    std::string operator()(const IteratedPropertyCall& c) const {
-        return (Line("Register_Iterated_Property")
-                << c.hostAreaSize << c.name << c.pluralName << c.indexType << c.directObjectType
-                << c.resultType << c.stateSize << c.constructState << c.destroyState << c.first
-                << c.next)
-                   .Registration(c.registration, c.object)
-               << c.hook;
-    }
-    std::string operator()(const AggregatePropertyCall& c) const {
-        return (Line("Register_Aggregate_Property")
-                << c.hostAreaSize << c.name << c.pluralName << c.indexType << c.elementType
-                << c.resultType << c.stateSize << c.constructState << c.destroyState << c.begin
-                << c.beginAlt << c.add << c.addAlt << c.finish << c.finishAlt)
-                   .Registration(c.registration, c.object)
-               << c.hook;
-    }
-    std::string operator()(const BinaryOperatorCall& c) const {
-        return (Line("Register_Binary_Operator") << c.hostAreaSize << c.operatorCode << c.leftType
-                                                 << c.rightType << c.resultType << c.evaluate)
-                   .Registration(c.registration, c.object)
-               << c.hook;
-    }
-    std::string operator()(const CastCall& c) const {
-        return (Line("Register_Cast")
-                << c.hostAreaSize << c.castName << c.sourceType << c.targetType << c.evaluate)
-                   .Registration(c.registration, c.object)
-               << c.hook;
-    }
-    std::string operator()(const UnregisterCall& c) const {
-        static const char* const functions[] = {"Unregister_Type", "Unregister_Property",
-                                                "Unregister_Binary_Operator", "Unregister_Cast"};
-        return Line(functions[static_cast<int>(c.kind)]).Done();
-    }
-};
-
-// The name and operand types of a registration, in the order Find takes them.
-struct Key {
-    std::string name;
-    std::vector<Text> types;
-};
-
-struct KeyOf {
-    Key operator()(const TypeCall& c) const { return {c.typeName.value_or(""), {}}; }
-    Key operator()(const PropertyCall& c) const {
-        return {c.name.value_or(""), {c.directObjectType, c.indexType}};
-    }
-    Key operator()(const IteratedPropertyCall& c) const {
-        return {c.name.value_or(""), {c.directObjectType, c.indexType}};
-    }
-    Key operator()(const AggregatePropertyCall& c) const {
-        return {c.name.value_or(""), {c.elementType, c.indexType}};
-    }
-    Key operator()(const BinaryOperatorCall& c) const {
-        return {std::to_string(c.operatorCode), {c.leftType, c.rightType}};
-    }
-    Key operator()(const CastCall& c) const { return {c.castName.value_or(""), {c.sourceType}}; }
-    Key operator()(const UnregisterCall&) const { return {}; }
-};
+// The name and operand types of a registration, as texts.
+template <typename Kind>
+std::vector<Text> KeyOf(const Kind& call) {
+    return std::apply(
+        [](const auto& name, const auto&... types) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(name)>, int>) {
+                return std::vector<Text>{std::to_string(name), types...};
+            } else {
+                return std::vector<Text>{name, types...};
+            }
+        },
+        call.Key());
+}
 
 // The value size of a result type: registered by a library, or one of the
 // host's own types.
@@ -205,7 +118,9 @@ public:
     EvaluationState(unsigned size, ConstructStateCallback construct, DestroyStateCallback destroy)
         : storage(size)
         , destroy(destroy)
-        , state(construct(storage.Address())) {}
+        , state(construct(storage.Address())) {
+        EXPECT_EQ(state, storage.Address()) << "the state belongs in the storage given";
+    }
     ~EvaluationState() { destroy(state); }
 
     EvaluationState(const EvaluationState&) = delete;
@@ -222,7 +137,17 @@ private:
 } // namespace
 
 std::string Describe(const Call& call) {
-    return std::visit(Describer{}, call);
+    return std::visit(
+        [](const auto& c) {
+            std::string text;
+            std::apply(
+                [&](const auto&... arguments) {
+                    ((text += (text.empty() ? "" : ", ") + Shown(arguments, c.object)), ...);
+                },
+                c.Arguments());
+            return FunctionOf(c) + ("(" + text) + ")";
+        },
+        call);
 }
 
 const std::vector<Call>& Calls() {
@@ -267,11 +192,9 @@ bool Storage::Untouched() const {
 }
 
 bool Matches(const Call& call, std::string_view name, std::span<const std::string_view> types) {
-    const Key key = std::visit(KeyOf{}, call);
-    if (key.name != name || types.size() > key.types.size()) {
-        return false;
-    }
-    return std::equal(types.begin(), types.end(), key.types.begin(),
+    const std::vector<Text> key = std::visit([](const auto& c) { return KeyOf(c); }, call);
+    return types.size() < key.size() && key[0] == name &&
+           std::equal(types.begin(), types.end(), key.begin() + 1,
                       [](std::string_view wanted, const Text& type) { return type == wanted; });
 }
 
@@ -282,23 +205,21 @@ const void* Produce(const ResultKind& kind, const std::function<void*(void*)>& c
         throw std::invalid_argument("the size of a \"" + std::string(kind.type) +
                                     "\" value is unknown: name its C++ type");
     }
-    const std::span<std::byte> storage = arena().Allocate(size);
+    auto words = std::make_unique_for_overwrite<std::max_align_t[]>(Words(size));
+    const std::span storage(reinterpret_cast<std::byte*>(words.get()), size);
+    std::fill(storage.begin(), storage.end(), Storage::untouched);
     void* value = nullptr;
     try {
         value = callback(storage.data());
     } catch (const NoSuchObject&) {
         EXPECT_TRUE(Untouched(storage)) << "written without a value";
-        arena().GiveBack(size);
         return nullptr;
     } catch (...) {
         EXPECT_TRUE(Untouched(storage)) << "written before failing";
-        arena().GiveBack(size);
         throw;
     }
     EXPECT_EQ(value, storage.data()) << "the value belongs in the storage given";
-    if (destroy != nullptr) {
-        destructibleValues().emplace_back(value, destroy);
-    }
+    values().push_back({std::move(words), destroy});
     return value;
 }
 
@@ -321,8 +242,10 @@ std::vector<const void*> IterateAll(const IteratedPropertyCall& call, const Resu
 // its state.
 const void* Aggregate(const AggregatePropertyCall& call, const ResultKind& kind,
                       std::span<const void* const> elements, const void* index) {
-    void* state = call.constructState(arena().Allocate(call.stateSize).data());
-    destructibleValues().emplace_back(state, call.destroyState);
+    auto storage = std::make_unique_for_overwrite<std::max_align_t[]>(Words(call.stateSize));
+    void* state = call.constructState(storage.get());
+    EXPECT_EQ(state, storage.get()) << "the state belongs in the storage given";
+    values().push_back({std::move(storage), call.destroyState});
     const auto run = [&](AggregateCallback slot, const void* element) {
         return Produce(kind, [&](void* storage) {
             return slot(storage, index, element, state, call.registration);
@@ -336,11 +259,11 @@ const void* Aggregate(const AggregatePropertyCall& call, const ResultKind& kind,
 }
 
 void ReleaseValues() {
-    auto& values = destructibleValues();
-    for (; !values.empty(); values.pop_back()) {
-        values.back().second(values.back().first);
+    for (auto& kept = values(); !kept.empty(); kept.pop_back()) {
+        if (kept.back().destroy != nullptr) {
+            kept.back().destroy(kept.back().storage.get());
+        }
     }
-    arena().Clear();
 }
 
 string_value StringValue(std::string_view text) {

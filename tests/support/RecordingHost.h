@@ -41,6 +41,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <type_traits>
 #include <variant>
 #include <vector>
@@ -50,6 +51,9 @@ namespace RecordingHost {
 // A text argument as passed: null stays distinguishable from "".
 using Text = std::optional<std::string>;
 
+// One struct per registration function, holding its arguments. Arguments()
+// lists those after the object, for Describe; Key() the name and the operand
+// types, in the order Find takes them.
 struct TypeCall {
     void* object;
     unsigned hostAreaSize;
@@ -58,6 +62,12 @@ struct TypeCall {
     DestroyValueCallback destroyValue;
     Text baseTypeName;
     const void* reserved;
+
+    static constexpr const char* function = "Register_Type";
+    auto Arguments() const {
+        return std::tie(hostAreaSize, typeName, valueSize, destroyValue, baseTypeName, reserved);
+    }
+    auto Key() const { return std::tie(typeName); }
 };
 
 struct PropertyCall {
@@ -67,6 +77,13 @@ struct PropertyCall {
     PropertyCallback evaluate;
     const void* registration;
     HookCallback hook;
+
+    static constexpr const char* function = "Register_Property";
+    auto Arguments() const {
+        return std::tie(hostAreaSize, name, pluralName, indexType, directObjectType, resultType,
+                        evaluate, registration, hook);
+    }
+    auto Key() const { return std::tie(name, directObjectType, indexType); }
 };
 
 struct IteratedPropertyCall {
@@ -79,6 +96,13 @@ struct IteratedPropertyCall {
     IterationCallback first, next;
     const void* registration;
     HookCallback hook;
+
+    static constexpr const char* function = "Register_Iterated_Property";
+    auto Arguments() const {
+        return std::tie(hostAreaSize, name, pluralName, indexType, directObjectType, resultType,
+                        stateSize, constructState, destroyState, first, next, registration, hook);
+    }
+    auto Key() const { return std::tie(name, directObjectType, indexType); }
 };
 
 struct AggregatePropertyCall {
@@ -91,6 +115,14 @@ struct AggregatePropertyCall {
     AggregateCallback begin, beginAlt, add, addAlt, finish, finishAlt;
     const void* registration;
     HookCallback hook;
+
+    static constexpr const char* function = "Register_Aggregate_Property";
+    auto Arguments() const {
+        return std::tie(hostAreaSize, name, pluralName, indexType, elementType, resultType,
+                        stateSize, constructState, destroyState, begin, beginAlt, add, addAlt,
+                        finish, finishAlt, registration, hook);
+    }
+    auto Key() const { return std::tie(name, elementType, indexType); }
 };
 
 struct BinaryOperatorCall {
@@ -101,6 +133,13 @@ struct BinaryOperatorCall {
     BinaryOperatorCallback evaluate;
     const void* registration;
     HookCallback hook;
+
+    static constexpr const char* function = "Register_Binary_Operator";
+    auto Arguments() const {
+        return std::tie(hostAreaSize, operatorCode, leftType, rightType, resultType, evaluate,
+                        registration, hook);
+    }
+    auto Key() const { return std::tie(operatorCode, leftType, rightType); }
 };
 
 struct CastCall {
@@ -110,6 +149,13 @@ struct CastCall {
     CastCallback evaluate;
     const void* registration;
     HookCallback hook;
+
+    static constexpr const char* function = "Register_Cast";
+    auto Arguments() const {
+        return std::tie(hostAreaSize, castName, sourceType, targetType, evaluate, registration,
+                        hook);
+    }
+    auto Key() const { return std::tie(castName, sourceType); }
 };
 
 enum class Removal { Type, Property, BinaryOperator, Cast };
@@ -117,6 +163,9 @@ enum class Removal { Type, Property, BinaryOperator, Cast };
 struct UnregisterCall {
     Removal kind;
     void* object;
+
+    auto Arguments() const { return std::tuple<>(); }
+    auto Key() const { return std::tuple<Text>(); } // matches nothing
 };
 
 using Call = std::variant<TypeCall, PropertyCall, IteratedPropertyCall, AggregatePropertyCall,
