@@ -180,44 +180,20 @@ TEST_F(Frame, EachKindRegistersWithItsArgumentsInOrderAndIsRemovedOnceInReverse)
 TEST_F(Frame, PropertyOperatorAndCastPassTheOperandsTheyHaveInOrder) {
     const integer ten(10), three(3), four(4);
     // Positions the property does not have are null: reading one would crash.
-    const struct {
-        std::size_t call;
-        const void* index;
-        const void* directObject;
-        int64 expected;
-    } properties[] = {{2, &ten, &three, 7}, {3, &ten, nullptr, -10}, {4, nullptr, &three, -3}};
-    for (const auto& c : properties) {
-        const auto& call = Registered<PropertyCall>(c.call);
-        Storage result(sizeof(integer));
-        void* address =
-            call.evaluate(result.Address(), c.index, c.directObject, nullptr, call.registration);
-        EXPECT_EQ(address, result.Address()) << c.call;
-        EXPECT_EQ(static_cast<integer*>(address)->Value(), c.expected) << c.call;
-    }
-    integer result;
-    const auto& divide = Registered<BinaryOperatorCall>(5);
-    EXPECT_EQ(divide.evaluate(&result, &ten, &four, divide.registration), &result);
-    EXPECT_EQ(result.Value(), 2);
-    const auto& cast = Registered<CastCall>(6);
-    EXPECT_EQ(cast.evaluate(&result, &four, cast.registration), &result);
-    EXPECT_EQ(result.Value(), -4);
+    EXPECT_EQ(Evaluate<integer>(Registered<PropertyCall>(2), &ten, &three)->Value(), 7);
+    EXPECT_EQ(Evaluate<integer>(Registered<PropertyCall>(3), &ten, nullptr)->Value(), -10);
+    EXPECT_EQ(Evaluate<integer>(Registered<PropertyCall>(4), nullptr, &three)->Value(), -3);
+    EXPECT_EQ(Evaluate<integer>(Registered<BinaryOperatorCall>(5), &ten, &four)->Value(), 2);
+    EXPECT_EQ(Evaluate<integer>(Registered<CastCall>(6), &four)->Value(), -4);
 }
 
 TEST_F(Frame, IteratedPropertyHandsOutOneResultPerCallUntilNoSuchObject) {
-    const auto& call = Registered<IteratedPropertyCall>(7);
-    Storage stateStorage(call.stateSize), result(sizeof(integer));
-    void* state = call.constructState(stateStorage.Address());
-    EXPECT_EQ(state, stateStorage.Address());
     const integer three(3);
     std::vector<int64> values;
-    try {
-        for (auto callback = call.first;; callback = call.next) {
-            void* value = callback(result.Address(), &three, nullptr, state, call.registration);
-            values.push_back(static_cast<integer*>(value)->Value());
-        }
-    } catch (const NoSuchObject&) {
+    for (const auto& value :
+         Iterate<integer>(Registered<IteratedPropertyCall>(7), &three, nullptr)) {
+        values.push_back(value->Value());
     }
-    call.destroyState(state);
     EXPECT_EQ(values, (std::vector<int64>{3, 2, 1}));
 }
 
@@ -301,12 +277,13 @@ TEST_F(AdapterContract, NullResultStorageYieldsNullWithoutComputingAnything) {
     EXPECT_TRUE(aggregateState.Untouched());
 }
 
-TEST_F(AdapterContract, NoSuchObjectReachesTheHostAndLeavesResultStorageUntouched) {
-    for (const auto& [kind, invoke] : NoValueCallbacks()) {
-        Storage result(sizeof(integer));
-        EXPECT_THROW(invoke(result.Address()), NoSuchObject) << kind;
-        EXPECT_TRUE(result.Untouched()) << kind;
-    }
+// Evaluate checks that the storage stays untouched.
+TEST_F(Frame, NoSuchObjectReachesTheHostAndLeavesResultStorageUntouched) {
+    const integer zero(0), one(1);
+    EXPECT_FALSE(Evaluate<integer>(Registered<PropertyCall>(4), nullptr, &zero));
+    EXPECT_FALSE(Evaluate<integer>(Registered<BinaryOperatorCall>(5), &one, &zero));
+    EXPECT_FALSE(Evaluate<integer>(Registered<CastCall>(6), &zero));
+    EXPECT_TRUE(Iterate<integer>(Registered<IteratedPropertyCall>(7), &zero, nullptr).empty());
 }
 
 } // namespace
