@@ -77,9 +77,4 @@ TEST(LineMaker, AgreesWithAOnePassSplitterOverRandomlyChunkedStreams) {
     }
 }
 
-TEST(LineMaker, BreakSplitBetweenChunksCountsOnce) {
-    EXPECT_EQ(Make({"a\r", "\nb"}),
-              (std::vector<std::string>{"start 0", "text a", "break 1..3", "text b", "finish 4"}));
-}
-
 } // namespace
