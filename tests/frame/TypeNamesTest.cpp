@@ -76,12 +76,9 @@ TEST(InspectorTypeNameBuilder, ComposesTupleNamesAndReportsMisuse) {
     }
 }
 
-TEST(TupleTypeNames, AreComposedOnceWithTheTextsTheHostExpects) {
-    EXPECT_STREQ(StringStringTupleTypeName(), "( string, string )");
-    EXPECT_STREQ(StringHtmlTupleTypeName(), "( string, html )");
-    EXPECT_STREQ(StringAttributeListStringTupleTypeName(),
-                 "( string, html attribute list, string )");
-    EXPECT_STREQ(StringAttributeListHtmlTupleTypeName(), "( string, html attribute list, html )");
+// The texts of the named tuple types are pinned by the registration tables of
+// the inspectors that use them.
+TEST(TupleTypeNames, AreComposedOnce) {
     EXPECT_EQ(StringStringTupleTypeName(), StringStringTupleTypeName());
     EXPECT_EQ(TupleTypeName("a", "b", "c", "d"), "( a, b, c, d )");
 }

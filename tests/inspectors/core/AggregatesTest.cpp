@@ -140,10 +140,7 @@ TEST_F(CoreAggregates, NumericValueReadsTheFirstRunOfDigits) {
         {"25000000000000000000", std::nullopt},
         {"", std::nullopt},
         {"abc", std::nullopt},
-        {std::string("\0"
-                     "4",
-                     2),
-         4},
+        {std::string(1, '\0') + "4", 4},
         {"0", 0},
     };
     const auto call = Find<PropertyCall>("numeric value", "string");

@@ -62,34 +62,6 @@ private:
     const CastCall asString = Find<CastCall>("string", "rope");
 };
 
-TEST_F(RopeVocabulary, ReadsMeasuresAndSearchesItsOperandsInOrder) {
-    const Rope& empty = Make("");
-    const Rope& framed = Concatenate(Concatenate("<", Make("mid")), ">");
-    const struct {
-        const Rope& rope;
-        std::string_view text;
-        std::vector<std::string_view> found, absent;
-    } cases[] = {
-        {empty, "", {""}, {"a"}},
-        {Concatenate(empty, empty), "", {""}, {" "}},
-        // Straddling pieces and operands; case matters.
-        {Concatenate(framed, framed), "<mid><mid>", {"d><m", "<mid><mid>"}, {"MID", "<mid><mid><"}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Read(c.rope), c.text);
-        EXPECT_EQ(Length(c.rope), static_cast<std::int64_t>(c.text.size()));
-        for (std::string_view target : c.found) {
-            EXPECT_TRUE(Contains(c.rope, target)) << c.text << " / " << target;
-        }
-        for (std::string_view target : c.absent) {
-            EXPECT_FALSE(Contains(c.rope, target)) << c.text << " / " << target;
-        }
-    }
-    // A string operand becomes a piece by reference, not a copy.
-    const std::string text = "shared";
-    EXPECT_EQ(Make(text).piece.AsStringView().data(), text.data());
-}
-
 // Only the pieces' bounds are read, so a piece may claim far more bytes than
 // exist: two of 2^31 make a text of 2^32 bytes, whose length is counted in 32
 // bits and which has no string value.
@@ -113,6 +85,8 @@ TEST_F(RopeVocabulary, StringOfARopeOfManyMegabytesIsExact) {
     const std::string_view all(text);
     const std::size_t cuts[] = {0, 1, 4'194'311, 4'194'314, 6'000'001, all.size()};
     const Rope* rope = &Make(all.substr(cuts[0], cuts[1] - cuts[0]));
+    // A string operand becomes a piece by reference, not a copy.
+    EXPECT_EQ(rope->piece.AsStringView().data(), all.data());
     for (std::size_t i = 1; i + 1 < std::size(cuts); ++i) {
         rope = &Concatenate(*rope, all.substr(cuts[i], cuts[i + 1] - cuts[i]));
     }
@@ -142,50 +116,43 @@ TEST_F(RopeVocabulary, VeryTallRopesAreWalkedWithoutExhaustingTheStack) {
     }
 }
 
-// Random trees over random pieces against the joined text.
+// Random trees over random pieces, empty ones too, against the joined text;
+// searches for up to four letters, none included. Case matters.
 TEST_F(RopeVocabulary, RandomTreesAgreeWithTheirJoinedText) {
     std::mt19937 random(99);
-    const auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
-    std::deque<std::string> pieces; // stable addresses for the operands
-    const auto piece = [&]() -> std::string_view {
-        std::string& p = pieces.emplace_back(static_cast<std::size_t>(below(4)), 'a');
-        for (char& c : p) {
-            c = static_cast<char>('a' + below(2));
-        }
-        return p;
+    const auto below = [&](std::size_t n) {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
     };
+    const auto letters = [&](std::size_t most) {
+        std::string text(below(most + 1), 'a');
+        for (char& c : text) {
+            c = "abA"[below(3)];
+        }
+        return text;
+    };
+    std::deque<std::string> pieces; // the operands, which the ropes point into
     for (int trial = 0; trial < 300; ++trial) {
         std::vector<std::pair<const Rope*, std::string>> made;
+        const auto pick = [&] { return made[below(made.size())]; };
         for (int step = 0; step < 12; ++step) {
-            const auto pick = [&]() -> const std::pair<const Rope*, std::string>& {
-                return made[static_cast<std::size_t>(below(static_cast<int>(made.size())))];
-            };
-            const int kind = made.empty() ? 0 : below(4);
+            const std::string& p = pieces.emplace_back(letters(3));
+            const std::size_t kind = made.empty() ? 0 : below(4);
             if (kind == 0) {
-                const std::string_view p = piece();
-                made.emplace_back(&Make(p), std::string(p));
-            } else if (kind == 1) {
-                const auto [rope, text] = pick();
-                const std::string_view p = piece();
-                made.emplace_back(&Concatenate(*rope, p), text + std::string(p));
+                made.emplace_back(&Make(p), p);
+            } else if (const auto [rope, text] = pick(); kind == 1) {
+                made.emplace_back(&Concatenate(*rope, p), text + p);
             } else if (kind == 2) {
-                const auto [rope, text] = pick();
-                const std::string_view p = piece();
-                made.emplace_back(&Concatenate(p, *rope), std::string(p) + text);
+                made.emplace_back(&Concatenate(p, *rope), p + text);
             } else {
-                const auto [left, leftText] = pick();
-                const auto [right, rightText] = pick();
-                made.emplace_back(&Concatenate(*left, *right), leftText + rightText);
+                const auto [other, otherText] = pick();
+                made.emplace_back(&Concatenate(*rope, *other), text + otherText);
             }
         }
         const auto& [rope, text] = made.back();
         ASSERT_EQ(Read(*rope), text);
         ASSERT_EQ(Length(*rope), static_cast<std::int64_t>(text.size()));
         for (int probe = 0; probe < 6; ++probe) {
-            std::string target(static_cast<std::size_t>(1 + below(5)), 'a');
-            for (char& c : target) {
-                c = static_cast<char>('a' + below(2));
-            }
+            const std::string target = letters(4);
             ASSERT_EQ(Contains(*rope, target), text.find(target) != std::string::npos)
                 << text << " / " << target;
         }
