@@ -26,25 +26,15 @@ int Record(Call call) {
     return 1;
 }
 
-std::size_t Words(std::size_t size) {
-    return std::max<std::size_t>(1,
-                                 (size + sizeof(std::max_align_t) - 1) / sizeof(std::max_align_t));
-}
-
 // A produced value or an aggregate's state, kept until released.
 struct Kept {
-    std::unique_ptr<std::max_align_t[]> storage;
+    std::unique_ptr<Storage> storage;
     DestroyValueCallback destroy;
 };
 
 std::vector<Kept>& values() {
     static std::vector<Kept> kept;
     return kept;
-}
-
-bool Untouched(std::span<const std::byte> bytes) {
-    return std::all_of(bytes.begin(), bytes.end(),
-                       [](std::byte b) { return b == Storage::untouched; });
 }
 
 // One argument as Describe shows it.
@@ -182,13 +172,14 @@ std::vector<UnregisterCall> Removals() {
 }
 
 Storage::Storage(std::size_t size)
-    : words(Words(size))
+    : words(std::max<std::size_t>(1,
+                                  (size + sizeof(std::max_align_t) - 1) / sizeof(std::max_align_t)))
     , bytes(reinterpret_cast<std::byte*>(words.data()), size) {
     std::fill(bytes.begin(), bytes.end(), untouched);
 }
 
 bool Storage::Untouched() const {
-    return RecordingHost::Untouched(bytes);
+    return std::all_of(bytes.begin(), bytes.end(), [](std::byte b) { return b == untouched; });
 }
 
 bool Matches(const Call& call, std::string_view name, std::span<const std::string_view> types) {
@@ -205,21 +196,19 @@ const void* Produce(const ResultKind& kind, const std::function<void*(void*)>& c
         throw std::invalid_argument("the size of a \"" + std::string(kind.type) +
                                     "\" value is unknown: name its C++ type");
     }
-    auto words = std::make_unique_for_overwrite<std::max_align_t[]>(Words(size));
-    const std::span storage(reinterpret_cast<std::byte*>(words.get()), size);
-    std::fill(storage.begin(), storage.end(), Storage::untouched);
+    auto storage = std::make_unique<Storage>(size);
     void* value = nullptr;
     try {
-        value = callback(storage.data());
+        value = callback(storage->Address());
     } catch (const NoSuchObject&) {
-        EXPECT_TRUE(Untouched(storage)) << "written without a value";
+        EXPECT_TRUE(storage->Untouched()) << "written without a value";
         return nullptr;
     } catch (...) {
-        EXPECT_TRUE(Untouched(storage)) << "written before failing";
+        EXPECT_TRUE(storage->Untouched()) << "written before failing";
         throw;
     }
-    EXPECT_EQ(value, storage.data()) << "the value belongs in the storage given";
-    values().push_back({std::move(words), destroy});
+    EXPECT_EQ(value, storage->Address()) << "the value belongs in the storage given";
+    values().push_back({std::move(storage), destroy});
     return value;
 }
 
@@ -242,9 +231,9 @@ std::vector<const void*> IterateAll(const IteratedPropertyCall& call, const Resu
 // its state.
 const void* Aggregate(const AggregatePropertyCall& call, const ResultKind& kind,
                       std::span<const void* const> elements, const void* index) {
-    auto storage = std::make_unique_for_overwrite<std::max_align_t[]>(Words(call.stateSize));
-    void* state = call.constructState(storage.get());
-    EXPECT_EQ(state, storage.get()) << "the state belongs in the storage given";
+    auto storage = std::make_unique<Storage>(call.stateSize);
+    void* state = call.constructState(storage->Address());
+    EXPECT_EQ(state, storage->Address()) << "the state belongs in the storage given";
     values().push_back({std::move(storage), call.destroyState});
     const auto run = [&](AggregateCallback slot, const void* element) {
         return Produce(kind, [&](void* storage) {
@@ -261,7 +250,7 @@ const void* Aggregate(const AggregatePropertyCall& call, const ResultKind& kind,
 void ReleaseValues() {
     for (auto& kept = values(); !kept.empty(); kept.pop_back()) {
         if (kept.back().destroy != nullptr) {
-            kept.back().destroy(kept.back().storage.get());
+            kept.back().destroy(kept.back().storage->Address());
         }
     }
 }
