@@ -1,5 +1,8 @@
 // The breakpoint: a trap for an attached debugger, nothing otherwise, so that
-// a process running on its own carries on after a reported failure.
+// a process running on its own carries on after a reported failure. A process
+// started with VERITOR_BREAK_ABORTS set (a fuzzer, a corpus replay) ends
+// instead, as a Windows process does when nothing handles the breakpoint:
+// there every failed check is a finding.
 #include "win/debug.h"
 
 #include <csignal>
@@ -23,5 +26,7 @@ BOOL WINAPI IsDebuggerPresent() {
 void WINAPI DebugBreak() {
     if (IsDebuggerPresent()) {
         std::raise(SIGTRAP);
+    } else if (std::getenv("VERITOR_BREAK_ABORTS") != nullptr) {
+        std::abort();
     }
 }

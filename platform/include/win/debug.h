@@ -9,7 +9,8 @@
 // the capture string.
 void WINAPI OutputDebugStringA(LPCSTR lpOutputString);
 
-// Stops in an attached debugger; without one it returns at once.
+// Stops in an attached debugger; without one it returns at once, unless the
+// environment names VERITOR_BREAK_ABORTS, which makes it end the process.
 void WINAPI DebugBreak();
 
 // True when a debugger (any tracer) is attached to the process.
