@@ -19,6 +19,7 @@
 // bit 3: pass the input zero-terminated, length -1; bit 4: the input is
 // UTF-16LE code units to convert to multi-byte text, otherwise multi-byte
 // text to convert to UTF-16). The remaining bytes are the input.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -154,7 +155,7 @@ Converted ConvertAsSelected(Direction<In, Out> direction, unsigned options,
     const std::basic_string<In> terminated(text);
     const Converted converted = Convert(direction, page, flags, terminated.c_str(), -1, out);
     std::basic_string<Out> explicitly;
-    const auto end = static_cast<int>(terminated.find(In{0}) + 1);
+    const auto end = static_cast<int>(std::min(terminated.find(In{0}), terminated.size()) + 1);
     Require(Convert(direction, page, flags, terminated.c_str(), end, explicitly).ok ==
                     converted.ok &&
                 explicitly == out,
