@@ -52,7 +52,7 @@ bool Query::Plural() const {
 Query Compile(std::string_view text) {
     auto compiled = std::make_unique<detail::CompiledQuery>();
     compiled->text = std::string(text);
-    compiled->tree = host::CompileQuery(text, host::Registry::Instance().Snapshot());
+    compiled->tree = host::CompileQuery(text, *host::CurrentLexicon());
     compiled->type = compiled->tree.root->Type();
     compiled->plural = compiled->tree.root->Plural();
     return Query(std::move(compiled));
@@ -87,7 +87,7 @@ Result Run(std::string_view text) {
 
 std::vector<VocabularyEntry> Vocabulary() {
     std::vector<VocabularyEntry> entries;
-    for (const auto& r : host::Registry::Instance().Snapshot()) {
+    for (const auto& r : *host::Registry::Instance().Snapshot()) {
         entries.push_back(host::Describe(r));
     }
     return entries;
@@ -95,7 +95,8 @@ std::vector<VocabularyEntry> Vocabulary() {
 
 std::vector<std::string> VocabularyNames() {
     std::vector<std::string> names;
-    host::NameTable table = host::NamesOf(host::Registry::Instance().Snapshot());
+    const auto lexicon = host::CurrentLexicon();
+    const host::NameTable& table = lexicon->names;
     names.insert(names.end(), table.properties.begin(), table.properties.end());
     names.insert(names.end(), table.casts.begin(), table.casts.end());
     std::sort(names.begin(), names.end());

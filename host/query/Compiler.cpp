@@ -9,11 +9,6 @@ namespace veritor::host {
 
 namespace {
 
-bool IsPropertyKind(RegistrationKind kind) {
-    return kind == RegistrationKind::Property || kind == RegistrationKind::IteratedProperty ||
-           kind == RegistrationKind::AggregateProperty;
-}
-
 std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
@@ -24,26 +19,9 @@ std::string Shown(const std::string& type) {
 
 class Compiler {
 public:
-    explicit Compiler(const std::vector<Registration>& vocabulary)
-        : types(vocabulary) {
-        for (const Registration& r : vocabulary) {
-            switch (r.kind) {
-            case RegistrationKind::Type:
-                break;
-            case RegistrationKind::Operator:
-                byName[OperatorKey(r.operatorCode)].push_back(&r);
-                break;
-            case RegistrationKind::Cast:
-                byName[CastKey(r.name)].push_back(&r);
-                break;
-            default:
-                byName[r.name].push_back(&r);
-                if (!r.pluralName.empty() && r.pluralName != r.name) {
-                    byName[r.pluralName].push_back(&r);
-                }
-            }
-        }
-    }
+    explicit Compiler(const Lexicon& lexicon)
+        : types(lexicon.types)
+        , byName(lexicon.byName) {}
 
     NodePointer Compile(const Syntax& s) {
         switch (s.kind) {
@@ -78,8 +56,6 @@ public:
         }
         Fail("unsupported expression", s);
     }
-
-    const TypeTable& Types() const { return types; }
 
 private:
     [[noreturn]] static void Fail(const std::string& message, const Syntax& at) {
@@ -148,10 +124,6 @@ private:
         return Negate(std::move(operand));
     }
 
-    // Operators and casts have keys of their own, which no name can be.
-    static std::string OperatorKey(int code) { return "#operator " + std::to_string(code); }
-    static std::string CastKey(const std::string& name) { return "#cast " + name; }
-
     // Among the registrations under `key`, the one with the smallest total
     // distance; the first registered among equals. `distance` answers -1 for
     // registrations that do not fit.
@@ -179,10 +151,11 @@ private:
         std::string symbol = Quoted(OperatorSymbol(s.operatorCode));
         NodePointer left = Singular(*s.parts[0], "the left operand of " + symbol);
         NodePointer right = Singular(*s.parts[1], "the right operand of " + symbol);
-        const Registration* chosen = Best(OperatorKey(s.operatorCode), [&](const Registration& r) {
-            return Sum(types.Distance(left->Type(), r.operandType),
-                       types.Distance(right->Type(), r.rightType));
-        });
+        const Registration* chosen =
+            Best(Lexicon::OperatorKey(s.operatorCode), [&](const Registration& r) {
+                return Sum(types.Distance(left->Type(), r.operandType),
+                           types.Distance(right->Type(), r.rightType));
+            });
         if (chosen == nullptr) {
             Fail("no operator " + symbol + " for " + Shown(left->Type()) + " and " +
                      Shown(right->Type()),
@@ -193,7 +166,7 @@ private:
 
     NodePointer CompileCast(const Syntax& s) {
         NodePointer operand = Compile(*s.operand);
-        const Registration* chosen = Best(CastKey(s.text), [&](const Registration& r) {
+        const Registration* chosen = Best(Lexicon::CastKey(s.text), [&](const Registration& r) {
             return types.Distance(operand->Type(), r.operandType);
         });
         if (chosen == nullptr) {
@@ -244,40 +217,18 @@ private:
         return CallProperty(r, result, pluralForm, std::move(index), std::move(operand));
     }
 
-    TypeTable types;
-    // Registrations by name (both names of a property), in registration order.
-    std::map<std::string, std::vector<const Registration*>, std::less<>> byName;
+    const TypeTable& types;
+    const std::map<std::string, std::vector<const Registration*>, std::less<>>& byName;
 };
 
 } // namespace
 
-NameTable NamesOf(const std::vector<Registration>& vocabulary) {
-    NameTable names;
-    for (const Registration& r : vocabulary) {
-        if (IsPropertyKind(r.kind)) {
-            names.properties.insert(r.name);
-            if (!r.pluralName.empty()) {
-                names.properties.insert(r.pluralName);
-            }
-            if (!r.indexType.empty()) {
-                names.indexed.insert(r.name);
-                if (!r.pluralName.empty()) {
-                    names.indexed.insert(r.pluralName);
-                }
-            }
-        } else if (r.kind == RegistrationKind::Cast) {
-            names.casts.insert(r.name);
-        }
-    }
-    return names;
-}
-
-CompiledTree CompileQuery(std::string_view query, const std::vector<Registration>& vocabulary) {
-    std::unique_ptr<Syntax> syntax = Parse(query, NamesOf(vocabulary));
-    Compiler compiler(vocabulary);
+CompiledTree CompileQuery(std::string_view query, const Lexicon& lexicon) {
+    std::unique_ptr<Syntax> syntax = Parse(query, lexicon.names);
+    Compiler compiler(lexicon);
     CompiledTree tree;
     tree.root = compiler.Compile(*syntax);
-    tree.renderer = MakeRenderer(tree.root->Type(), compiler.Types(), vocabulary);
+    tree.renderer = MakeRenderer(tree.root->Type(), lexicon.types, *lexicon.registrations);
     return tree;
 }
 

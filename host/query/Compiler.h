@@ -4,8 +4,8 @@
 // wins.
 #pragma once
 
+#include "host/query/Lexicon.h"
 #include "host/query/Nodes.h"
-#include "host/query/Parser.h"
 #include "host/query/Renderer.h"
 
 #include <memory>
@@ -19,9 +19,7 @@ struct CompiledTree {
     std::unique_ptr<Renderer> renderer;
 };
 
-NameTable NamesOf(const std::vector<Registration>& vocabulary);
-
 // Throws QueryError (syntax or type).
-CompiledTree CompileQuery(std::string_view query, const std::vector<Registration>& vocabulary);
+CompiledTree CompileQuery(std::string_view query, const Lexicon& lexicon);
 
 } // namespace veritor::host

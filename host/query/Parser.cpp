@@ -29,22 +29,11 @@ bool IsReserved(std::string_view word) {
 constexpr std::array<std::string_view, 5> operandKeywords = {"true", "false", "not", "exists",
                                                              "number"};
 
-std::size_t WordsIn(const std::string& name) {
-    return static_cast<std::size_t>(std::ranges::count(name, ' ')) + 1;
-}
-
 class Parser {
 public:
     Parser(std::string_view query, const NameTable& names)
         : tokens(Lex(query))
-        , names(names) {
-        for (const auto& name : names.properties) {
-            longestName = std::max(longestName, WordsIn(name));
-        }
-        for (const auto& name : names.casts) {
-            longestName = std::max(longestName, WordsIn(name));
-        }
-    }
+        , names(names) {}
 
     Node Query() {
         Node node = Expression(0);
@@ -388,7 +377,7 @@ private:
         std::string candidate;
         std::size_t matchedWords = 0;
         std::string matched;
-        for (std::size_t n = 0; n < longestName && Peek(n).kind == TokenKind::Word; ++n) {
+        for (std::size_t n = 0; n < names.longestName && Peek(n).kind == TokenKind::Word; ++n) {
             candidate += (n == 0 ? "" : " ") + Peek(n).text;
             if (table.contains(candidate)) {
                 matched = candidate;
@@ -417,7 +406,6 @@ private:
     std::vector<Token> tokens;
     const NameTable& names;
     std::size_t at = 0;
-    std::size_t longestName = 1;
 };
 
 } // namespace

@@ -15,6 +15,7 @@ struct NameTable {
     std::set<std::string> properties; // property and aggregate names, singular and plural
     std::set<std::string> indexed;    // those of them that some registration indexes
     std::set<std::string> casts;
+    std::size_t longestName = 1; // words in the longest of them
 };
 
 // Deeper trees are rejected, so that neither the parser nor what walks the

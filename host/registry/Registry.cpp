@@ -27,6 +27,7 @@ bool Registry::Add(Registration registration) {
     registration.sequence = nextSequence++;
     const void* key = registration.object;
     byObject.emplace(key, std::move(registration));
+    snapshot.reset();
     return true;
 }
 
@@ -37,20 +38,22 @@ bool Registry::Remove(const void* object, bool (*kindMatches)(RegistrationKind))
         return false;
     }
     byObject.erase(found);
+    snapshot.reset();
     return true;
 }
 
-std::vector<Registration> Registry::Snapshot() const {
-    std::vector<Registration> all;
-    {
-        std::lock_guard lock(mutex);
-        all.reserve(byObject.size());
+std::shared_ptr<const std::vector<Registration>> Registry::Snapshot() const {
+    std::lock_guard lock(mutex);
+    if (!snapshot) {
+        auto all = std::make_shared<std::vector<Registration>>();
+        all->reserve(byObject.size());
         for (const auto& [object, registration] : byObject) {
-            all.push_back(registration);
+            all->push_back(registration);
         }
+        SortBySequence(*all);
+        snapshot = std::move(all);
     }
-    SortBySequence(all);
-    return all;
+    return snapshot;
 }
 
 std::vector<Registration> Registry::RemoveOwnedBy(const std::string& library) {
@@ -61,6 +64,7 @@ std::vector<Registration> Registry::RemoveOwnedBy(const std::string& library) {
             if (it->second.library == library) {
                 removed.push_back(std::move(it->second));
                 it = byObject.erase(it);
+                snapshot.reset();
             } else {
                 ++it;
             }

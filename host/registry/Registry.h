@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -25,8 +26,10 @@ public:
     // family (types, properties of any kind, operators, casts).
     bool Remove(const void* object, bool (*kindMatches)(RegistrationKind));
 
-    // Every registration, in the order made.
-    std::vector<Registration> Snapshot() const;
+    // Every registration, in the order made. The same object is handed out
+    // until the vocabulary next changes, so that compiling a query costs no
+    // copy of the whole vocabulary.
+    std::shared_ptr<const std::vector<Registration>> Snapshot() const;
 
     // Removes and returns what the library in file `library` still has
     // registered.
@@ -38,6 +41,7 @@ private:
     mutable std::mutex mutex;
     std::map<const void*, Registration> byObject;
     std::uint64_t nextSequence = 0;
+    mutable std::shared_ptr<const std::vector<Registration>> snapshot; // null: out of date
 };
 
 // The file that holds the object at `address`, as the loader names it; empty
