@@ -7,6 +7,12 @@ if(VERITOR_SANITIZE)
   add_link_options(${_veritor_sanitizers})
 endif()
 
+if(VERITOR_TSAN)
+  set(_veritor_tsan -fsanitize=thread -fno-omit-frame-pointer)
+  add_compile_options(${_veritor_tsan})
+  add_link_options(${_veritor_tsan})
+endif()
+
 # Strict warnings for the project's own code (not for third-party headers,
 # which come in as system includes).
 function(veritor_warnings target)
