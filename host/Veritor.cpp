@@ -58,14 +58,14 @@ Query Compile(std::string_view text) {
     return Query(std::move(compiled));
 }
 
-Result Evaluate(const Query& query) {
+Result Evaluate(const Query& query, const Limits& limits) {
     host::EnsureComOnThisThread();
     const host::CompiledTree& tree = query.compiled->tree;
     Result result;
     result.type = query.Type();
     result.plural = query.Plural();
     {
-        host::Evaluation evaluation;
+        host::Evaluation evaluation(limits.maxValues);
         std::vector<const void*> values;
         tree.root->Evaluate(evaluation, values);
         if (!result.plural && values.empty()) {
@@ -81,8 +81,8 @@ Result Evaluate(const Query& query) {
     return result;
 }
 
-Result Run(std::string_view text) {
-    return Evaluate(Compile(text));
+Result Run(std::string_view text, const Limits& limits) {
+    return Evaluate(Compile(text), limits);
 }
 
 std::vector<VocabularyEntry> Vocabulary() {

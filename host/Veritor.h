@@ -107,6 +107,14 @@ std::vector<VocabularyEntry> Vocabulary();
 // completion), sorted and unique.
 std::vector<std::string> VocabularyNames();
 
+// Bounds on one evaluation, so that a query cannot exhaust the process.
+struct Limits {
+    // Values that one expression may produce: a plural counts all of its
+    // values, those of its parts and those of the iterated properties in it.
+    // More ends the evaluation with an error of kind Evaluation.
+    std::size_t maxValues = 10'000'000;
+};
+
 namespace detail {
 struct CompiledQuery;
 }
@@ -123,7 +131,7 @@ public:
 
 private:
     friend Query Compile(std::string_view text);
-    friend Result Evaluate(const Query& query);
+    friend Result Evaluate(const Query& query, const Limits& limits);
     explicit Query(std::unique_ptr<detail::CompiledQuery> compiled);
     std::unique_ptr<detail::CompiledQuery> compiled;
 };
@@ -132,11 +140,12 @@ private:
 Query Compile(std::string_view text);
 
 // Evaluates on the calling thread. Throws QueryError of kind NoValue when a
-// singular query has no value, Evaluation when a callback failed.
-Result Evaluate(const Query& query);
+// singular query has no value, Evaluation when a callback failed or a limit
+// was exceeded.
+Result Evaluate(const Query& query, const Limits& limits = {});
 
 // Compile and Evaluate.
-Result Run(std::string_view text);
+Result Run(std::string_view text, const Limits& limits = {});
 
 // What unloading an inspector library found.
 struct UnloadReport {

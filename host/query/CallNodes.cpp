@@ -50,13 +50,6 @@ protected:
         return evaluation.Produce(result.size, result.destroyValue, invoke);
     }
 
-    // A call that gives no value adds nothing to the results.
-    static void Keep(const void* value, std::vector<const void*>& values) {
-        if (value != nullptr) {
-            values.push_back(value);
-        }
-    }
-
     Registration r;
     ResultType result;
 };
@@ -92,7 +85,7 @@ public:
         const void* value = Produce(evaluation, [&](void* storage) {
             return r.binary(storage, a.value, b.value, r.callbackObject);
         });
-        Keep(value, values);
+        evaluation.Keep(value, values);
     }
 
 private:
@@ -111,7 +104,7 @@ public:
             const void* value = Produce(evaluation, [&](void* storage) {
                 return r.cast(storage, source, r.callbackObject);
             });
-            Keep(value, values);
+            evaluation.Keep(value, values);
         }
     }
 
@@ -132,7 +125,7 @@ public:
             const void* value = Produce(evaluation, [&](void* storage) {
                 return r.evaluate(storage, at.value, object, nullptr, r.callbackObject);
             });
-            Keep(value, values);
+            evaluation.Keep(value, values);
         }
     }
 };
@@ -177,11 +170,11 @@ public:
                     throw QueryError(ErrorKind::Evaluation,
                                      "\"" + r.name + "\" yields more than one value");
                 }
-                values.push_back(value);
+                evaluation.Keep(value, values);
                 continue;
             }
             for (; value != nullptr; value = step(r.next)) {
-                values.push_back(value);
+                evaluation.Keep(value, values);
             }
         }
     }
@@ -213,7 +206,7 @@ public:
         const void* value = Produce(evaluation, [&](void* storage) {
             return r.finish(storage, at.value, nullptr, state, r.callbackObject);
         });
-        Keep(value, values);
+        evaluation.Keep(value, values);
     }
 };
 

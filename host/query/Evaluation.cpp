@@ -7,8 +7,9 @@
 
 namespace veritor::host {
 
-Evaluation::Evaluation()
-    : current(arena) {}
+Evaluation::Evaluation(std::size_t maxValues)
+    : maxValues(maxValues)
+    , current(arena) {}
 
 Evaluation::~Evaluation() {
     Finish();
@@ -44,6 +45,13 @@ std::string Evaluation::Finish() {
     }
     cleanups.clear();
     return failure;
+}
+
+void Evaluation::TooManyValues() const {
+    std::string message = "too many values: more than ";
+    message += std::to_string(maxValues);
+    message += " in one expression";
+    throw QueryError(ErrorKind::Evaluation, message);
 }
 
 bool Evaluation::IsNoValue() {

@@ -14,7 +14,8 @@ namespace veritor::host {
 
 class Evaluation {
 public:
-    Evaluation();
+    // `maxValues`: how many values one expression may produce.
+    explicit Evaluation(std::size_t maxValues);
     Evaluation(const Evaluation&) = delete;
     Evaluation& operator=(const Evaluation&) = delete;
     ~Evaluation();
@@ -23,6 +24,24 @@ public:
 
     void DestroyValueLater(DestroyValueCallback destroy, void* value);
     void DestroyStateLater(DestroyStateCallback destroy, void* state);
+
+    // Adds `value` to the values of an expression unless it is null (no
+    // value); throws an evaluation error when they grow beyond the limit.
+    void Keep(const void* value, std::vector<const void*>& values) const {
+        if (value != nullptr) {
+            if (values.size() >= maxValues) {
+                TooManyValues();
+            }
+            values.push_back(value);
+        }
+    }
+
+    // Throws an evaluation error when `values` holds more than the limit.
+    void Check(const std::vector<const void*>& values) const {
+        if (values.size() > maxValues) {
+            TooManyValues();
+        }
+    }
 
     // Runs the destructions; the message of the first that threw, if any.
     std::string Finish();
@@ -35,6 +54,7 @@ public:
     const void* Produce(unsigned size, DestroyValueCallback destroy, Call call);
 
 private:
+    [[noreturn]] void TooManyValues() const;
     [[noreturn]] static void Rethrow(); // the current exception as an evaluation error
     static bool IsNoValue();            // whether the current exception is NoSuchObject
 
@@ -44,6 +64,7 @@ private:
         void* address;
     };
 
+    std::size_t maxValues;
     Arena arena;
     CurrentArena current;
     std::vector<Cleanup> cleanups;

@@ -24,6 +24,7 @@ public:
     void Evaluate(Evaluation& evaluation, std::vector<const void*>& values) const override {
         for (const auto& part : parts) {
             part->Evaluate(evaluation, values);
+            evaluation.Check(values);
         }
     }
 

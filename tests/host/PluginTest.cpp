@@ -153,6 +153,14 @@ TEST_F(LoadedPlugin, IteratesUntilNoSuchObject) {
     EXPECT_EQ(KindOf("digit of counters of (1; 2)"), ErrorKind::Type);
 }
 
+// The values an iteration has produced so far are destroyed with the rest.
+TEST_F(LoadedPlugin, EndsAnIterationWithTooManyValues) {
+    EXPECT_EQ(veritor::Run("digits of counter of 3", {3}).values.size(), 3u);
+    EXPECT_THROW(veritor::Run("digits of counter of 3", {2}), QueryError);
+    EXPECT_THROW(veritor::Run("digits of counters of (2; 3)", {4}), QueryError);
+    EXPECT_EQ(Journal(TEST_INSPECTORS), "+3 ~digits ~3 +3 ~digits ~3 +2 +3 ~digits ~digits ~3 ~2 ");
+}
+
 TEST_F(LoadedPlugin, AggregatesOverNothingStillFinish) {
     EXPECT_EQ(Only(veritor::Run("tally of ()")), "0");
     EXPECT_EQ(Only(veritor::Run("tallies of counter of 7")), "7");

@@ -1,6 +1,23 @@
 #include "tools/veritor/Options.h"
 
+#include <charconv>
+
 namespace veritor::tool {
+
+namespace {
+
+// A positive whole number in decimal.
+std::size_t PositiveNumber(const std::string& option, const std::string& text) {
+    std::size_t number = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, number);
+    if (text.empty() || error != std::errc() || stop != end || number == 0) {
+        throw UsageError(option + " needs a positive whole number, not \"" + text + "\"");
+    }
+    return number;
+}
+
+} // namespace
 
 const char* const usageText =
     "usage: veritor [options] [QUERY...]\n"
@@ -13,6 +30,8 @@ const char* const usageText =
     "  --markdown        with --vocabulary: as a Markdown document\n"
     "  --plugin PATH     load an inspector library (repeatable)\n"
     "  --no-plugin       load no inspector library, not even the default one\n"
+    "  --max-values N    let one expression produce at most N values (default\n"
+    "                    10000000); more is an evaluation error\n"
     "  -h, --help        show this text\n"
     "With no query, queries are read from standard input: interactively, with\n"
     "line editing and completion, when it is a terminal.\n";
@@ -43,6 +62,8 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
             options.plugins.push_back(value());
         } else if (argument == "--no-plugin") {
             options.noPlugin = true;
+        } else if (argument == "--max-values") {
+            options.maxValues = PositiveNumber(argument, value());
         } else if (argument == "--types") {
             options.types = true;
         } else if (argument == "--json") {

@@ -1,6 +1,8 @@
 // The command line of the veritor tool.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -22,6 +24,7 @@ struct Options {
     std::vector<QuerySource> sources;
     std::vector<std::string> plugins;
     bool noPlugin = false;
+    std::optional<std::size_t> maxValues; // unset: the host's default
     bool types = false;
     bool json = false;
     bool vocabulary = false;

@@ -20,11 +20,15 @@ public:
     Session(const Options& options, const Environment& environment)
         : options(options)
         , out(*environment.out)
-        , err(*environment.err) {}
+        , err(*environment.err) {
+        if (options.maxValues) {
+            limits.maxValues = *options.maxValues;
+        }
+    }
 
     void Evaluate(const std::string& query) {
         try {
-            Result result = Run(query);
+            Result result = Run(query, limits);
             if (options.json) {
                 out << JsonResult(query, result) << '\n';
             } else {
@@ -62,6 +66,7 @@ public:
 
 private:
     const Options& options;
+    Limits limits;
     std::ostream& out;
     std::ostream& err;
     int status = 0;
