@@ -1,6 +1,6 @@
 // The Windows code-page functions over the UTF-8 codec. A too-small buffer is
-// detected before anything is written: to UTF-16 by measuring first, to UTF-8
-// by converting into a temporary string first.
+// detected before anything is written: each conversion is measured first and
+// then written straight into the output.
 #include "platform/codepage/Utf8Codec.h"
 
 #include <cstring>
@@ -30,22 +30,6 @@ std::size_t TerminatedLength(const Char* text) {
         ++length;
     }
     return length + 1;
-}
-
-template <class Char, class Out>
-int Deliver(const std::basic_string<Char>& converted, Out* output, int capacity) {
-    if (converted.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
-        return Fail(ERROR_INVALID_PARAMETER);
-    }
-    const int needed = static_cast<int>(converted.size());
-    if (capacity == 0) {
-        return needed;
-    }
-    if (needed > capacity) {
-        return Fail(ERROR_INSUFFICIENT_BUFFER);
-    }
-    std::memcpy(output, converted.data(), converted.size() * sizeof(Char));
-    return needed;
 }
 
 } // namespace
@@ -102,12 +86,22 @@ int WINAPI WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWCH lpWideCharSt
     }
     const std::size_t length =
         cchWideChar == -1 ? TerminatedLength(lpWideCharStr) : static_cast<std::size_t>(cchWideChar);
-    std::string converted;
-    const bool clean = Utf8Codec::AppendUtf8({lpWideCharStr, length}, converted);
+    const std::u16string_view text(lpWideCharStr, length);
+    const auto [bytes, clean] = Utf8Codec::MeasureUtf8(text);
     if (!clean && (dwFlags & WC_ERR_INVALID_CHARS) != 0) {
         return Fail(ERROR_NO_UNICODE_TRANSLATION);
     }
-    return Deliver(converted, lpMultiByteStr, cbMultiByte);
+    if (bytes > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        return Fail(ERROR_INVALID_PARAMETER);
+    }
+    if (cbMultiByte == 0) {
+        return static_cast<int>(bytes);
+    }
+    if (bytes > static_cast<std::size_t>(cbMultiByte)) {
+        return Fail(ERROR_INSUFFICIENT_BUFFER);
+    }
+    Utf8Codec::WriteUtf8(text, lpMultiByteStr);
+    return static_cast<int>(bytes);
 }
 
 int WINAPI lstrlenA(LPCSTR lpString) {

@@ -40,33 +40,57 @@ bool ReadLead(unsigned char byte, Lead& lead) {
     return true;
 }
 
-// Decodes `text`, handing each UTF-16 unit to `emit`; returns false if
-// anything had to be replaced.
-template <class Emit>
-bool DecodeUtf8(std::string_view text, Emit&& emit) {
+// Where a conversion's units go: counted, or written to memory. Runs of
+// ASCII, the bulk of most texts, are handed over whole.
+template <class Unit>
+struct Count {
+    std::size_t units = 0;
+    template <class Char>
+    void Run(const Char*, std::size_t length) {
+        units += length;
+    }
+    void operator()(Unit) { ++units; }
+};
+
+template <class Unit>
+struct Write {
+    Unit* out;
+    template <class Char>
+    void Run(const Char* run, std::size_t length) {
+        for (std::size_t k = 0; k < length; ++k) {
+            out[k] = static_cast<Unit>(run[k]);
+        }
+        out += length;
+    }
+    void operator()(Unit unit) { *out++ = unit; }
+};
+
+// Decodes `text` into `sink` as UTF-16; returns false if anything had to be
+// replaced.
+template <class Sink>
+bool DecodeUtf8(std::string_view text, Sink& emit) {
     bool clean = true;
     const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
     const std::size_t size = text.size();
     std::size_t i = 0;
     while (i < size) {
-        // Runs of ASCII, the bulk of most texts, eight bytes at a time.
-        std::uint64_t eight = 0;
-        if (size - i >= sizeof eight) {
-            std::memcpy(&eight, bytes + i, sizeof eight);
-            if ((eight & 0x8080808080808080u) == 0) {
-                for (std::size_t k = 0; k < sizeof eight; ++k) {
-                    emit(static_cast<char16_t>(bytes[i + k]));
-                }
-                i += sizeof eight;
-                continue;
+        // A run of ASCII, found eight bytes at a time.
+        std::size_t end = i;
+        for (std::uint64_t eight = 0; size - end >= sizeof eight; end += sizeof eight) {
+            std::memcpy(&eight, bytes + end, sizeof eight);
+            if ((eight & 0x8080808080808080u) != 0) {
+                break;
             }
         }
-        const unsigned char byte = bytes[i];
-        if (byte < 0x80) {
-            emit(byte);
-            ++i;
+        while (end < size && bytes[end] < 0x80) {
+            ++end;
+        }
+        if (end > i) {
+            emit.Run(bytes + i, end - i);
+            i = end;
             continue;
         }
+        const unsigned char byte = bytes[i];
         Lead lead{};
         if (!ReadLead(byte, lead)) {
             emit(Replacement);
@@ -101,28 +125,23 @@ bool DecodeUtf8(std::string_view text, Emit&& emit) {
     return clean;
 }
 
-} // namespace
-
-bool AppendUtf16(std::string_view text, std::u16string& out) {
-    out.reserve(out.size() + text.size());
-    return DecodeUtf8(text, [&](char16_t unit) { out.push_back(unit); });
-}
-
-Utf16Measure MeasureUtf16(std::string_view text) {
-    std::size_t units = 0;
-    const bool clean = DecodeUtf8(text, [&](char16_t) { ++units; });
-    return {units, clean};
-}
-
-void WriteUtf16(std::string_view text, char16_t* out) {
-    DecodeUtf8(text, [&](char16_t unit) { *out++ = unit; });
-}
-
-bool AppendUtf8(std::u16string_view text, std::string& out) {
+// Encodes `text` into `sink` as UTF-8; returns false if an unpaired
+// surrogate had to be replaced.
+template <class Sink>
+bool EncodeUtf8(std::u16string_view text, Sink& emit) {
     bool clean = true;
-    out.reserve(out.size() + text.size());
+    const char16_t* units = text.data();
     for (std::size_t i = 0; i < text.size(); ++i) {
-        std::uint32_t code = text[i];
+        std::size_t end = i;
+        while (end < text.size() && units[end] < 0x80) {
+            ++end;
+        }
+        if (end > i) {
+            emit.Run(units + i, end - i);
+            i = end - 1;
+            continue;
+        }
+        std::uint32_t code = units[i];
         if (code >= 0xD800 && code <= 0xDFFF) {
             if (code <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
                 text[i + 1] <= 0xDFFF) {
@@ -133,23 +152,63 @@ bool AppendUtf8(std::u16string_view text, std::string& out) {
                 clean = false;
             }
         }
-        if (code < 0x80) {
-            out.push_back(static_cast<char>(code));
-        } else if (code < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (code >> 6)));
-            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+        if (code < 0x800) {
+            emit(static_cast<char>(0xC0 | (code >> 6)));
         } else if (code < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (code >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+            emit(static_cast<char>(0xE0 | (code >> 12)));
+            emit(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
         } else {
-            out.push_back(static_cast<char>(0xF0 | (code >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+            emit(static_cast<char>(0xF0 | (code >> 18)));
+            emit(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
+            emit(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
         }
+        emit(static_cast<char>(0x80 | (code & 0x3F)));
     }
     return clean;
+}
+
+} // namespace
+
+// Both directions measure first and then write into memory sized for the
+// result: texts may be tens of megabytes, and growing a string unit by unit
+// costs far more than a second pass.
+
+bool AppendUtf16(std::string_view text, std::u16string& out) {
+    const auto [units, clean] = MeasureUtf16(text);
+    const std::size_t start = out.size();
+    out.resize(start + units);
+    WriteUtf16(text, out.data() + start);
+    return clean;
+}
+
+Utf16Measure MeasureUtf16(std::string_view text) {
+    Count<char16_t> count;
+    const bool clean = DecodeUtf8(text, count);
+    return {count.units, clean};
+}
+
+void WriteUtf16(std::string_view text, char16_t* out) {
+    Write<char16_t> write{out};
+    DecodeUtf8(text, write);
+}
+
+bool AppendUtf8(std::u16string_view text, std::string& out) {
+    const auto [bytes, clean] = MeasureUtf8(text);
+    const std::size_t start = out.size();
+    out.resize(start + bytes);
+    WriteUtf8(text, out.data() + start);
+    return clean;
+}
+
+Utf8Measure MeasureUtf8(std::u16string_view text) {
+    Count<char> count;
+    const bool clean = EncodeUtf8(text, count);
+    return {count.units, clean};
+}
+
+void WriteUtf8(std::u16string_view text, char* out) {
+    Write<char> write{out};
+    EncodeUtf8(text, write);
 }
 
 } // namespace Utf8Codec

@@ -14,15 +14,22 @@ namespace Utf8Codec {
 bool AppendUtf16(std::string_view text, std::u16string& out);
 bool AppendUtf8(std::u16string_view text, std::string& out);
 
-// The same conversion to UTF-16 in two passes over caller's memory, for
-// texts too long to convert into a temporary string first: the number of
-// UTF-16 units it takes (and whether anything had to be replaced), then the
-// units themselves into room for that many.
+// The same conversions in two passes over caller's memory, for texts too
+// long to convert into a temporary string first: the number of units the
+// result takes (and whether anything had to be replaced), then the units
+// themselves into room for that many.
 struct Utf16Measure {
     std::size_t units;
     bool clean;
 };
 Utf16Measure MeasureUtf16(std::string_view text);
 void WriteUtf16(std::string_view text, char16_t* out);
+
+struct Utf8Measure {
+    std::size_t bytes;
+    bool clean;
+};
+Utf8Measure MeasureUtf8(std::u16string_view text);
+void WriteUtf8(std::u16string_view text, char* out);
 
 } // namespace Utf8Codec

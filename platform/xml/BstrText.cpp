@@ -6,14 +6,18 @@
 
 namespace Xml {
 
+// Converted straight into the new string: a node's text may be megabytes.
 HRESULT NewBstr(std::string_view utf8, BSTR* result) {
-    std::u16string wide;
-    Utf8Codec::AppendUtf16(utf8, wide);
-    if (wide.size() > std::numeric_limits<UINT>::max() / 2) {
+    const std::size_t units = Utf8Codec::MeasureUtf16(utf8).units;
+    if (units > std::numeric_limits<UINT>::max() / 2) {
         return E_OUTOFMEMORY;
     }
-    *result = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
-    return *result != nullptr ? S_OK : E_OUTOFMEMORY;
+    *result = SysAllocStringLen(nullptr, static_cast<UINT>(units));
+    if (*result == nullptr) {
+        return E_OUTOFMEMORY;
+    }
+    Utf8Codec::WriteUtf16(utf8, *result);
+    return S_OK;
 }
 
 std::u16string_view CharactersOf(BSTR text) {

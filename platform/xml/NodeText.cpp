@@ -43,7 +43,10 @@ public:
         while (last > lastLimit && IsXmlSpace(text_[last - 1])) {
             --last;
         }
-        return text_.substr(first, last - first);
+        // Trimmed in place: the text may be megabytes long.
+        text_.erase(last);
+        text_.erase(0, first);
+        return std::move(text_);
     }
 
     void Visit(const xmlNode* node) {
