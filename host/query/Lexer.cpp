@@ -2,6 +2,7 @@
 
 #include "host/Veritor.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 
@@ -142,16 +143,17 @@ private:
         std::size_t start = at++;
         std::string bytes;
         while (true) {
+            // Plain bytes up to the next quote or escape go in at once: a
+            // literal may be megabytes long.
+            const std::size_t plain = std::min(query.find_first_of("\"\\", at), query.size());
+            bytes.append(query.substr(at, plain - at));
+            at = plain;
             if (at == query.size()) {
                 Fail("unterminated string literal", start);
             }
             char c = query[at++];
             if (c == '"') {
                 return Token{TokenKind::String, std::move(bytes), 0, 0.0, start};
-            }
-            if (c != '\\') {
-                bytes.push_back(c);
-                continue;
             }
             std::size_t escape = at - 1;
             if (at == query.size()) {

@@ -49,7 +49,8 @@ private:
     const Token& Peek(std::size_t ahead = 0) const {
         return tokens[std::min(at + ahead, tokens.size() - 1)];
     }
-    const Token& Take() { return tokens[std::min(at++, tokens.size() - 1)]; }
+    // The parser never goes back, so a token taken is its own to move from.
+    Token& Take() { return tokens[std::min(at++, tokens.size() - 1)]; }
 
     bool IsSymbol(std::string_view symbol, std::size_t ahead = 0) const {
         return Peek(ahead).kind == TokenKind::Symbol && Peek(ahead).text == symbol;
@@ -335,12 +336,12 @@ private:
 
     // The literal at the current token; `negative` when a '-' preceded it.
     Node Literal(bool negative) {
-        const Token& token = Take();
+        Token& token = Take();
         std::size_t position = negative ? token.position - 1 : token.position;
         switch (token.kind) {
         case TokenKind::String: {
             Node node = Make(Syntax::Kind::String, position);
-            node->text = token.text;
+            node->text = std::move(token.text);
             return node;
         }
         case TokenKind::Integer: {
