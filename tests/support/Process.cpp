@@ -39,3 +39,13 @@ ProcessOutcome RunProcess(const std::string& commandLine) {
 ProcessOutcome RunVeritor(const std::string& arguments) {
     return RunProcess(std::string(VERITOR_TOOL) + " " + arguments);
 }
+
+ProcessOutcome RunVeritorWithin(unsigned long kibibytes, const std::string& arguments) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    static_cast<void>(kibibytes);
+    return RunVeritor(arguments);
+#else
+    return RunProcess("ulimit -v " + std::to_string(kibibytes) + " && exec " + VERITOR_TOOL + " " +
+                      arguments);
+#endif
+}

@@ -15,3 +15,8 @@ ProcessOutcome RunProcess(const std::string& commandLine);
 // Runs the built veritor tool, with the inspector library built beside it;
 // the arguments are shell words, quoted as on a command line.
 ProcessOutcome RunVeritor(const std::string& arguments);
+
+// The same with the tool's address space bounded to `kibibytes`, so that a
+// run that would exhaust memory fails. Sanitizer builds reserve vast address
+// ranges up front, so there the bound is left out.
+ProcessOutcome RunVeritorWithin(unsigned long kibibytes, const std::string& arguments);
