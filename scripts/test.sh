@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the project in one preset (debug unless named) and runs the whole test
-# suite. Usage: scripts/test.sh [debug|sanitize|release]
+# suite. Usage: scripts/test.sh [debug|sanitize|tsan|release]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 preset="${1:-debug}"
