@@ -2,11 +2,9 @@
 // vocabulary, compiled per thread and shared between threads, each thread
 // checking its own results (they carry its number, so a value that strays
 // between threads shows). Run under the tsan preset to find races.
-#ifdef INSPECTORS
 
 #include "host/Veritor.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <thread>
@@ -14,74 +12,49 @@
 
 namespace {
 
-struct Expected {
-    std::string query;
-    std::vector<std::string> values; // or the one text "error: " and the message
+// A query and its values, "A" standing for a thread's number and "B" for a
+// running number; an error is its message after "error: ".
+struct Mix {
+    const char* query;
+    std::vector<const char*> values;
 };
 
-// Queries over a thread's number a (from 2) and a running number b.
-using Mix = std::function<Expected(const std::string& a, const std::string& b)>;
-
-const std::vector<Mix> mixes = {
-    [](auto a, auto b) {
-        return Expected{"product of (" + a + "; " + b + "; 2)",
-                        {std::to_string(std::stoll(a) * std::stoll(b) * 2)}};
-    },
-    [](auto a, auto b) {
-        return Expected{"mean of (" + a + "; " + b + ") * 2.0",
-                        {std::to_string(std::stoll(a) + std::stoll(b))}};
-    },
-    [](auto a, auto b) {
-        return Expected{"conjunction of (" + b + " mod 2 = 0; " + a + " > 1)",
-                        {std::stoll(b) % 2 == 0 ? "true" : "false"}};
-    },
-    [](auto a, auto b) {
-        return Expected{"(rope \"" + a + "\" & \"-\" & \"" + b + "\") as string", {a + "-" + b}};
-    },
-    [](auto a, auto b) {
-        return Expected{"rope \"x" + a + "y" + b + "\" contains \"y" + b + "\"", {"true"}};
-    },
-    [](auto a, auto b) {
-        return Expected{"\"  " + a + " " + b + " \" as trimmed string", {a + " " + b}};
-    },
-    [](auto a, auto b) {
-        return Expected{"strongs of (\"" + a + "<\"; \"" + b + "\")",
-                        {"<strong>" + a + "&lt;</strong>", "<strong>" + b + "</strong>"}};
-    },
-    [](auto a, auto b) {
-        return Expected{"html tag (\"a\", attr list of (\"href\", \"?" + a + "&" + b +
-                            "\"), \"x\")",
-                        {"<a href=\"?" + a + "&amp;" + b + "\">x</a>"}};
-    },
-    [](auto a, auto b) {
-        return Expected{"node names of child nodes of first child of xml document of \"<r><t" + a +
-                            "/><i" + b + "/></r>\"",
-                        {"t" + a, "i" + b}};
-    },
-    [](auto a, auto b) {
-        return Expected{"(xpaths \"//i[@n='b" + b + "']\" of xml document of \"<r><i n='a" + a +
-                            "'>a</i><i n='b" + b + "'>b" + a + "</i></r>\") as text",
-                        {"b" + a}};
-    },
-    [](auto a, auto b) {
-        return Expected{"node values of attributes of (selects \"r/i\" of xml "
-                        "document of \"<r><i x='" +
-                            a + "' y='" + b + "'/></r>\")",
-                        {a, b}};
-    },
-    [](auto, auto b) {
-        return Expected{"xml document of \"<r>" + b + "\"", {"error: no value"}};
-    },
-    [](auto, auto b) {
-        return Expected{"node value of first child of xml document of \"<r" + b + "/>\"",
-                        {"error: Windows Error: Type mismatch."}};
-    },
+const Mix mixes[] = {
+    {"product of (A; 1; 1)", {"A"}},
+    {"mean of (A; A) + 0.5", {"A.5"}},
+    {"conjunction of (B > -1; A > 1)", {"true"}},
+    {"(rope \"A\" & \"-\" & \"B\") as string", {"A-B"}},
+    {"rope \"xAyB\" contains \"yB\"", {"true"}},
+    {"\"  A B \" as trimmed string", {"A B"}},
+    {"strongs of (\"A<\"; \"B\")", {"<strong>A&lt;</strong>", "<strong>B</strong>"}},
+    {"html tag (\"a\", attr list of (\"href\", \"?A&B\"), \"x\")", {"<a href=\"?A&amp;B\">x</a>"}},
+    {"node names of child nodes of first child of xml document of \"<r><tA/><iB/></r>\"",
+     {"tA", "iB"}},
+    {"(xpaths \"//i[@n='bB']\" of xml document of \"<r><i n='aA'>a</i><i n='bB'>bA</i></r>\") "
+     "as text",
+     {"bA"}},
+    {"node values of attributes of selects \"r/i\" of xml document of \"<r><i x='A' y='B'/></r>\"",
+     {"A", "B"}},
+    {"xml document of \"<r>B\"", {"error: no value"}},
+    {"node value of first child of xml document of \"<rB/>\"",
+     {"error: Windows Error: Type mismatch."}},
 };
 
-std::vector<std::string> Outcome(const std::function<veritor::Result()>& run) {
+std::string Fill(std::string text, const std::string& a, const std::string& b) {
+    for (std::size_t at = 0; (at = text.find_first_of("AB", at)) != std::string::npos;) {
+        const std::string& number = text[at] == 'A' ? a : b;
+        text.replace(at, 1, number);
+        at += number.size();
+    }
+    return text;
+}
+
+// The rendered values of a shared compiled query, or else of `text`.
+std::vector<std::string> Outcome(const veritor::Query* shared, const std::string& text) {
     std::vector<std::string> texts;
     try {
-        for (const auto& value : run().values) {
+        for (const auto& value :
+             (shared ? veritor::Evaluate(*shared) : veritor::Run(text)).values) {
             texts.push_back(veritor::RenderText(value));
         }
     } catch (const veritor::QueryError& error) {
@@ -90,35 +63,35 @@ std::vector<std::string> Outcome(const std::function<veritor::Result()>& run) {
     return texts;
 }
 
+std::vector<std::string> Expected(const Mix& mix, const std::string& a, const std::string& b) {
+    std::vector<std::string> values;
+    for (const char* value : mix.values) {
+        values.push_back(Fill(value, a, b));
+    }
+    return values;
+}
+
 TEST(ConcurrentEvaluation, EightThreadsShareOneLoadedLibrary) {
     constexpr int threads = 8, queriesPerThread = 2000;
     veritor::Plugin plugin(INSPECTORS);
-    // Compiled once and evaluated by every thread.
-    std::vector<Expected> sharedExpected;
-    std::vector<veritor::Query> shared;
+    std::vector<veritor::Query> shared; // compiled once, evaluated by every thread
     for (const Mix& mix : mixes) {
-        sharedExpected.push_back(mix("10", "11"));
-        shared.push_back(veritor::Compile(sharedExpected.back().query));
+        shared.push_back(veritor::Compile(Fill(mix.query, "10", "11")));
     }
     std::vector<int> failures(threads);
     {
         std::vector<std::jthread> workers;
         for (int t = 0; t < threads; ++t) {
             workers.emplace_back([&, t] {
-                const std::string a = std::to_string(t + 2);
                 for (int i = 0; i < queriesPerThread; ++i) {
-                    const std::size_t k = static_cast<std::size_t>(i) % mixes.size();
-                    Expected expected;
-                    std::vector<std::string> got;
-                    if (i % 4 == 3) {
-                        expected = sharedExpected[k];
-                        got = Outcome([&] { return veritor::Evaluate(shared[k]); });
-                    } else {
-                        expected = mixes[k](a, std::to_string(i));
-                        got = Outcome([&] { return veritor::Run(expected.query); });
-                    }
-                    if (got != expected.values && failures[t]++ == 0) {
-                        ADD_FAILURE() << "thread " << t << ": " << expected.query << " gave "
+                    const std::size_t k = static_cast<std::size_t>(i) % std::size(mixes);
+                    const bool fromShared = i % 4 == 3;
+                    const std::string a = fromShared ? "10" : std::to_string(t + 2);
+                    const std::string b = fromShared ? "11" : std::to_string(i);
+                    const std::string query = Fill(mixes[k].query, a, b);
+                    const auto got = Outcome(fromShared ? &shared[k] : nullptr, query);
+                    if (got != Expected(mixes[k], a, b) && failures[t]++ == 0) {
+                        ADD_FAILURE() << "thread " << t << ": " << query << " gave "
                                       << testing::PrintToString(got);
                     }
                 }
@@ -129,5 +102,3 @@ TEST(ConcurrentEvaluation, EightThreadsShareOneLoadedLibrary) {
 }
 
 } // namespace
-
-#endif
