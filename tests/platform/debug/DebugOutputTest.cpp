@@ -24,12 +24,7 @@ TEST(DebugOutput, BreakEndsAnUntracedProcessThatAsksForIt) {
     if (IsDebuggerPresent()) {
         GTEST_SKIP() << "traced";
     }
-    EXPECT_DEATH(
-        {
-            setenv("VERITOR_BREAK_ABORTS", "1", 1);
-            DebugBreak();
-        },
-        "");
+    EXPECT_DEATH((setenv("VERITOR_BREAK_ABORTS", "1", 1), DebugBreak()), "");
 }
 
 } // namespace

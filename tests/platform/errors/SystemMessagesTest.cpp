@@ -20,7 +20,7 @@ std::string TextOf(DWORD code, DWORD flags = fromSystem, DWORD language = 0) {
     return text;
 }
 
-TEST(FormatMessage, SystemTextsOfCodesAndResults) {
+TEST(FormatMessage, SystemTextsOfCodesAndResultsOrTheirRefusals) {
     const std::pair<HRESULT, const char*> cases[] = {
         {2, "The system cannot find the file specified.\r\n"},
         {8, "Not enough memory resources are available to process this command.\r\n"},
@@ -29,25 +29,21 @@ TEST(FormatMessage, SystemTextsOfCodesAndResults) {
         {HRESULT_FROM_WIN32(5), "Access is denied.\r\n"},
         {E_NOINTERFACE, "No such interface supported\r\n"},
         {CO_E_NOTINITIALIZED, "CoInitialize has not been called.\r\n"},
+        // Codes without a text are refused.
+        {0x1234567, "error 317"},
+        {static_cast<HRESULT>(0x80040999), "error 317"},
     };
     for (const auto& [code, text] : cases) {
         EXPECT_EQ(TextOf(static_cast<DWORD>(code)), text);
     }
     EXPECT_EQ(TextOf(5, fromSystem | FORMAT_MESSAGE_MAX_WIDTH_MASK), "Access is denied.");
-}
-
-TEST(FormatMessage, RefusalsSetTheLastError) {
-    EXPECT_EQ(TextOf(0x1234567), "error 317");
-    EXPECT_EQ(TextOf(0x80040999), "error 317");
     EXPECT_EQ(TextOf(2, FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_ALLOCATE_BUFFER), "error 87");
     EXPECT_EQ(TextOf(2, fromSystem, 0x407), "error 1815");
 
     char small[19]; // one short of "Access is denied.\r\n" and its terminator
     EXPECT_EQ(FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, 5, 0, small, 19, nullptr), 0u);
     EXPECT_EQ(GetLastError(), 122u);
-}
-
-TEST(LocalMemory, FreeRefusesWhatIsNotALiveBlock) {
+    // Freeing what is not a live block is refused too.
     HLOCAL block = LocalAlloc(LPTR, 8);
     EXPECT_EQ(LocalFree(block), nullptr);
     EXPECT_EQ(LocalFree(block), block);
