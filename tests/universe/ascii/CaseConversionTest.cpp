@@ -4,51 +4,40 @@
 
 namespace {
 
-TEST(CaseConversion, OnlyLettersChangeCase) {
+TEST(CaseConversion, CopiesFiltersTestsAndComparisonsIgnoringCase) {
     EXPECT_TRUE(Ascii::CaseTablesAreCorrect());
-    char lowered[5];
-    Ascii::CopyLowered("ABC[z", Data(lowered, 5));
-    EXPECT_EQ(std::string(lowered, 5), "abc[z");
-    for (uint32 b = 128; b < 256; ++b) {
-        EXPECT_EQ(Ascii::Raised(static_cast<uint8>(b)), b);
-    }
-    Ascii::CopyRaised("abc", Data(lowered, 2)); // a reported misuse: copies what fits
-    EXPECT_EQ(std::string(lowered, 2), "AB");
-}
-
-TEST(CaseConversion, FilterStepStopsWhenEitherSideIsExhausted) {
-    char area[3];
+    char area[5];
+    Ascii::CopyLowered("ABC[z", Data(area, 5));
+    EXPECT_EQ(std::string(area, 5), "abc[z");
+    Ascii::CopyRaised("abc", Data(area, 2)); // a reported misuse: copies what fits
+    EXPECT_EQ(std::string(area, 2), "AB");
+    // A filter step stops when either side is exhausted.
     Data to(area, 3);
     ConstData from("Hello");
     Ascii::FilterRaised(from, to);
-    EXPECT_TRUE(to.Exhausted());
-    EXPECT_EQ(from, ConstData("lo"));
+    EXPECT_TRUE(to.Exhausted() && from == ConstData("lo"));
     EXPECT_EQ(std::string(area, 3), "HEL");
-}
 
-TEST(CaseConversion, CaseOfATextIsTheAbsenceOfTheOtherCase) {
-    const std::tuple<const char*, bool, bool> cases[] = {
+    const std::tuple<std::string_view, bool, bool> cases[] = {
         {"", true, true}, {"abc", true, false}, {"A1_", false, true}, {"aB", false, false}};
     for (const auto& [text, lower, upper] : cases) {
-        const ConstData view(text, std::char_traits<char>::length(text));
-        EXPECT_EQ(Ascii::IsLowerCase(view), lower) << text;
-        EXPECT_EQ(Ascii::IsUpperCase(view), upper) << text;
+        const ConstData t(text);
+        EXPECT_EQ(std::pair(Ascii::IsLowerCase(t), Ascii::IsUpperCase(t)), std::pair(lower, upper))
+            << text;
     }
-}
-
-TEST(CaseConversion, ComparisonsIgnoringCase) {
-    const std::tuple<std::string, std::string, bool, int, int> cases[] = {
+    // Underscore sits between the cases.
+    const std::tuple<std::string_view, std::string_view, bool, int, int> comparisons[] = {
         {"Abc", "aBC", true, 0, 0},
         {"abc", "abcd", false, -1, -1},
         {"A", "b", false, -1, -1},
         {"abc", "AB", false, 1, 1},
-        {"_", "a", false, '_' - 'a', '_' - 'A'}, // underscore sits between the cases
-    };
-    for (const auto& [a, b, equal, lowered, raised] : cases) {
+        {"_", "a", false, '_' - 'a', '_' - 'A'}};
+    for (const auto& [a, b, equal, lowered, raised] : comparisons) {
         const ConstData x(a), y(b);
-        EXPECT_EQ(Ascii::EqualIgnoringCase(x, y), equal) << a << " / " << b;
-        EXPECT_EQ(Ascii::CompareIgnoringCase(x, y), lowered) << a << " / " << b;
-        EXPECT_EQ(Ascii::CompareIgnoringCaseRaised(x, y), raised) << a << " / " << b;
+        EXPECT_EQ(std::tuple(Ascii::EqualIgnoringCase(x, y), Ascii::CompareIgnoringCase(x, y),
+                             Ascii::CompareIgnoringCaseRaised(x, y)),
+                  std::tuple(equal, lowered, raised))
+            << a << " / " << b;
     }
 }
 

@@ -6,11 +6,10 @@
 
 namespace {
 
+// The digits themselves are pinned by the hex encoder's test.
 TEST(Hexadecimal, DigitsAndValuesRoundTrip) {
-    const std::string digits = "0123456789abcdef";
     for (uint32 n = 0; n < 16; ++n) {
-        EXPECT_EQ(Ascii::HexDigit(n), digits[n]);
-        EXPECT_EQ(Ascii::HexValue(static_cast<uint8>(digits[n])), n);
+        EXPECT_EQ(Ascii::HexValue(Ascii::HexDigit(n)), n);
     }
     EXPECT_EQ(Ascii::HexValue('F'), 15u);
     ReportedAssertions reported;
@@ -31,6 +30,14 @@ TEST(CStringComparison, WithAStringAndWithAView) {
         EXPECT_EQ(Ascii::AtMost(a, ConstData(b)), withView <= 0);
         EXPECT_EQ(Ascii::AtLeast(a, ConstData(b)), withView >= 0);
     }
+}
+
+TEST(ConstCString, ViewEndsAtTheFirstZeroAndNullIsReported) {
+    const char text[] = "abc\0def";
+    EXPECT_EQ(ConstCString(text).Bytes(), ConstData(text, 3));
+    ReportedAssertions reported;
+    EXPECT_TRUE(ConstCString(nullptr).Bytes().IsEmpty());
+    EXPECT_EQ(reported.Conditions(), std::vector<std::string>{"theText != 0"});
 }
 
 } // namespace

@@ -7,24 +7,26 @@
 
 namespace {
 
-TEST(Data, CopyFromOverlappingBytesKeepsTheSourceAsItWas) {
-    const std::tuple<int, int, const char*> cases[] = {
-        {0, 2, "ababcdeh"}, {2, 0, "cdefgfgh"}, {1, 1, "abcdefgh"}};
-    for (const auto& [from, to, result] : cases) {
+// Five bytes of "abcdefgh" onto bytes of it: CopyFrom copies as if through a
+// temporary, CopyInto first to last, so that onto a later part of its own
+// bytes it repeats their start. Both copy what fits and return the rest of
+// their own side.
+TEST(Data, CopiesBetweenOverlappingBytesAndCopyMovesBothSides) {
+    const std::tuple<bool, int, int, const char*, uint32> cases[] = {
+        {false, 0, 2, "ababcdeh", 1}, {false, 2, 0, "cdefgfgh", 3}, {false, 1, 1, "abcdefgh", 2},
+        {true, 0, 2, "abababah", 0},  {true, 3, 0, "defghfgh", 0},  {true, 0, 5, "abcdeabc", 2}};
+    for (const auto& [into, from, to, result, rest] : cases) {
         char block[] = "abcdefgh";
-        const Data rest = Data(block + to, 8 - to).CopyFrom(ConstData(block + from, 5));
+        const ConstData source(block + from, 5);
+        const Data target(block + to, 8 - to);
+        EXPECT_EQ(into ? source.CopyInto(target).Length() : target.CopyFrom(source).Length(), rest);
         EXPECT_STREQ(block, result);
-        EXPECT_EQ(rest.Length(), 3u - to);
     }
-}
-
-TEST(Data, CopyMovesBothSidesUntilOneIsExhausted) {
     char target[4];
     Data to(target, 4);
     ConstData from("0123456789");
-    Copy(to, from);
-    EXPECT_TRUE(to.Exhausted());
-    EXPECT_EQ(from, ConstData("456789"));
+    Copy(to, from); // until one side is exhausted
+    EXPECT_TRUE(to.Exhausted() && from == ConstData("456789"));
 }
 
 TEST(Data, WritingOneBytePastTheEndThrowsDataOverflow) {
@@ -48,9 +50,8 @@ TEST(Buffer, WritesThroughItsUnusedPartAdvanceThePosition) {
     EXPECT_TRUE(buffer.Exhausted());
     buffer.Reset();
     EXPECT_EQ(buffer.UnusedLength(), 6u);
-}
 
-TEST(BufferOfCapacity, CopyHoldsItsOwnBytes) {
+    // A copy of a buffer of its own storage holds its own bytes.
     BufferOfCapacity<16> original;
     original.Write("date");
     const BufferOfCapacity<16> copy(original);

@@ -19,25 +19,19 @@ TEST(Assertion, FailureReportsLineFileNameAndConditionThenCarriesOn) {
                                      " of AssertionTest.cpp: theEnd >= theStart\n");
 }
 
-TEST(Assertion, PathsAreCutAfterTheLastSlashOnly) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"Shared/Portable/Universe/Basics/Buffers/ConstData", "ConstData"},
-        {"Shared\\Portable\\ConstData.cpp", "Shared\\Portable\\ConstData.cpp"},
-        {"dir/", ""},
-    };
-    for (const auto& [path, file] : cases) {
+// Paths are cut after the last slash only; the whole line at 255 characters.
+TEST(Assertion, PathsAreCutAfterTheLastSlashAndMessagesAt255Characters) {
+    const std::string at = "Assertion failure at line 47 of ", x(400, 'x');
+    const std::tuple<const char*, const char*, std::string> cases[] = {
+        {"Shared/Portable/Universe/Buffers/ConstData", "c", at + "ConstData: c\n"},
+        {"Shared\\Portable\\ConstData.cpp", "c", at + "Shared\\Portable\\ConstData.cpp: c\n"},
+        {"dir/", "c", at + ": c\n"},
+        {"f", x.c_str(), at + "f: " + x.substr(0, 255 - at.size() - 3) + "\n"}};
+    for (const auto& [path, condition, line] : cases) {
         ReportedAssertions reported;
-        Assertion::Check(false, "c", path, 47);
-        EXPECT_EQ(reported.Output(),
-                  std::string("Assertion failure at line 47 of ") + file + ": c\n");
+        Assertion::Check(false, condition, path, 47);
+        EXPECT_EQ(reported.Output(), line);
     }
-}
-
-TEST(Assertion, MessageIsCutAt255Characters) {
-    ReportedAssertions reported;
-    Assertion::Check(false, std::string(400, 'x').c_str(), "f", 7);
-    const std::string prefix = "Assertion failure at line 7 of f: ";
-    EXPECT_EQ(reported.Output(), prefix + std::string(255 - prefix.size(), 'x') + "\n");
 }
 
 // Checks failing on several threads at once may mix their texts, but each

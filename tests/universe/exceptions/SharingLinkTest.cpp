@@ -10,42 +10,34 @@
 namespace {
 
 struct Counted {
-    explicit Counted(int& deletions)
-        : deletions(deletions) {}
-    ~Counted() { ++deletions; }
     int& deletions;
+    ~Counted() { ++deletions; }
 };
 using Link = SharingLink<Counted>;
 
-TEST(SharingLink, TheLastOwnerDeletesOnce) {
-    int deletions = 0;
+// The last owner of a ring deletes its object, once; swap and assignment move
+// owners between rings.
+TEST(SharingLink, TheLastOwnerDeletesOnceAndOwnersMoveBetweenRings) {
+    int x = 0, y = 0; // deletions of each object
     std::optional<Link> owners[4];
-    owners[0].emplace(new Counted(deletions));
+    owners[0].emplace(new Counted{x});
     owners[1].emplace(*owners[0]);
     owners[2].emplace(*owners[1]);
     owners[3].emplace(*owners[0]);
     for (int i : {2, 0, 3}) {
         owners[i].reset();
     }
-    EXPECT_EQ(deletions, 0);
+    owners[0].emplace(new Counted{y});
+    owners[2].emplace(*owners[0]);
+    owners[1]->Swap(*owners[0]); // 1 and 2 share y, 0 holds x alone
+    owners[2].reset();
+    EXPECT_EQ(std::pair(x, y), std::pair(0, 0));
+    *owners[1] = *owners[0]; // 1 was y's last owner
+    EXPECT_EQ(y, 1);
+    owners[0].reset();
+    EXPECT_EQ(x, 0);
     owners[1].reset();
-    EXPECT_EQ(deletions, 1);
-}
-
-TEST(SharingLink, SwapAndAssignmentMoveOwnersBetweenRings) {
-    int first = 0, second = 0;
-    auto a = std::make_optional<Link>(new Counted(first));
-    auto aCopy = std::make_optional<Link>(*a);
-    auto b = std::make_optional<Link>(new Counted(second));
-    a->Swap(*b);
-    aCopy.reset();
-    EXPECT_EQ(first, 0); // b now shares the first object
-    *b = *a;             // b was its last owner
-    EXPECT_EQ(first, 1);
-    a.reset();
-    EXPECT_EQ(second, 0);
-    b.reset();
-    EXPECT_EQ(second, 1);
+    EXPECT_EQ(x, 1);
 }
 
 TEST(AutoLocal, RefusedFreeThrowsOrIsReportedInTheDestructor) {

@@ -4,36 +4,30 @@
 #include "universe/searching/PatternMatcher.h"
 
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace {
-
-ConstData View(std::string_view text) {
-    return ConstData(text);
-}
 
 TEST(PatternMatcher, LongTargetShiftsStayWithinAByteAndStillFindIt) {
     std::string target(300, 'a');
     target[0] = 'z'; // beyond the last 255 bytes: no effect on the table
     target[299] = 'b';
-    const PatternMatcher matcher(View(target));
+    const PatternMatcher matcher{ConstData(target)};
     EXPECT_EQ(matcher.Shift('z'), 255);
     EXPECT_EQ(matcher.Shift('a'), 1);
     const std::string text = std::string(1000, 'a') + target + "tail";
-    MatchLoop loop(&matcher, View(text));
-    ASSERT_TRUE(loop.Found());
-    EXPECT_EQ(loop.MatchEnd(), 1300u);
+    const MatchLoop loop(&matcher, ConstData(text));
+    EXPECT_TRUE(loop.Found() && loop.MatchEnd() == 1300u);
 }
 
 TEST(MatchLoop, SearchForgetsWhatEarlierPiecesCarried) {
-    const std::string target = "abc";
-    const PatternMatcher matcher(View(target));
+    const PatternMatcher matcher("abc");
     MatchLoop loop(&matcher);
-    loop.Continue(View("ab"));
+    loop.Continue("ab");
     ASSERT_EQ(loop.MatchedPrefix(), 2u);
-    loop.Search(View("c"));
+    loop.Search("c");
     EXPECT_FALSE(loop.Found());
     EXPECT_EQ(loop.MatchedPrefix(), 0u);
 }
@@ -42,6 +36,53 @@ TEST(PatternMatcher, EmptyTargetIsReportedAndRefused) {
     ReportedAssertions reported;
     EXPECT_THROW(PatternMatcher{ConstData()}, EmptySearchTarget);
     EXPECT_EQ(reported.Conditions(), std::vector<std::string>{"theTarget.Length() > 0"});
+}
+
+// Random texts cut into random pieces, searched piece by piece, against a
+// plain search of the joined text.
+TEST(MatchLoop, PiecewiseSearchAgreesWithSearchOfJoinedText) {
+    std::mt19937 random(20260115);
+    const auto below = [&](std::size_t n) { return std::size_t(random() % n); };
+    // Few distinct letters, so that partial matches abound.
+    const auto letters = [&](std::size_t length, std::size_t alphabet) {
+        std::string text(length, 'a');
+        for (char& c : text) {
+            c = char('a' + below(alphabet));
+        }
+        return text;
+    };
+    // Piece lengths up to these, 0 for an empty piece.
+    const std::size_t longest[] = {0, 4, 4, 64, 64, 400};
+    for (int trial = 0; trial < 20000; ++trial) {
+        const std::size_t alphabet = 1 + below(4);
+        const std::string text = letters(below(800), alphabet);
+        // A slice of the text (so it occurs) or fresh letters, now and then
+        // longer than the shifts reach.
+        const std::size_t length = 1 + (below(8) == 0 ? below(300) : below(8));
+        const std::string target = below(2) == 0 && text.size() >= length
+                                       ? text.substr(below(text.size() - length + 1), length)
+                                       : letters(length, alphabet);
+        const PatternMatcher matcher{ConstData(target)};
+        MatchLoop loop(&matcher);
+        std::size_t fed = 0, next = text.find(target); // the next occurrence expected
+        do {
+            const std::size_t bound = longest[below(std::size(longest))];
+            const std::size_t size = bound == 0 ? 0 : std::min(text.size() - fed, 1 + below(bound));
+            loop.Continue(ConstData(text.data() + fed, size));
+            for (; loop.Found(); loop.Next()) {
+                ASSERT_EQ(fed + loop.MatchEnd(), next + length) << "trial " << trial;
+                next = text.find(target, next + 1);
+            }
+            fed += size;
+            ASSERT_TRUE(next == std::string::npos || next + length > fed) << "trial " << trial;
+            // The longest proper target prefix that the text so far ends with.
+            std::size_t prefix = std::min(fed, length - 1);
+            while (prefix > 0 && text.compare(fed - prefix, prefix, target, 0, prefix) != 0) {
+                --prefix;
+            }
+            ASSERT_EQ(loop.MatchedPrefix(), prefix) << "trial " << trial << " after " << fed;
+        } while (fed < text.size() || below(3) == 0); // empty pieces after the end too
+    }
 }
 
 } // namespace

@@ -11,38 +11,29 @@
 namespace {
 
 TEST(SystemTimeConversions, ZoneOffsetAddsTheBiasOfTheRegimeInForceWhenItHasARule) {
-    struct Case {
-        DWORD zoneId;
-        LONG bias;
-        WORD standardMonth;
-        LONG standardBias;
-        WORD daylightMonth;
-        LONG daylightBias;
-        int32 secondsEast;
-    };
-    const Case cases[] = {
+    // Zone id, bias, standard month and bias, daylight month and bias, and
+    // the offset that results, in seconds east.
+    const int32 cases[][7] = {
         {TIME_ZONE_ID_UNKNOWN, 300, 11, 0, 3, -60, -5 * 3600},
         {TIME_ZONE_ID_DAYLIGHT, 300, 11, 0, 3, -60, -4 * 3600},
         {TIME_ZONE_ID_DAYLIGHT, 300, 0, 0, 0, -60, -5 * 3600}, // a bias without a rule
         {TIME_ZONE_ID_STANDARD, -600, 4, -30, 10, -60, 630 * 60},
         {TIME_ZONE_ID_STANDARD, -600, 0, -30, 10, -60, 600 * 60},
     };
-    for (const auto& c : cases) {
+    for (const auto& [zoneId, bias, standardMonth, standardBias, daylightMonth, daylightBias,
+                      secondsEast] : cases) {
         TIME_ZONE_INFORMATION info{};
-        info.Bias = c.bias;
-        info.StandardDate.wMonth = c.standardMonth;
-        info.StandardBias = c.standardBias;
-        info.DaylightDate.wMonth = c.daylightMonth;
-        info.DaylightBias = c.daylightBias;
-        EXPECT_EQ(TimeZoneFromInformation(c.zoneId, info).SecondsEastOfGMT(), c.secondsEast);
+        info.Bias = bias;
+        info.StandardDate.wMonth = WORD(standardMonth);
+        info.StandardBias = standardBias;
+        info.DaylightDate.wMonth = WORD(daylightMonth);
+        info.DaylightBias = daylightBias;
+        EXPECT_EQ(TimeZoneFromInformation(DWORD(zoneId), info).SecondsEastOfGMT(), secondsEast);
     }
 }
 
 TEST(SystemTimeConversions, MonthOutOfRangeIsReported) {
-    SYSTEMTIME t{};
-    t.wYear = 2003;
-    t.wMonth = 13;
-    t.wDay = 1;
+    const SYSTEMTIME t{2003, 13, 0, 1, 0, 0, 0, 0}; // year, month, day of week, day, ...
     ReportedAssertions reported;
     (void)DateFromSystemTime(t);
     EXPECT_TRUE(reported.Include("Valid( Month( t.wMonth ) )")) << reported.Output();
