@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <regex>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -11,16 +12,11 @@ namespace {
 // line contents as they are (so that the chunking of the stream does not
 // show) and [start,end] for each break.
 struct LineRecorder : LineReceiver {
-    void Start(uint32 position) override {
-        log.append("<").append(std::to_string(position)).append(">");
-    }
-    void Text(ConstData content) override { log += content.AsString(); }
-    void LineBreak(Range r) override {
-        log.append("[").append(std::to_string(r.Start())).append(",");
-        log.append(std::to_string(r.End())).append("]");
-    }
+    void Start(uint32 position) override { log << '<' << position << '>'; }
+    void Text(ConstData content) override { log << content.AsStringView(); }
+    void LineBreak(Range r) override { log << '[' << r.Start() << ',' << r.End() << ']'; }
     void Finish(uint32 position) override { Start(position); }
-    std::string log;
+    std::ostringstream log;
 };
 
 // Against a regular expression: a break is CR or LF, with the other one
@@ -38,11 +34,11 @@ TEST(LineMaker, AgreesWithARegularExpressionOverRandomlyChunkedStreams) {
         expected.Start(start);
         uint32 at = 0;
         for (std::sregex_iterator m(stream.begin(), stream.end(), lineBreak), end; m != end; ++m) {
-            expected.log += stream.substr(at, m->position() - at);
+            expected.log << stream.substr(at, m->position() - at);
             at = uint32(m->position() + m->length());
             expected.LineBreak(Range(start + uint32(m->position()), start + at));
         }
-        expected.log += stream.substr(at);
+        expected.log << stream.substr(at);
         expected.Finish(start + uint32(stream.size()));
 
         LineRecorder lines;
@@ -54,7 +50,7 @@ TEST(LineMaker, AgreesWithARegularExpressionOverRandomlyChunkedStreams) {
             at += length;
         }
         maker.Finish();
-        ASSERT_EQ(lines.log, expected.log);
+        ASSERT_EQ(lines.log.str(), expected.log.str());
     }
 }
 
