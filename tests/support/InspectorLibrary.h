@@ -11,17 +11,14 @@ public:
     // Loads the plug-in; its static registrations run now. Throws when the
     // loader refuses it (the message says why).
     InspectorLibrary();
-    // Unloads it unless Unload() did already.
     ~InspectorLibrary();
 
     InspectorLibrary(const InspectorLibrary&) = delete;
     InspectorLibrary& operator=(const InspectorLibrary&) = delete;
 
-    void Unload();
-
     // Whether the plug-in is mapped in this process at all.
     static bool IsMapped();
-    static const char* Path();
+    static constexpr const char* path = VERITOR_INSPECTORS_PATH;
 
 private:
     void* handle;

@@ -1,32 +1,22 @@
 // The recording host: a stand-in for the host in tests. The test executable
 // defines the host functions an inspector library calls (registration,
-// removal, inspector memory, arithmetic), records every call with its
-// arguments, and drives the recorded callbacks as the host would.
+// removal and inspector memory; the arithmetic is the host's own), records
+// every call with its arguments, and drives the recorded callbacks as the
+// host would.
 //
-// In a test of the inspector library (a .cpp under tests/inspectors/<area>/):
-//
-//   #include "tests/support/InspectorLibrary.h"   // loads the library
 //   using namespace RecordingHost;
-//   using Ropes = LoadedInspectors;  // fresh recording, library loaded
+//   // A registration by kind, name (an operator by its code) and operand
+//   // types: direct object, element, left or source first, then index or
+//   // right. Types left out match any.
+//   const auto make = Find<PropertyCall>("rope", "", "string");
+//   const string_value ab = StringValue("ab");
+//   const Rope* rope = Evaluate<Rope>(make, &ab, nullptr); // null: no value
+//   EXPECT_EQ(View(*Evaluate<string_value>(Find<CastCall>("string", "rope"), rope)), "ab");
+//   EXPECT_EQ(RunAggregate<integer>(product, std::vector<integer>{2, 3})->Value(), 6);
 //
-//   TEST_F(Ropes, ...) {
-//       // A registration by kind, name (an operator by its code) and the
-//       // operand types: direct object or element or left or source first,
-//       // then index or right. Types left out match any.
-//       const auto make = Find<PropertyCall>("rope", "", "string");
-//       const auto asString = Find<CastCall>("string", "rope");
-//       // Operands are addresses of host values, in the callback's order.
-//       const string_value ab = StringValue("ab");
-//       const auto rope = Evaluate(make, &ab, nullptr);  // a library value
-//       const auto text = Evaluate<string_value>(asString, rope.Address());
-//       EXPECT_EQ(View(*text), "ab");
-//       EXPECT_FALSE(Evaluate<integer>(numericValue, nullptr, &empty)); // no value
-//       EXPECT_EQ(RunAggregate<integer>(product, std::vector<integer>{2, 3})->Value(), 6);
-//   }
-//
-// Values the callbacks produce stay in host storage until the test ends (or
-// ReleaseValues), so that they can be operands of further calls; those of a
-// registered type are then destroyed with its destroyValue callback.
+// Values and states the callbacks produce stay in host storage until
+// ReleaseValues (or Reset), so that they can be operands of further calls;
+// those of a registered type are then destroyed with its destroyValue.
 // Executables that load a library must export these definitions
 // (ENABLE_EXPORTS), so that the loader binds the library to them.
 #pragma once
@@ -36,24 +26,29 @@
 
 #include <cstddef>
 #include <functional>
+#include <gtest/gtest.h>
 #include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
-#include <string_view>
 #include <tuple>
-#include <type_traits>
 #include <variant>
 #include <vector>
 
 namespace RecordingHost {
 
-// A text argument as passed: null stays distinguishable from "".
-using Text = std::optional<std::string>;
+// A text argument, copied: null stays distinguishable from "".
+struct Text : std::optional<std::string> {
+    Text(const char* text) {
+        if (text != nullptr) {
+            emplace(text);
+        }
+    }
+};
 
 // One struct per registration function, holding its arguments. Arguments()
 // lists those after the object, for Describe; Key() the name and the operand
-// types, in the order Find takes them.
+// types in the order Find takes them.
 struct TypeCall {
     void* object;
     unsigned hostAreaSize;
@@ -63,7 +58,6 @@ struct TypeCall {
     Text baseTypeName;
     const void* reserved;
 
-    static constexpr const char* function = "Register_Type";
     auto Arguments() const {
         return std::tie(hostAreaSize, typeName, valueSize, destroyValue, baseTypeName, reserved);
     }
@@ -78,7 +72,6 @@ struct PropertyCall {
     const void* registration;
     HookCallback hook;
 
-    static constexpr const char* function = "Register_Property";
     auto Arguments() const {
         return std::tie(hostAreaSize, name, pluralName, indexType, directObjectType, resultType,
                         evaluate, registration, hook);
@@ -97,7 +90,6 @@ struct IteratedPropertyCall {
     const void* registration;
     HookCallback hook;
 
-    static constexpr const char* function = "Register_Iterated_Property";
     auto Arguments() const {
         return std::tie(hostAreaSize, name, pluralName, indexType, directObjectType, resultType,
                         stateSize, constructState, destroyState, first, next, registration, hook);
@@ -116,7 +108,6 @@ struct AggregatePropertyCall {
     const void* registration;
     HookCallback hook;
 
-    static constexpr const char* function = "Register_Aggregate_Property";
     auto Arguments() const {
         return std::tie(hostAreaSize, name, pluralName, indexType, elementType, resultType,
                         stateSize, constructState, destroyState, begin, beginAlt, add, addAlt,
@@ -134,7 +125,6 @@ struct BinaryOperatorCall {
     const void* registration;
     HookCallback hook;
 
-    static constexpr const char* function = "Register_Binary_Operator";
     auto Arguments() const {
         return std::tie(hostAreaSize, operatorCode, leftType, rightType, resultType, evaluate,
                         registration, hook);
@@ -145,14 +135,13 @@ struct BinaryOperatorCall {
 struct CastCall {
     void* object;
     unsigned hostAreaSize;
-    Text castName, sourceType, targetType;
+    Text castName, sourceType, resultType; // the result is the target type
     CastCallback evaluate;
     const void* registration;
     HookCallback hook;
 
-    static constexpr const char* function = "Register_Cast";
     auto Arguments() const {
-        return std::tie(hostAreaSize, castName, sourceType, targetType, evaluate, registration,
+        return std::tie(hostAreaSize, castName, sourceType, resultType, evaluate, registration,
                         hook);
     }
     auto Key() const { return std::tie(castName, sourceType); }
@@ -165,68 +154,44 @@ struct UnregisterCall {
     void* object;
 
     auto Arguments() const { return std::tuple<>(); }
-    auto Key() const { return std::tuple<Text>(); } // matches nothing
 };
 
 using Call = std::variant<TypeCall, PropertyCall, IteratedPropertyCall, AggregatePropertyCall,
                           BinaryOperatorCall, CastCall, UnregisterCall>;
 
-// --- What was recorded ------------------------------------------------------
-
 // Every registration and removal call so far, in order.
 const std::vector<Call>& Calls();
 // Releases the values, forgets the calls and frees all inspector memory.
 void Reset();
-
-// Registration calls only, and removal calls only, each in order.
-std::vector<Call> Registrations();
-std::vector<UnregisterCall> Removals();
-
 // The object a call registered or removed.
 void* ObjectOf(const Call& call);
-// One line per call with the arguments after the object, for comparing whole
-// calls at once: texts quoted (null for a null text), numbers in decimal,
-// callbacks and hook as fn or null, and the registration argument as self
-// when it is the object itself. For example:
+// One line per call with the arguments after the object: texts quoted (null
+// for a null text), numbers in decimal, callbacks and hook as fn or null, and
+// the registration argument as self when it is the object itself:
 //   Register_Cast(128, "string", "rope", "string", fn, self, fn)
+//   Unregister_Cast()
 std::string Describe(const Call& call);
 
-// Whether a registration has this name (an operator: its code in decimal) and
-// these operand types, in the order Find takes them.
-bool Matches(const Call& call, std::string_view name, std::span<const std::string_view> types);
-
-// The first registration of this kind that matches; throws (failing the test
-// with what was looked for) when there is none.
-template <typename Kind, typename... Types>
-Kind Find(std::conditional_t<std::is_same_v<Kind, BinaryOperatorCall>, int, std::string_view> name,
-          const Types&... operandTypes) {
-    const std::string_view types[] = {"", std::string_view(operandTypes)...};
-    const std::span<const std::string_view> given(types + 1, sizeof...(Types));
-    std::string key;
-    if constexpr (std::is_same_v<Kind, BinaryOperatorCall>) {
-        key = std::to_string(name);
-    } else {
-        key = name;
-    }
+// The first registration of this kind whose key starts with these values;
+// throws, failing the test with what was looked for, when there is none.
+template <typename Kind, typename Name, typename... Types>
+Kind Find(const Name& name, const Types&... types) {
+    const auto given = std::tie(name, types...);
     for (const Call& call : Calls()) {
-        if (const Kind* found = std::get_if<Kind>(&call); found && Matches(call, key, given)) {
+        const Kind* found = std::get_if<Kind>(&call);
+        if (found != nullptr&& [&]<std::size_t... i>(std::index_sequence<i...>) {
+                return ((std::get<i>(found->Key()) == std::get<i>(given)) && ...);
+            }(std::index_sequence_for<Name, Types...>())) {
             return *found;
         }
     }
-    for (std::string_view type : given) {
-        key.append(" / ").append(type);
-    }
-    throw std::out_of_range("no registration of that kind for " + key);
+    throw std::out_of_range("no such registration: " + testing::PrintToString(given));
 }
 
-// --- Driving the callbacks --------------------------------------------------
-
-// Host-side storage for one value or state: suitably aligned, filled with a
+// Host storage for one value or state: suitably aligned, filled with a
 // marker byte so that tests can see whether anything was written.
 class Storage {
 public:
-    static constexpr std::byte untouched{0xA5};
-
     explicit Storage(std::size_t size);
     Storage(const Storage&) = delete;
     Storage& operator=(const Storage&) = delete;
@@ -239,106 +204,45 @@ private:
     std::span<std::byte> bytes;
 };
 
-// A value a callback produced, or nothing when it said "no value". Reading an
-// empty one throws, which fails the test instead of crashing it.
-template <typename T = void>
-class Produced {
-public:
-    explicit Produced(const void* address)
-        : address(address) {}
+// Runs a value-producing callback on storage of the result type's size (a
+// registered type's, or the host's own) and keeps the value; null when the
+// callback said "no value". Checks that nothing was written then.
+const void* Produce(const Text& resultType, const std::function<void*(void*)>& callback);
+// The values of an iteration, first then next until "no value"; and one
+// evaluation of an aggregate: begin, add per element, finish. Their states
+// are kept with the values, since a result may view its state.
+std::vector<const void*> IterateAll(const IteratedPropertyCall& call, const void* index,
+                                    const void* directObject);
+const void* Aggregate(const AggregatePropertyCall& call, std::span<const void* const> elements,
+                      const void* index);
 
-    explicit operator bool() const { return address != nullptr; }
-    const void* Address() const { return address; }
-
-    template <typename U = T>
-    const U& operator*() const {
-        return *Get<U>();
-    }
-    template <typename U = T>
-    const U* operator->() const {
-        return Get<U>();
-    }
-
-private:
-    template <typename U>
-    const U* Get() const {
-        if (address == nullptr) {
-            throw std::logic_error("read a call that had no value");
+// A property (index, direct object), an operator (left, right) or a cast
+// (source).
+template <typename Result = void, typename Kind, typename... Operands>
+const Result* Evaluate(const Kind& call, Operands... operands) {
+    return static_cast<const Result*>(Produce(call.resultType, [&](void* storage) {
+        if constexpr (std::is_same_v<Kind, PropertyCall>) {
+            return call.evaluate(storage, operands..., nullptr, call.registration);
+        } else {
+            return call.evaluate(storage, operands..., call.registration);
         }
-        return static_cast<const U*>(address);
-    }
-
-    const void* address;
-};
-
-// How a produced value is made and kept. The storage is as large as the result
-// type's registered value size, or `size` (that of the C++ type) if larger;
-// `destroy` is used when no registered type says how.
-struct ResultKind {
-    std::string_view type;
-    std::size_t size;
-    DestroyValueCallback destroy;
-};
-
-template <typename T>
-ResultKind KindOf(const Text& resultType) {
-    const std::string_view type = resultType ? std::string_view(*resultType) : "";
-    if constexpr (std::is_void_v<T>) {
-        return {type, 0, nullptr};
-    } else if constexpr (std::is_trivially_destructible_v<T>) {
-        return {type, sizeof(T), nullptr};
-    } else {
-        return {type, sizeof(T), [](void* v) { static_cast<T*>(v)->~T(); }};
-    }
-}
-
-// The callbacks through the kind-independent parts below.
-const void* Produce(const ResultKind& kind, const std::function<void*(void*)>& callback);
-std::vector<const void*> IterateAll(const IteratedPropertyCall& call, const ResultKind& kind,
-                                    const void* index, const void* directObject);
-const void* Aggregate(const AggregatePropertyCall& call, const ResultKind& kind,
-                      std::span<const void* const> elements, const void* index);
-
-template <typename Result = void>
-Produced<Result> Evaluate(const PropertyCall& call, const void* index, const void* directObject) {
-    return Produced<Result>(Produce(KindOf<Result>(call.resultType), [&](void* storage) {
-        return call.evaluate(storage, index, directObject, nullptr, call.registration);
     }));
 }
 
 template <typename Result = void>
-Produced<Result> Evaluate(const BinaryOperatorCall& call, const void* left, const void* right) {
-    return Produced<Result>(Produce(KindOf<Result>(call.resultType), [&](void* storage) {
-        return call.evaluate(storage, left, right, call.registration);
-    }));
-}
-
-template <typename Result = void>
-Produced<Result> Evaluate(const CastCall& call, const void* source) {
-    return Produced<Result>(Produce(KindOf<Result>(call.targetType), [&](void* storage) {
-        return call.evaluate(storage, source, call.registration);
-    }));
-}
-
-// Every value of an iterated property, first then next until "no value".
-template <typename Result = void>
-std::vector<Produced<Result>> Iterate(const IteratedPropertyCall& call, const void* index,
-                                      const void* directObject) {
-    std::vector<Produced<Result>> values;
-    for (const void* value :
-         IterateAll(call, KindOf<Result>(call.resultType), index, directObject)) {
-        values.emplace_back(value);
+std::vector<const Result*> Iterate(const IteratedPropertyCall& call, const void* index,
+                                   const void* directObject) {
+    std::vector<const Result*> values;
+    for (const void* value : IterateAll(call, index, directObject)) {
+        values.push_back(static_cast<const Result*>(value));
     }
     return values;
 }
 
-// One evaluation of an aggregate as the host runs it: constructState, begin,
-// add per element, finish; destroyState when the values are released, since
-// the result may view the state. Fails the test if begin or an add yields a
-// value. Elements are host values, or addresses of library values.
+// Elements are host values, or addresses of values.
 template <typename Result = void, typename Element>
-Produced<Result> RunAggregate(const AggregatePropertyCall& call,
-                              const std::vector<Element>& elements, const void* index = nullptr) {
+const Result* RunAggregate(const AggregatePropertyCall& call, const std::vector<Element>& elements,
+                           const void* index = nullptr) {
     std::vector<const void*> addresses;
     for (const Element& element : elements) {
         if constexpr (std::is_same_v<Element, const void*>) {
@@ -347,11 +251,11 @@ Produced<Result> RunAggregate(const AggregatePropertyCall& call,
             addresses.push_back(&element);
         }
     }
-    return Produced<Result>(Aggregate(call, KindOf<Result>(call.resultType), addresses, index));
+    return static_cast<const Result*>(Aggregate(call, addresses, index));
 }
 
-// Destroys the produced values, newest first. The library that made them must
-// still be loaded.
+// Destroys the kept values and states, newest first. The library that made
+// them must still be loaded.
 void ReleaseValues();
 
 // A host string over the given bytes (which must outlive it), and the bytes

@@ -1,6 +1,8 @@
 #include "tests/support/ReportedAssertions.h"
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <regex>
 #include <stdexcept>
 #include <unistd.h>
@@ -27,17 +29,9 @@ ReportedAssertions::~ReportedAssertions() {
 
 std::string ReportedAssertions::Output() const {
     std::fflush(stderr);
-    std::string text;
-    char block[512];
-    for (off_t offset = 0;;) {
-        const ssize_t got = pread(captureDescriptor, block, sizeof block, offset);
-        if (got <= 0) {
-            break;
-        }
-        text.append(block, static_cast<std::size_t>(got));
-        offset += got;
-    }
-    return text;
+    // A file opened again reads from its start.
+    std::ifstream file("/proc/self/fd/" + std::to_string(captureDescriptor));
+    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 bool ReportedAssertions::Include(const std::string& condition) const {

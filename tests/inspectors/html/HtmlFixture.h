@@ -1,6 +1,6 @@
 // Drives the registered html vocabulary through the recording host, which
-// keeps every value and aggregate state until the test ends, as the host
-// keeps those of one evaluation until its results have been rendered.
+// keeps every value until the test ends, as the host keeps those of one
+// evaluation until its results have been rendered.
 #pragma once
 
 #include "frame/TupleElement.h"
@@ -14,21 +14,33 @@
 
 class HtmlVocabulary : public LoadedInspectors {
 protected:
-    // The "html" property: markup as it is. Texts must outlive the test.
-    const Html& Markup(std::string_view markup) {
-        const string_value index = RecordingHost::StringValue(markup);
-        return *RecordingHost::Evaluate<Html>(html, &index, nullptr);
-    }
-
-    // A "string" operand, or an "html" one over the same text.
+    // A value of `type` over `text`, which must outlive the test: a "string",
+    // "html" markup as it is, an attribute list's text, or a tuple whose
+    // component texts are written apart by '|'.
     const void* Operand(std::string_view type, std::string_view text) {
         if (type == "html") {
-            return &Markup(text);
+            return RecordingHost::Evaluate(html, Operand("string", text), nullptr);
         }
-        return &strings.emplace_back(RecordingHost::StringValue(text));
+        if (type == "html attribute list") {
+            return &lists.emplace_back(text);
+        }
+        if (!type.starts_with("( ")) {
+            return &strings.emplace_back(RecordingHost::StringValue(text));
+        }
+        std::vector<const void*> components;
+        for (type = type.substr(2, type.size() - 4);;) {
+            const std::size_t typeEnd = std::min(type.find(", "), type.size());
+            const std::size_t textEnd = std::min(text.find('|'), text.size());
+            components.push_back(Operand(type.substr(0, typeEnd), text.substr(0, textEnd)));
+            if (typeEnd == type.size()) {
+                break;
+            }
+            type = type.substr(typeEnd + 2);
+            text = text.substr(std::min(textEnd + 1, text.size()));
+        }
+        return Tuple(components);
     }
 
-    // A tuple value over the given component values.
     const TupleNode* Tuple(const std::vector<const void*>& components) {
         std::vector<TupleNode>& nodes = tuples.emplace_back(components.size());
         for (std::size_t i = nodes.size(); i-- > 0;) {
@@ -37,14 +49,17 @@ protected:
         return nodes.data();
     }
 
-    // The text of an html value, through its cast to "string"; "(no value)"
-    // for a call that had none.
-    std::string Text(const Html& value) {
-        return std::string(
-            RecordingHost::View(*RecordingHost::Evaluate<string_value>(asString, &value)));
-    }
-    std::string Text(const RecordingHost::Produced<Html>& value) {
-        return value ? Text(*value) : "(no value)";
+    // The text of an "html" value, through its cast to "string", or of an
+    // attribute list; "(no value)" for none.
+    std::string Text(const void* value, std::string_view type = "html") {
+        if (value == nullptr) {
+            return "(no value)";
+        }
+        if (type == "html") {
+            return std::string(
+                RecordingHost::View(*RecordingHost::Evaluate<string_value>(asString, value)));
+        }
+        return static_cast<const HtmlAttributeList*>(value)->AsString();
     }
 
 private:
@@ -53,5 +68,6 @@ private:
     const RecordingHost::CastCall asString =
         RecordingHost::Find<RecordingHost::CastCall>("string", "html");
     std::deque<string_value> strings;
+    std::deque<HtmlAttributeList> lists;
     std::deque<std::vector<TupleNode>> tuples;
 };

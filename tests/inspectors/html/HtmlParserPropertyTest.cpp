@@ -16,41 +16,39 @@ namespace {
 // tabs, line feeds and multi-byte UTF-8 of two, three and four bytes; long
 // enough for escaping to work on blocks of bytes as well as byte by byte.
 std::string RandomText(std::mt19937& random) {
-    static const std::vector<std::string> others = {
+    static const std::string others[] = {
         "\t", "\n", "\xc3\xa9", "\xd0\xb6", "\xe2\x82\xac", "\xe4\xb8\xad", "\xf0\x9f\x98\x80"};
     std::string text;
     for (auto n = random() % 150; n > 0; --n) {
         text += random() % 4 != 0 ? std::string(1, static_cast<char>(0x20 + random() % 95))
-                                  : others[random() % others.size()];
+                                  : others[random() % std::size(others)];
     }
     return text;
-}
-
-// The first element of the body of `markup` read as an HTML document, and the
-// number of nodes in the body.
-struct Parsed {
-    std::unique_ptr<xmlDoc, void (*)(xmlDoc*)> document{nullptr, xmlFreeDoc};
-    const xmlNode* element = nullptr;
-    std::size_t bodyNodes = 0;
-};
-
-Parsed ParseInBody(const std::string& markup) {
-    const std::string text = "<!DOCTYPE html><html><body>" + markup + "</body></html>";
-    Parsed parsed;
-    parsed.document.reset(htmlReadMemory(text.data(), static_cast<int>(text.size()), nullptr,
-                                         "UTF-8", HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING));
-    parsed.element = xmlDocGetRootElement(parsed.document.get())->children->children;
-    for (const xmlNode* node = parsed.element; node != nullptr; node = node->next) {
-        ++parsed.bodyNodes;
-    }
-    return parsed;
 }
 
 std::string Content(const xmlNode* node) {
-    xmlChar* content = xmlNodeGetContent(node);
-    std::string text(reinterpret_cast<const char*>(content));
-    xmlFree(content);
-    return text;
+    const std::unique_ptr<xmlChar, void (*)(void*)> content(xmlNodeGetContent(node), xmlFree);
+    return reinterpret_cast<const char*>(content.get());
+}
+
+// The body of `markup` read as an HTML document: the names and texts of its
+// nodes and of the first node's attributes.
+std::vector<std::pair<std::string, std::string>> ParsedInBody(const std::string& markup) {
+    const std::string text = "<!DOCTYPE html><html><body>" + markup + "</body></html>";
+    const std::unique_ptr<xmlDoc, void (*)(xmlDoc*)> document(
+        htmlReadMemory(text.data(), static_cast<int>(text.size()), nullptr, "UTF-8",
+                       HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING),
+        xmlFreeDoc);
+    const xmlNode* first = xmlDocGetRootElement(document.get())->children->children;
+    std::vector<std::pair<std::string, std::string>> parsed;
+    for (const xmlNode* node = first; node != nullptr; node = node->next) {
+        parsed.emplace_back(reinterpret_cast<const char*>(node->name), Content(node));
+    }
+    for (const xmlAttr* a = first->properties; a != nullptr; a = a->next) {
+        parsed.emplace_back(reinterpret_cast<const char*>(a->name),
+                            Content(reinterpret_cast<const xmlNode*>(a)));
+    }
+    return parsed;
 }
 
 using ParsedBack = HtmlVocabulary;
@@ -70,11 +68,9 @@ TEST_F(ParsedBack, ElementTextIsTheTextGiven) {
         const std::string text = RandomText(random);
         for (const auto& [property, element] : tags) {
             const auto call = Find<PropertyCall>(property, "string", "");
-            const std::string markup = Text(Evaluate<Html>(call, nullptr, Operand("string", text)));
-            const Parsed parsed = ParseInBody(markup);
-            ASSERT_EQ(parsed.bodyNodes, 1u) << markup;
-            EXPECT_STREQ(reinterpret_cast<const char*>(parsed.element->name), element);
-            EXPECT_EQ(Content(parsed.element), text) << markup;
+            const std::string markup = Text(Evaluate(call, nullptr, Operand("string", text)));
+            using Parsed = std::vector<std::pair<std::string, std::string>>;
+            ASSERT_EQ(ParsedInBody(markup), (Parsed{{element, text}})) << markup;
         }
         ReleaseValues();
     }
@@ -84,24 +80,18 @@ TEST_F(ParsedBack, AttributeListGivesTheNamesAndValuesGiven) {
     const auto attrList = Find<AggregatePropertyCall>("attr list");
     std::mt19937 random(12);
     for (int round = 0; round < 200; ++round) {
-        std::vector<std::string> names, values;
-        std::vector<const void*> pairs;
+        std::vector<std::pair<std::string, std::string>> given = {{"div", ""}};
         for (auto n = random() % 4 + 1; n > 0; --n) {
-            names.push_back(static_cast<char>('a' + random() % 26) + std::to_string(n));
-            values.push_back(RandomText(random));
+            given.emplace_back(static_cast<char>('a' + random() % 26) + std::to_string(n),
+                               RandomText(random));
         }
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            pairs.push_back(Tuple({Operand("string", names[i]), Operand("string", values[i])}));
+        std::vector<const void*> pairs;
+        for (std::size_t i = 1; i < given.size(); ++i) {
+            pairs.push_back(
+                Tuple({Operand("string", given[i].first), Operand("string", given[i].second)}));
         }
-        const ConstData attributes = *RunAggregate<HtmlAttributeList>(attrList, pairs);
-        const Parsed parsed = ParseInBody("<div " + attributes.AsString() + "></div>");
-        std::size_t i = 0;
-        for (const xmlAttr* a = parsed.element->properties; a != nullptr; a = a->next, ++i) {
-            ASSERT_LT(i, names.size()) << attributes.AsString();
-            EXPECT_EQ(reinterpret_cast<const char*>(a->name), names[i]);
-            EXPECT_EQ(Content(reinterpret_cast<const xmlNode*>(a)), values[i]);
-        }
-        EXPECT_EQ(i, names.size()) << attributes.AsString();
+        const std::string attributes = RunAggregate<HtmlAttributeList>(attrList, pairs)->AsString();
+        ASSERT_EQ(ParsedInBody("<div " + attributes + "></div>"), given) << attributes;
         ReleaseValues();
     }
 }

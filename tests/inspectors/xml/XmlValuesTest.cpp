@@ -1,12 +1,11 @@
 // The XML vocabulary as the recording host evaluates it: documents and their
-// lifetime, node properties and navigation, attributes and selections. "No
-// value" is a null result; a failure is the code of the Windows::Error.
+// lifetime, node properties and navigation, attributes and selections, with
+// "no value" apart from a failure (a Windows::Error).
 #include "tests/support/InspectorLibrary.h"
 #include "universe/exceptions/WindowsError.h"
 
 #include <gtest/gtest.h>
 #include <objbase.h>
-#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -16,6 +15,46 @@ using namespace RecordingHost;
 namespace {
 
 constexpr const char* node = "xml dom node";
+
+// A document, then a walk from it: steps apart by " / ", each a property,
+// "*" and an iterated property (the rest of the walk goes on from each of
+// its nodes) or "as" and a cast, with an index written #n (an integer) or
+// 'text' (a string). Then the strings at the end apart by ",", "-" when a
+// step had no value, or the text of the failure.
+struct Row {
+    std::string_view xml, path, shown;
+};
+
+const Row rows[] = {
+    // A document is the text up to its first zero byte; no value without a root.
+    {"", "as xml", "-"},
+    {"<?xml version=\"1.0\"?><!--no root-->", "as xml", "-"},
+    {std::string_view("<r/>\0<", 6), "first child / as xml", "<r/>"},
+    {"<r></r>", "first child / as text", ""},
+    // Navigation.
+    {"<r><a/>t<!--c--></r>", "first child / last child / node name", "#comment"},
+    {"<r><a/>t<!--c--></r>", "first child / child node #1 / node value", "t"},
+    {"<r><a/>t<!--c--></r>", "first child / child node #3", "-"},
+    {"<r><a/>t<!--c--></r>", "first child / child node #4294967297", "-"},
+    {"<r><a/></r>", "first child / first child / *child node / as xml", ""},
+    {"<r/>", "first child / owner document / first child / node name", "r"},
+    {"<r/>", "parent node", "-"},
+    {"<r/>", "owner document", "-"},
+    // Attributes.
+    {"<r a=\"1\" b=\"2\"/>", "first child / attribute #0 / node name", "a"},
+    {"<r a=\"1\" b=\"2\"/>", "first child / attribute 'a' / node value", "1"},
+    {"<r a=\"1\" b=\"2\"/>", "first child / attribute #2", "-"},
+    {"<r a=\"1\" b=\"2\"/>", "first child / attribute 'A'", "-"},
+    {"<r>t</r>", "first child / first child / attribute #0", "Windows Error: Invalid pointer"},
+    {"<r>t</r>", "first child / first child / attribute 'a'", "Windows Error: Invalid pointer"},
+    // Each selection sets its own language on the document its node shares.
+    {"<r><i>x</i><i>y</i></r>", "*xpath 'r' / *select 'i[1]' / as text", "y"},
+    {"<r><i>x</i><i>y</i></r>", "*select 'r' / *xpath 'i[1]' / as text", "x"},
+    {"<r><i>x</i></r>", "*select 'none' / as text", ""},
+    {"<r/>", "*xpath '//['", "Windows Error: Unspecified error"},
+    // Without declarations, no prefix is bound.
+    {"<p:a xmlns:p=\"u\"/>", "*xpath 'p:a'", "Windows Error: Unspecified error"},
+};
 
 // The recording host initialises COM on the thread it evaluates on, as every
 // host of the XML vocabulary must.
@@ -27,59 +66,62 @@ protected:
         CoUninitialize();
     }
 
-    static const void* Document(std::string_view xml) {
+    static std::string Walk(std::string_view xml, std::string_view path) try {
         const string_value text = StringValue(xml);
-        return Evaluate(Find<PropertyCall>("xml document", "string"), nullptr, &text).Address();
+        return From(Evaluate(Find<PropertyCall>("xml document", "string"), nullptr, &text), path);
+    } catch (const Windows::Error& error) {
+        const std::string message = error.what(); // a system message, with its line break
+        return message.substr(0, message.find('\r'));
     }
-    static const void* Step(std::string_view name, const void* from) {
-        return Evaluate(Find<PropertyCall>(name, node, ""), nullptr, from).Address();
-    }
-    static const void* Step(std::string_view name, const void* from, integer index) {
-        return Evaluate(Find<PropertyCall>(name, node, "integer"), &index, from).Address();
-    }
-    static const void* Step(std::string_view name, const void* from, std::string_view index) {
-        const string_value text = StringValue(index);
-        return Evaluate(Find<PropertyCall>(name, node, "string"), &text, from).Address();
-    }
-    static std::string Text(std::string_view name, const void* from) {
-        return std::string(
-            View(*Evaluate<string_value>(Find<PropertyCall>(name, node, ""), nullptr, from)));
-    }
-    static std::string Cast(std::string_view name, const void* from) {
-        return std::string(View(*Evaluate<string_value>(Find<CastCall>(name, node), from)));
-    }
-    // The "text" of each node an iterated property yields.
-    static std::vector<std::string> Each(std::string_view name, const void* from,
-                                         std::optional<std::string_view> index = {}) {
-        const string_value expression = StringValue(index.value_or(""));
-        std::vector<std::string> texts;
-        for (const auto& each :
-             Iterate(Find<IteratedPropertyCall>(name, node, index ? "string" : ""),
-                     index ? &expression : nullptr, from)) {
-            texts.push_back(Cast("text", each.Address()));
+
+    // The rest of a walk, from a node.
+    static std::string From(const void* from, std::string_view path) {
+        if (from == nullptr || path.empty()) {
+            return from == nullptr ? "-" : "a node";
         }
-        return texts;
-    }
-    template <typename Call>
-    static HRESULT Failure(Call call) {
-        try {
-            call();
-        } catch (const Windows::Error& error) {
-            return static_cast<HRESULT>(error.Code());
+        const std::size_t end = std::min(path.find(" / "), path.size());
+        const std::string_view rest = path.substr(std::min(end + 3, path.size()));
+        const std::size_t at = std::min(path.find_first_of("#'"), end + 1);
+        const std::string_view name = path.substr(0, at - 1);
+        const std::string_view index = path.substr(std::min(at, end), end - std::min(at, end));
+        const integer number(index.starts_with('#') ? std::stoll(std::string(index.substr(1))) : 0);
+        const string_value word =
+            StringValue(index.starts_with('\'') ? index.substr(1, index.size() - 2) : "");
+        const char* type = index.empty() ? "" : index[0] == '#' ? "integer" : "string";
+        const void* operand = index.empty()    ? nullptr
+                              : type[0] == 'i' ? (const void*)&number
+                                               : &word;
+        if (name.starts_with("as ")) {
+            return std::string(
+                View(*Evaluate<string_value>(Find<CastCall>(name.substr(3), node), from)));
         }
-        return S_OK;
+        if (name.starts_with('*')) {
+            std::string shown;
+            for (const void* each :
+                 Iterate(Find<IteratedPropertyCall>(name.substr(1), node, type), operand, from)) {
+                shown.append(shown.empty() ? "" : ",").append(From(each, rest));
+            }
+            return shown;
+        }
+        const auto call = Find<PropertyCall>(name, node, type);
+        const void* value = Evaluate(call, operand, from);
+        if (value != nullptr && call.resultType == "string") {
+            return std::string(View(*static_cast<const string_value*>(value)));
+        }
+        return From(value, rest);
     }
 };
 
-using Texts = std::vector<std::string>;
+TEST_F(XmlValues, WalksGiveTheseTexts) {
+    for (const Row& row : rows) {
+        EXPECT_EQ(Walk(row.xml, row.path), row.shown) << row.xml << ": " << row.path;
+    }
+}
 
-// --- Documents and their values ---------------------------------------------
-
-TEST_F(XmlValues, DocumentsParseTextUpToItsFirstNulOrHaveNoValue) {
-    EXPECT_FALSE(Document(""));
-    EXPECT_FALSE(Document("<?xml version=\"1.0\"?><!--no root-->"));
-    EXPECT_EQ(Cast("xml", Step("first child", Document(std::string_view("<r/>\0<", 6)))), "<r/>");
-    EXPECT_EQ(Cast("text", Step("first child", Document("<r></r>"))), "");
+TEST_F(XmlValues, DocumentsFailWithTheCodeOfTheFailedCreationOnAThreadWithoutCom) {
+    std::string shown;
+    std::thread([&] { shown = Walk("<r/>", "as xml"); }).join();
+    EXPECT_EQ(shown + "\r\n", Windows::Error(CO_E_NOTINITIALIZED).what());
 }
 
 // Destroyed in an order a host may choose: the document before the nodes
@@ -90,6 +132,10 @@ TEST_F(XmlValues, ValuesKeepTheirDocumentAliveInAnyDestroyOrder) {
     const auto parse = Find<PropertyCall>("xml document", "string");
     const auto firstChild = Find<PropertyCall>("first child", node, "");
     const auto children = Find<IteratedPropertyCall>("child node", node, "");
+    const auto name = [&](void* of) {
+        return std::string(
+            View(*Evaluate<string_value>(Find<PropertyCall>("node name", node), nullptr, of)));
+    };
     Storage document(documentType.valueSize), root(nodeType.valueSize), child(nodeType.valueSize),
         iteration(children.stateSize);
     const string_value text = StringValue("<r><a/><b/></r>");
@@ -99,61 +145,13 @@ TEST_F(XmlValues, ValuesKeepTheirDocumentAliveInAnyDestroyOrder) {
     void* state = children.constructState(iteration.Address());
     children.first(child.Address(), nullptr, root.Address(), state, children.registration);
     documentType.destroyValue(document.Address());
-    EXPECT_EQ(Text("node name", child.Address()), "a");
+    EXPECT_EQ(name(child.Address()), "a");
     nodeType.destroyValue(child.Address());
     children.next(child.Address(), nullptr, root.Address(), state, children.registration);
     nodeType.destroyValue(root.Address());
     children.destroyState(state);
-    EXPECT_EQ(Text("node name", child.Address()), "b");
+    EXPECT_EQ(name(child.Address()), "b");
     nodeType.destroyValue(child.Address());
-}
-
-TEST_F(XmlValues, DocumentsFailWithTheCodeOfTheFailedCreationOnAThreadWithoutCom) {
-    HRESULT failure = S_OK;
-    std::thread([&] { failure = Failure([] { Document("<r/>"); }); }).join();
-    EXPECT_EQ(failure, CO_E_NOTINITIALIZED);
-}
-
-// --- Node properties and navigation -----------------------------------------
-
-TEST_F(XmlValues, NodesReadAndWalkTheTree) {
-    const void* document = Document("<r><a/>t<!--c--></r>");
-    const void* r = Step("first child", document);
-    EXPECT_EQ(Text("node name", Step("last child", r)), "#comment");
-    EXPECT_EQ(Cast("xml", Step("owner document", r)), Cast("xml", document));
-    for (const char* none : {"parent node", "owner document", "next sibling", "previous sibling"}) {
-        EXPECT_FALSE(Step(none, document)) << none;
-    }
-    EXPECT_EQ(Text("node value", Step("child node", r, integer(1))), "t");
-    for (std::int64_t outside : {-1LL, 3LL, 4294967297LL}) {
-        EXPECT_FALSE(Step("child node", r, integer(outside))) << outside;
-    }
-    EXPECT_EQ(Each("child node", Step("first child", r)), Texts{});
-}
-
-// --- Attributes and selections ----------------------------------------------
-
-TEST_F(XmlValues, AttributesByPositionAndByName) {
-    const void* r = Step("first child", Document("<r a=\"1\" b=\"2\"/>"));
-    EXPECT_EQ(Text("node name", Step("attribute", r, integer(0))), "a");
-    EXPECT_EQ(Text("node value", Step("attribute", r, "a")), "1");
-    EXPECT_FALSE(Step("attribute", r, integer(2)));
-    EXPECT_FALSE(Step("attribute", r, integer(-1)));
-    EXPECT_FALSE(Step("attribute", r, "A"));
-    const void* text = Step("first child", Step("first child", Document("<r>t</r>")));
-    EXPECT_EQ(Failure([&] { Step("attribute", text, integer(0)); }), E_POINTER);
-    EXPECT_EQ(Failure([&] { Step("attribute", text, "a"); }), E_POINTER);
-}
-
-TEST_F(XmlValues, SelectionsSetTheirOwnLanguageOnTheSharedDocument) {
-    const void* items = Document("<r><i>x</i><i>y</i></r>");
-    EXPECT_EQ(Each("select", items, "r/i[1]"), Texts{"y"});
-    EXPECT_EQ(Each("xpath", items, "r/i[1]"), Texts{"x"});
-    EXPECT_EQ(Each("select", items, "r/i[1]"), Texts{"y"});
-    EXPECT_EQ(Each("select", items, "none"), Texts{});
-    EXPECT_EQ(Failure([&] { Each("xpath", items, "//["); }), E_FAIL);
-    // Without declarations, no prefix is bound.
-    EXPECT_EQ(Failure([&] { Each("xpath", Document("<p:a xmlns:p=\"u\"/>"), "p:a"); }), E_FAIL);
 }
 
 } // namespace
