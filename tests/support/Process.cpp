@@ -2,7 +2,6 @@
 
 #include <atomic>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -12,11 +11,8 @@
 namespace {
 
 std::string Slurp(const std::string& path) {
-    std::string text;
-    {
-        std::ifstream file(path);
-        text.assign(std::istreambuf_iterator<char>(file), {});
-    }
+    std::ifstream file(path);
+    std::string text(std::istreambuf_iterator<char>(file), {});
     std::remove(path.c_str());
     return text;
 }
@@ -27,25 +23,19 @@ ProcessOutcome RunProcess(const std::string& commandLine) {
     // Tests may run in parallel processes and threads: each run gets files of
     // its own.
     static std::atomic<int> runs{0};
-    const std::string stem = testing::TempDir() + "veritor-run-" + std::to_string(getpid()) + "-" +
-                             std::to_string(runs++);
-    const std::string out = stem + ".out";
-    const std::string err = stem + ".err";
-    const int status =
-        std::system(("(" + commandLine + ") >" + out + " 2>" + err + " </dev/null").c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out), Slurp(err)};
+    std::string stem = testing::TempDir() + "veritor-run-";
+    stem += std::to_string(getpid()) + "-" + std::to_string(runs++);
+    const std::string redirections = ") >" + stem + ".out 2>" + stem + ".err </dev/null";
+    const int status = std::system(("(" + commandLine + redirections).c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(stem + ".out"),
+            Slurp(stem + ".err")};
 }
 
 ProcessOutcome RunVeritor(const std::string& arguments) {
-    return RunProcess(std::string(VERITOR_TOOL) + " " + arguments);
-}
-
-ProcessOutcome RunVeritorWithin(unsigned long kibibytes, const std::string& arguments) {
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-    static_cast<void>(kibibytes);
-    return RunVeritor(arguments);
+    const std::string bound = "";
 #else
-    return RunProcess("ulimit -v " + std::to_string(kibibytes) + " && exec " + VERITOR_TOOL + " " +
-                      arguments);
+    const std::string bound = "ulimit -v 1048576 && ";
 #endif
+    return RunProcess(bound + "exec " + VERITOR_TOOL + " " + arguments);
 }

@@ -13,10 +13,7 @@ struct ProcessOutcome {
 ProcessOutcome RunProcess(const std::string& commandLine);
 
 // Runs the built veritor tool, with the inspector library built beside it;
-// the arguments are shell words, quoted as on a command line.
+// the arguments are shell words, quoted as on a command line. Its address
+// space is bounded to 1 GiB, so that a run that would exhaust memory fails;
+// sanitizer builds reserve vast address ranges up front, so there it is not.
 ProcessOutcome RunVeritor(const std::string& arguments);
-
-// The same with the tool's address space bounded to `kibibytes`, so that a
-// run that would exhaust memory fails. Sanitizer builds reserve vast address
-// ranges up front, so there the bound is left out.
-ProcessOutcome RunVeritorWithin(unsigned long kibibytes, const std::string& arguments);

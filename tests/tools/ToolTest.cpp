@@ -1,170 +1,281 @@
-// The tool as its users see it: what it prints where, and its exit status.
+// The tool as its users see it: for each command line, exactly what it
+// prints where, and its exit status (0 when every query succeeded, 1 when one
+// had no value or failed in evaluation, 2 for usage, syntax or type errors).
 #include "tools/veritor/Tool.h"
 
 #include "tests/support/Process.h"
 #include "tools/veritor/Interactive.h"
 
+#include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <sstream>
-#include <unistd.h>
 
 namespace {
 
-// The tool in this process, with streams of its own.
-ProcessOutcome Tool(std::vector<std::string> arguments, const std::string& input = "") {
-    arguments.insert(arguments.begin(), "--no-plugin");
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    veritor::tool::Environment environment;
-    environment.in = &in;
-    environment.out = &out;
-    environment.err = &err;
-    int status = veritor::tool::RunTool(arguments, environment);
-    return {status, out.str(), err.str()};
-}
+struct Row {
+    std::vector<std::string> arguments; // each one shell word
+    std::string out, err = "";          // ending in "...": the start of what is printed
+    int status = 0;
+    std::string file = ""; // when given, the file {file} names, and standard input
+};
 
-TEST(Tool, PrintsEachValueOnItsOwnLine) {
-    ProcessOutcome run = Tool({"\"a\" & \"b\"", "-e", "(1; 2)", "()"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "ab\n1\n2\n");
-    EXPECT_EQ(run.err, "");
-}
-
-TEST(Tool, ExitsWithTheWorstOutcome) {
-    struct Case {
-        std::vector<std::string> queries;
-        int status;
-    };
-    for (const Case& c : {Case{{"1"}, 0}, Case{{"1 / 0"}, 1}, Case{{"1 +"}, 2},
-                          Case{{"1 / 0", "1 + \"a\"", "2"}, 2}, Case{{"2", "1 / 0"}, 1}}) {
-        EXPECT_EQ(Tool(c.queries).status, c.status) << c.queries[0];
+std::string Repeated(const std::string& text, int times) {
+    std::string all;
+    while (times-- > 0) {
+        all += text;
     }
+    return all;
 }
 
-TEST(Tool, ShowsWhereASyntaxErrorIs) {
-    ProcessOutcome run = Tool({"1 +\t+ 2"});
-    EXPECT_EQ(run.err, "error: unexpected \"+\"\n  1 +\t+ 2\n     \t^\n");
+// None of the documents below holds a quotation mark or a backslash.
+std::string Document(const std::string& xml) {
+    return std::string("xml document of \"").append(xml) + "\"";
 }
 
-TEST(Tool, PrefixesTypesOnRequest) {
-    EXPECT_EQ(Tool({"--types", "(1, \"x\")", "2.5"}).out,
-              "( integer, string ): 1, x\nfloating point: 2.5\n");
+std::string BillionLaughs() {
+    std::string text = "<!DOCTYPE b [<!ENTITY e0 'lol'>";
+    for (int level = 1; level <= 9; ++level) {
+        const std::string previous = std::string("&e").append(std::to_string(level - 1)) + ";";
+        text.append("<!ENTITY e").append(std::to_string(level)).append(" '");
+        text.append(Repeated(previous, 10)).append("'>");
+    }
+    return text + "]><b>&e9;</b>";
 }
 
-TEST(Tool, WritesOneJsonObjectPerQuery) {
-    ProcessOutcome run = Tool({"--json", "1 + 1", "1 +"});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.out,
-              "{\"query\":\"1 + 1\",\"type\":\"integer\",\"plural\":false,\"values\":[2]}\n"
-              "{\"query\":\"1 +\",\"error\":{\"kind\":\"syntax\",\"message\":"
-              "\"unexpected end of query\",\"position\":3}}\n");
-    EXPECT_EQ(run.err, "");
-}
+const std::string usage = "\nusage: ...";
 
-TEST(Tool, ReadsQueriesFromStandardInputSkippingCommentsAndBlankLines) {
-    ProcessOutcome run = Tool({"-f", "-"}, "# a comment\n1 + 1\n\n   \n  # another\n\"x\"\r\n");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "2\nx\n");
-    // With no query and no terminal, standard input is read the same way.
-    EXPECT_EQ(Tool({}, "3\n").out, "3\n");
-}
-
-TEST(Tool, ReadsQueryFiles) {
-    std::string path = testing::TempDir() + "veritor-queries-" + std::to_string(getpid());
-    std::ofstream(path) << "1\n# skip\n2 * 3\n";
-    EXPECT_EQ(Tool({"-f", path}).out, "1\n6\n");
-    EXPECT_EQ(Tool({"-f", path + ".missing"}).status, 2);
-}
-
-TEST(Tool, ListsTheVocabulary) {
-    ProcessOutcome table = Tool({"--vocabulary"});
-    EXPECT_NE(table.out.find("property"), std::string::npos);
-    EXPECT_NE(table.out.find("length / lengths"), std::string::npos);
-    ProcessOutcome json = Tool({"--vocabulary", "--json"});
-    EXPECT_NE(json.out.find("{\"kind\":\"cast\",\"name\":\"integer\",\"index\":\"\","
-                            "\"operand\":\"string\",\"result\":\"integer\",\"library\":\"host\"}"),
-              std::string::npos)
-        << json.out;
-}
-
-TEST(Tool, ReportsUsageErrorsWithStatusTwo) {
-    ProcessOutcome run = Tool({"--frobnicate"});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_TRUE(run.err.starts_with("error: unknown option --frobnicate\nusage:"));
-    std::ostringstream out, err;
-    std::istringstream in;
-    veritor::tool::Environment environment{&in, &out, &err, false, "", {}};
-    EXPECT_EQ(veritor::tool::RunTool({"--plugin", "/nonexistent.so", "1"}, environment), 2);
-    EXPECT_TRUE(err.str().starts_with("error: cannot load inspector library"));
-}
-
-TEST(Completion, CompletesMultiWordNamesFromAnyWordStart) {
-    std::vector<std::string> names = {"numeric value", "number of", "html", "html tag"};
-    using veritor::tool::Completions;
-    EXPECT_EQ(Completions("conjunction of numeric v", names),
-              (std::vector<std::string>{"conjunction of numeric value"}));
-    EXPECT_EQ(Completions("num", names), (std::vector<std::string>{"numeric value", "number of"}));
-    EXPECT_EQ(Completions("ht", names), (std::vector<std::string>{"html", "html tag"}));
-    EXPECT_TRUE(Completions("zzz", names).empty());
-}
-
-// The built tool, with its inspector library beside it: values of library
-// types, and the status flags of a library's floating-point result.
-TEST(ToolProcess, EvaluatesWithTheInspectorLibraryBesideIt) {
-    const struct {
-        const char* arguments;
-        int status;
-        const char* out;
-        const char* err;
-    } cases[] = {
-        {"'conjunction of (true; false)' 'number of (1; 2; 3)' '\"a\" & \"b\"'", 0,
-         "false\n3\nab\n", ""},
-        {"'(rope \"ab\" & \"cd\") as string'", 0, "abcd\n", ""},
-        {"--json 'standard deviation of (0.1; 0.1; 0.1)'", 0,
+std::vector<Row> Rows() {
+    const std::string secret = testing::TempDir() + "veritor-secret.txt";
+    std::ofstream(secret) << "SECRET";
+    const std::string text(50 * 1024 * 1024, 'x'); // 50 MB
+    const std::string nested = Repeated("<n>", 10000) + Repeated("</n>", 10000);
+    return {
+        // Values, each on its own line; the worst outcome decides the status.
+        {{"\"a\" & \"b\"", "-e", "(1; 2)", "()"}, "ab\n1\n2\n"},
+        {{"2", "1 / 0"}, "2\n", "error: no value\n", 1},
+        {{"1 / 0", "1 + \"a\"", "2"},
+         "2\n",
+         "error: no value\nerror: no operator \"+\" for integer and string\n  1 + \"a\"\n    ^\n",
+         2},
+        {{"1 +\t+ 2"}, "", "error: unexpected \"+\"\n  1 +\t+ 2\n     \t^\n", 2},
+        {{"--types", "(1, \"x\")", "2.5"}, "( integer, string ): 1, x\nfloating point: 2.5\n"},
+        // Queries from files and standard input, in command-line order.
+        {{"-f", "-"}, "2\nx\n", "", 0, "# a comment\n1 + 1\n\n   \n  # another\n\"x\"\r\n"},
+        {{}, "3\n", "", 0, "3\n"},
+        {{"1", "-e", "2", "-f", "{file}", "--types", "-3", "--", "--json"},
+         "integer: 1\ninteger: 2\ninteger: 4\ninteger: -3\n",
+         "error: unknown name \"json\"\n  --json\n    ^\n",
+         2,
+         "# 9\n2 * 2\n"},
+        {{"-f", "/nonexistent"}, "", "error: cannot read /nonexistent\n", 2},
+        // JSON: one object per query, exact numbers, flags, bytes that are not
+        // UTF-8 replaced and said to be.
+        {{"--json", "1 + 1", "1 +"},
+         R"j({"query":"1 + 1","type":"integer","plural":false,"values":[2]})j"
+         "\n"
+         R"j({"query":"1 +","error":{"kind":"syntax","message":"unexpected end of query","position":3}})j"
+         "\n",
+         "",
+         2},
+        {{"--json", "1 / 0"},
+         R"j({"query":"1 / 0","error":{"kind":"no value","message":"no value"}})j"
+         "\n",
+         "",
+         1},
+        {{"--json", R"("\"\\\n\r\t\0\x01\x7f é")"},
+         R"j({"query":"\"\\\"\\\\\\n\\r\\t\\0\\x01\\x7f é\"","type":"string","plural":false,)j"
+         R"j("values":["\"\\\n\r\t\u0000\u0001\u007f é"]})j"
+         "\n"},
+        {{"--json", R"((-5, "a\xC0\xAF", false))"},
+         R"j({"query":"(-5, \"a\\xC0\\xAF\", false)","type":"( integer, string, boolean )",)j"
+         "\"plural\":false,\"values\":[[-5,\"a\xEF\xBF\xBD\xEF\xBF\xBD\",false]],\"lossy\":true}"
+         "\n"},
+        {{"--json", "(0.1; 1.0 / 0.0; -1e300; -1e300 * 1e10)"},
+         R"j({"query":"(0.1; 1.0 / 0.0; -1e300; -1e300 * 1e10)","type":"floating point",)j"
+         R"j("plural":true,"values":[0.1,"inf",-1e+300,"-inf"],)j"
+         R"j("flags":[[],["division by zero"],[],["inexact","overflow"]]})j"
+         "\n"},
+        {{"--json", "standard deviation of (0.1; 0.1; 0.1)"},
          R"j({"query":"standard deviation of (0.1; 0.1; 0.1)","type":"floating point",)j"
          R"j("plural":false,"values":["nan"],"flags":[["inexact","invalid"]]})j"
+         "\n"},
+        {{"--json", R"(node value of xml document of "<r/>")"},
+         R"j({"query":"node value of xml document of \"<r/>\"","error":)j"
+         R"j({"kind":"evaluation","message":"Windows Error: Type mismatch."}})j"
          "\n",
-         ""},
-        {"'1 / 0'", 1, "", "error: no value\n"},
+         "",
+         1},
+        // The vocabulary.
+        {{"--no-plugin", "--vocabulary"},
+         "kind      name              index  operand                         result          "
+         "library\ntype      boolean  ..."},
+        {{"--no-plugin", "--vocabulary", "--json"},
+         R"j({"kind":"type","name":"boolean","index":"","operand":"","base":"","library":"host"})j"
+         "\n..."},
+        // Usage errors.
+        {{"--frobnicate"}, "", "error: unknown option --frobnicate" + usage, 2},
+        {{"-x"}, "", "error: unknown option -x" + usage, 2},
+        {{"-e"}, "", "error: -e needs a value" + usage, 2},
+        {{"-f"}, "", "error: -f needs a value" + usage, 2},
+        {{"--plugin"}, "", "error: --plugin needs a value" + usage, 2},
+        {{"--no-plugin", "--plugin", "x.so"},
+         "",
+         "error: --no-plugin and --plugin exclude each other" + usage,
+         2},
+        {{"--markdown"},
+         "",
+         "error: --markdown goes with --vocabulary and without --json" + usage,
+         2},
+        {{"--vocabulary", "--json", "--markdown"},
+         "",
+         "error: --markdown goes with --vocabulary and without --json" + usage,
+         2},
+        {{"--plugin", VERITOR_INSPECTORS_PATH, "--plugin", "/nonexistent.so", "1"},
+         "",
+         "error: cannot load inspector library: /nonexistent.so: cannot open shared object "
+         "file: No such file or directory\n",
+         2},
+        // The inspector library beside the tool.
+        {{"conjunction of (true; false)", "number of (1; 2; 3)",
+          "(rope \"ab\" & \"cd\") as string"},
+         "false\n3\nabcd\n"},
+        {{"div of \"a<b\""}, "<div>a&lt;b</div>\n"},
+        {{"div \"class=x\" of \"y\""}, "<div class=x>y</div>\n"},
+        {{"br \"clear=all\""}, "<br clear=all/>\n"},
+        {{"anchor \"href=u\" of \"t\""}, "<a href=u>t</a>\n"},
+        {{"html \"<b>x</b>\""}, "<b>x</b>\n"},
+        {{"\"<b>x</b>\" as html"}, "&lt;b&gt;x&lt;/b&gt;\n"},
+        {{"html of \"x\""}, "<html>x</html>\n"},
+        {{"html tag \"span class=x\" of \"t\""}, "<span class=x>t</span>\n"},
+        {{R"(html tag ("span", attr list of (("class", "a b"); ("title", "x<y")), "t"))"},
+         "<span class=\"a b\" title=\"x&lt;y\">t</span>\n"},
+        {{"ordered list \"type=a\" of (\"1<2\"; \"3\")"},
+         "<ol type=a><li>1&lt;2</li><li>3</li></ol>\n"},
+        {{"definition list of (\"x\"; \"y\"; \"z\")"}, "<dl><dt>x</dt><dd>y</dd><dt>z</dt></dl>\n"},
+        {{"concatenation \", \" of (html \"x\"; html \"y\")"}, "x, y\n"},
+        {{"html tag \"\" of \"t\""}, "", "error: no value\n", 1},
+        {{"unordered list \"class=x\" of ()"}, "<ul class=x></ul>\n"},
+        {{"attr list of (\"a\", \"b\")"}, "<html attribute list>\n"},
+        {{R"(node type of xml document of "<r/>")"}, "9\n"},
+        {{R"(node names of child nodes of first child of xml document of "<r><a/>t<!--c--></r>")"},
+         "a\n#text\n#comment\n"},
+        {{R"(node value of attribute "b" of first child of xml document of "<r a=\"1\" b=\"2\"/>")"},
+         "2\n"},
+        {{R"(number of attributes of first child of xml document of "<r a=\"1\" b=\"2\"/>")"},
+         "2\n"},
+        {{R"((selects "r/item[1]" of xml document of "<r><item>x</item><item>y</item></r>") as text)"},
+         "y\n"},
+        {{R"((xpaths "//item[1]" of xml document of "<r><item>x</item><item>y</item></r>") as text)"},
+         "x\n"},
+        {{R"(number of xpaths ("xmlns:p='urn:x'", "//p:b") of xml document of "<a xmlns=\"urn:x\"><b/><b/></a>")"},
+         "2\n"},
+        {{R"(xml document of "<r>a<b>c</b></r>" as text)"}, "ac\n"},
+        {{R"(node name of parent node of first child of first child of xml document of "<a><b/></a>")"},
+         "a\n"},
+        {{R"(first child of xml document of "<r><a/></r>")"}, "<r><a/></r>\n"},
+        {{R"(xml document of "<a>")"}, "", "error: no value\n", 1},
+        {{R"(node value of first child of xml document of "<r/>")"},
+         "",
+         "error: Windows Error: Type mismatch.\n",
+         1},
+        {{R"(attributes of first child of first child of xml document of "<r>t</r>")"},
+         "",
+         "error: Windows Error: Invalid pointer\n",
+         1},
+        // Hostile XML: each a plain answer, nothing read from the disk, memory
+        // bounded. An external entity is left an empty reference.
+        {{"-f", "{file}"}, "", "error: no value\n", 1, Document(BillionLaughs()) + "\n"},
+        {{"-f", "{file}"},
+         "\n",
+         "",
+         0,
+         "(" + Document("<!DOCTYPE r [<!ENTITY e SYSTEM '" + secret + "'>]><r>&e;</r>") +
+             ") as text\n"},
+        {{"-f", "{file}"}, "", "error: no value\n", 1, Document(nested) + "\n"},
+        {{"-f", "{file}"},
+         std::to_string(text.size()) + "\n",
+         "",
+         0,
+         "length of ((" + Document("<a>" + text + "</a>") + ") as text)\n"},
+        {{"-f", "{file}"},
+         "\xEF\xBF\xBD\xEF\xBF\xBD\n",
+         "",
+         0,
+         "(" + Document("<a>\xFF\xFE</a>") + ") as text\n"},
+        {{"--max-values", "2", "-f", "{file}"},
+         "",
+         "error: too many values: more than 2 in one expression\n",
+         1,
+         "node names of child nodes of first child of " + Document("<r><a/><b/><c/></r>") + "\n"},
     };
-    for (const auto& c : cases) {
-        const ProcessOutcome run = RunVeritor(c.arguments);
-        EXPECT_EQ(run.status, c.status) << c.arguments;
-        EXPECT_EQ(run.out, c.out) << c.arguments;
-        EXPECT_EQ(run.err, c.err) << c.arguments;
+}
+
+// Equal, or starting alike when `expected` ends in "...".
+bool Alike(const std::string& actual, const std::string& expected) {
+    return expected.ends_with("...") ? actual.starts_with(expected.substr(0, expected.size() - 3))
+                                     : actual == expected;
+}
+
+TEST(ToolProcess, PrintsExactlyThisAndExitsSo) {
+    const std::string file = testing::TempDir() + "veritor-tool-input.txt";
+    for (const Row& row : Rows()) {
+        std::string arguments;
+        for (std::string argument : row.arguments) {
+            argument = argument == "{file}" ? file : argument;
+            std::string word = "'";
+            for (char c : argument) {
+                word.append(c == '\'' ? "'\\''" : std::string(1, c));
+            }
+            arguments.append(word).append("' ");
+        }
+        if (!row.file.empty()) {
+            std::ofstream(file, std::ios::binary) << row.file;
+            arguments.append("<").append(file);
+        }
+        const ProcessOutcome run = RunVeritor(arguments);
+        const std::string shown = arguments.substr(0, 300);
+        EXPECT_EQ(run.status, row.status) << shown;
+        EXPECT_PRED2(Alike, run.out, row.out) << shown;
+        EXPECT_PRED2(Alike, run.err, row.err) << shown;
     }
+    std::remove(file.c_str());
 }
 
 TEST(ToolProcess, ListsTheVocabularyAsDocsVocabularyMdHasIt) {
     std::ifstream file(VERITOR_VOCABULARY_DOCUMENT);
-    std::string checkedIn(std::istreambuf_iterator<char>(file), {});
-    ProcessOutcome run = RunVeritor("--vocabulary --markdown");
+    const std::string checkedIn(std::istreambuf_iterator<char>(file), {});
+    const ProcessOutcome run = RunVeritor("--vocabulary --markdown");
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, checkedIn)
-        << "docs/vocabulary.md differs from the live vocabulary: regenerate it with "
-           "scripts/vocabulary.sh";
+    EXPECT_EQ(run.out, checkedIn) << "docs/vocabulary.md differs from the live vocabulary: "
+                                     "regenerate it with scripts/vocabulary.sh";
 }
 
-} // namespace
-
-namespace {
-
+// At a terminal, each line is evaluated as it comes and errors do not end
+// the session with a failure.
 TEST(Tool, PromptsOnATerminalAndEndsItWithoutFailing) {
     std::istringstream in;
     std::ostringstream out, err;
-    std::vector<std::string> lines = {"1 + 1", "1 +", "1 / 0"};
-    veritor::tool::Environment environment{
-        &in, &out, &err, true, "", [&](const std::function<void(const std::string&)>& evaluate) {
-            for (const auto& line : lines) {
+    const veritor::tool::Environment environment{
+        &in, &out, &err, true, "", [](const std::function<void(const std::string&)>& evaluate) {
+            for (const char* line : {"1 + 1", "1 +", "1 / 0"}) {
                 evaluate(line);
             }
         }};
     EXPECT_EQ(veritor::tool::RunTool({"--no-plugin"}, environment), 0);
     EXPECT_EQ(out.str(), "2\n");
     EXPECT_NE(err.str().find("error: no value"), std::string::npos);
+}
+
+TEST(Completion, CompletesMultiWordNamesFromAnyWordStart) {
+    const std::vector<std::string> names = {"numeric value", "number of", "html", "html tag"};
+    using veritor::tool::Completions;
+    EXPECT_EQ(Completions("conjunction of numeric v", names),
+              (std::vector<std::string>{"conjunction of numeric value"}));
+    EXPECT_EQ(Completions("num", names), (std::vector<std::string>{"numeric value", "number of"}));
+    EXPECT_EQ(Completions("ht", names), (std::vector<std::string>{"html", "html tag"}));
+    EXPECT_TRUE(Completions("zzz", names).empty());
 }
 
 } // namespace
