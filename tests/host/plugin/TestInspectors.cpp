@@ -10,12 +10,10 @@
 #include "frame/IteratedPropertyRegistration.h"
 #include "frame/NoSuchObject.h"
 #include "frame/PropertyRegistration.h"
-#include "frame/TupleElement.h"
 #include "frame/TypeRegistration.h"
 
 #include <mutex>
 #include <new>
-#include <objbase.h>
 #include <stdexcept>
 #include <string>
 
@@ -47,25 +45,14 @@ Counter MakeCounter(const integer& value) {
     return Counter{value.Value()};
 }
 
-// "broken" of 1 fails with a plain message, of 2 with a system message's
-// line break at its end, of anything else with an exception that is not a
-// standard exception.
+// "broken" of 1 fails with a standard exception whose text ends in a line
+// break, as system messages do; of anything else with an exception that is
+// not a standard exception.
 integer Broken(const integer& which) {
-    switch (which.Value()) {
-    case 1:
-        throw std::runtime_error("the broken property broke");
-    case 2:
-        throw std::runtime_error("The system broke.\r\n");
-    default:
-        throw 42;
+    if (which.Value() == 1) {
+        throw std::runtime_error("the broken property broke\r\n");
     }
-}
-
-// "pick" with a ( integer, integer, integer ) index: the component chosen by
-// the first.
-integer Pick(const TupleNode& tuple) {
-    const auto which = TupleComponent<integer>(0, tuple).Value();
-    return TupleComponent<integer>(static_cast<uint32>(which), tuple);
+    throw 42;
 }
 
 // "digit"/"digits" of a counter: 0, 1, ... up to its value, exclusive.
@@ -113,45 +100,24 @@ Counter AddCounters(const Counter& left, const Counter& right) {
     return Counter{sum};
 }
 
-// "com ready": whether the evaluating thread was already initialised for COM
-// (a nested initialisation answers S_FALSE), as the XML inspectors need.
-boolean_value ComReady() {
-    const HRESULT result = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-    if (SUCCEEDED(result)) {
-        CoUninitialize();
-    }
-    return result == S_FALSE;
-}
-
-// Constructed in place and never destroyed, so that its removal is never
-// called.
-template <typename Registration>
-struct Leaked {
-    template <typename... Arguments>
-    explicit Leaked(Arguments... arguments) {
-        new (bytes) Registration(arguments...);
-    }
-    alignas(Registration) std::byte bytes[sizeof(Registration)];
-};
-
-using CounterProperty = PropertyRegistration<Counter, NoOperand, integer>;
-#ifdef LEAK_ONE_REGISTRATION
-using FirstCounterProperty = Leaked<CounterProperty>;
-#else
-using FirstCounterProperty = CounterProperty;
-#endif
-
 // Static objects: registered in this order as the library loads, removed in
 // the reverse order as it unloads.
 const TypeRegistration specialType("special counter", sizeof(Counter), DestroyCounter, "counter");
-const FirstCounterProperty counter("counter", "counters", "", "integer", "counter", &MakeCounter,
-                                   InspectorHook);
+using CounterProperty = PropertyRegistration<Counter, NoOperand, integer>;
+#ifdef LEAK_ONE_REGISTRATION
+// Constructed in place and never destroyed, so that its removal is never
+// called.
+alignas(CounterProperty) std::byte leaked[sizeof(CounterProperty)];
+const CounterProperty& counter = *new (leaked) CounterProperty(
+    "counter", "counters", "", "integer", "counter", &MakeCounter, InspectorHook);
+#else
+const CounterProperty counter("counter", "counters", "", "integer", "counter", &MakeCounter,
+                              InspectorHook);
+#endif
 const CounterProperty specialCounter("special counter", "special counters", "", "integer",
                                      "special counter", &MakeCounter, InspectorHook);
 const PropertyRegistration<integer, NoOperand, integer> broken("broken", "brokens", "", "integer",
                                                                "integer", &Broken, InspectorHook);
-const PropertyRegistration<integer, TupleNode>
-    pick("pick", "picks", "( integer, integer, integer )", "", "integer", &Pick, InspectorHook);
 const IteratedPropertyRegistration<Digits, integer, NoOperand, Counter>
     digits("digit", "digits", "", "counter", "integer", InspectorHook);
 const AggregatePropertyRegistration<Tally, integer, Counter>
@@ -160,8 +126,6 @@ const CastRegistration<string_value, Counter> text("string", "counter", "string"
                                                    InspectorHook);
 const BinaryOperatorRegistration<Counter, Counter, Counter>
     plus(OperatorAdd, "counter", "counter", "counter", &AddCounters, InspectorHook);
-const PropertyRegistration<boolean_value> comReady("com ready", "com readies", "", "", "boolean",
-                                                   &ComReady, InspectorHook);
 // Registered after the types that name it, as libraries may.
 const TypeRegistration counterType("counter", sizeof(Counter), DestroyCounter);
 
