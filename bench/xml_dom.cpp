@@ -2,6 +2,8 @@
 // document from an automation string, and a descendant query with a
 // predicate by XPath and by XSL pattern. Also the cost per operand of a long
 // XSL pattern, translated and selected on a small document.
+#include "XmlDocuments.h"
+
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <libxml/parser.h>
@@ -12,6 +14,9 @@
 #include <string>
 
 namespace {
+
+using BenchXml::MakeBstr;
+using BenchXml::NewDocument;
 
 constexpr std::size_t DocumentSize = 8u << 20;
 constexpr const char* XPathQuery = "//item[@kind='k3']";
@@ -28,20 +33,6 @@ const std::string& DocumentText() {
         return result + "</root>\n";
     }();
     return text;
-}
-
-BSTR MakeBstr(const std::string& ascii) {
-    std::u16string wide(ascii.begin(), ascii.end());
-    return SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
-}
-
-IXMLDOMDocument2* NewDocument() {
-    IXMLDOMDocument2* document = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_DOMDocument30, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IXMLDOMDocument2, reinterpret_cast<void**>(&document)))) {
-        std::abort();
-    }
-    return document;
 }
 
 IXMLDOMDocument2* LoadedDocument(BSTR text) {

@@ -3,6 +3,7 @@
 // and its adapters, against the parser's own get_item loop; and "xml
 // document" of a 1 MiB string through its adapter, against loadXML of the
 // same text as an automation string.
+#include "XmlDocuments.h"
 #include "frame/NoSuchObject.h"
 #include "frame/VeritorInterface.h"
 
@@ -19,6 +20,9 @@
 #include <vector>
 
 namespace {
+
+using BenchXml::MakeBstr;
+using BenchXml::NewDocument;
 
 // The callbacks this benchmark drives, caught as the library registers them.
 struct Callbacks {
@@ -67,11 +71,6 @@ const std::string& MebibyteDocument() {
     return text;
 }
 
-BSTR MakeBstr(const std::string& ascii) {
-    std::u16string wide(ascii.begin(), ascii.end());
-    return SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
-}
-
 // "xml document" of the text, through its adapter, into `document`.
 void ParseThroughAdapter(Slot& document, const std::string& text) {
     const Callbacks& c = Registered();
@@ -102,15 +101,6 @@ void ChildNodes(benchmark::State& state) {
     c.destroyNode(&element);
     c.destroyDocument(&document);
     state.SetItemsProcessed(state.iterations() * state.range(0));
-}
-
-IXMLDOMDocument2* NewDocument() {
-    IXMLDOMDocument2* document = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_DOMDocument30, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IXMLDOMDocument2, reinterpret_cast<void**>(&document)))) {
-        std::abort();
-    }
-    return document;
 }
 
 void LoadOrAbort(IXMLDOMDocument2* document, BSTR text) {
