@@ -18,35 +18,29 @@ protected:
     }
 };
 
+// What the XML vocabulary's walks reach (first and last child, items past
+// the end, the parent and owner of a document, unknown attribute names) is
+// its own test's (tests/inspectors); these are the answers it never asks for.
 TEST_F(Navigation, StepsReachNeighboursOrNothing) {
     IXMLDOMNodePtr root = Root();
-    IXMLDOMNodePtr first, last, middle, up, none;
+    IXMLDOMNodePtr first, middle, up, none;
     ASSERT_EQ(root->get_firstChild(&first), S_OK);
-    ASSERT_EQ(root->get_lastChild(&last), S_OK);
-    EXPECT_EQ(NameOf(first), "x");
-    EXPECT_EQ(NameOf(last), "y");
     ASSERT_EQ(first->get_nextSibling(&middle), S_OK);
     EXPECT_EQ(ValueOf(middle), "text");
     EXPECT_EQ(first->get_previousSibling(&none), S_FALSE);
     EXPECT_FALSE(none);
-    EXPECT_EQ(last->get_nextSibling(&none), S_FALSE);
     EXPECT_EQ(first->get_firstChild(&none), S_FALSE);
-    EXPECT_EQ(document->get_parentNode(&none), S_FALSE);
     ASSERT_EQ(root->get_parentNode(&up), S_OK);
     // The document node reached by navigation, or as the owner, is the
-    // document object itself; the document has no owner.
+    // document object itself.
     EXPECT_EQ(static_cast<IXMLDOMNode*>(up), static_cast<IXMLDOMNode*>(IXMLDOMNodePtr(document)));
     IXMLDOMDocumentPtr owner;
     ASSERT_EQ(root->get_ownerDocument(&owner), S_OK);
     EXPECT_EQ(IXMLDOMDocument2Ptr(owner).GetInterfacePtr(), document.GetInterfacePtr());
-    EXPECT_EQ(document->get_ownerDocument(&owner), S_FALSE);
-    EXPECT_FALSE(owner);
     // Only elements and the XML declaration have attribute maps.
-    for (IXMLDOMNode* node : {static_cast<IXMLDOMNode*>(middle), up.GetInterfacePtr()}) {
-        IXMLDOMNamedNodeMapPtr attributes;
-        EXPECT_EQ(node->get_attributes(&attributes), S_FALSE);
-        EXPECT_FALSE(attributes);
-    }
+    IXMLDOMNamedNodeMapPtr attributes;
+    EXPECT_EQ(document->get_attributes(&attributes), S_FALSE);
+    EXPECT_FALSE(attributes);
     // A node is no document.
     IXMLDOMDocument* notADocument = nullptr;
     EXPECT_EQ(root->QueryInterface(IID_IXMLDOMDocument, reinterpret_cast<void**>(&notADocument)),
@@ -54,8 +48,8 @@ TEST_F(Navigation, StepsReachNeighboursOrNothing) {
     EXPECT_EQ(notADocument, nullptr);
 }
 
-// The attribute map lists declarations among attributes as written; lists
-// and maps answer out-of-range positions and unknown names with null.
+// The attribute map lists declarations among attributes as written, none of
+// them with a parent; lists and maps answer negative positions with null.
 TEST_F(Navigation, ListsAndAttributeMaps) {
     IXMLDOMNamedNodeMapPtr attributes;
     ASSERT_EQ(Root()->get_attributes(&attributes), S_OK);
@@ -69,16 +63,9 @@ TEST_F(Navigation, ListsAndAttributeMaps) {
     EXPECT_EQ(names, "a=1;xmlns=urn:d;b=2;xmlns:q=urn:q;");
     IXMLDOMNodeListPtr children;
     ASSERT_EQ(Root()->get_childNodes(&children), S_OK);
-    for (LONG index : {-1, 3, 4, 1000}) {
-        EXPECT_EQ(children->get_item(index, &item), S_FALSE) << index;
-        EXPECT_FALSE(item);
-        EXPECT_EQ(attributes->get_item(index + (index >= 0 ? 1 : 0), &item), S_FALSE) << index;
-        EXPECT_FALSE(item);
-    }
-    for (const char* unknown : {"c", "A"}) {
-        EXPECT_EQ(attributes->getNamedItem(Bstr(unknown), &item), S_FALSE) << unknown;
-        EXPECT_FALSE(item);
-    }
+    EXPECT_EQ(children->get_item(-1, &item), S_FALSE);
+    EXPECT_EQ(attributes->get_item(-1, &item), S_FALSE);
+    EXPECT_FALSE(item);
 }
 
 // Nodes keep the tree they came from when their document object is released

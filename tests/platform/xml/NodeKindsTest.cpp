@@ -16,17 +16,17 @@ constexpr std::string_view Sample = "<?xml version=\"1.0\" encoding=\"ISO-8859-1
 // Steps from the document: a digit for each child index, then "@name" for
 // an attribute.
 IXMLDOMNodePtr Resolve(IXMLDOMNodePtr node, std::string_view path) {
-    while (node && !path.empty()) {
+    for (; node && !path.empty(); path.remove_prefix(1)) {
         IXMLDOMNodePtr next;
-        IXMLDOMNodeListPtr children;
         IXMLDOMNamedNodeMapPtr attributes;
-        if (path[0] == '@' && node->get_attributes(&attributes) == S_OK) {
+        IXMLDOMNodeListPtr children;
+        if (path[0] == '@') {
+            EXPECT_EQ(node->get_attributes(&attributes), S_OK);
             EXPECT_EQ(attributes->getNamedItem(Bstr(path.substr(1)), &next), S_OK) << path;
-            path = {};
-        } else if (path[0] != '@' && node->get_childNodes(&children) == S_OK) {
-            EXPECT_EQ(children->get_item(path[0] - '0', &next), S_OK) << path;
-            path.remove_prefix(1);
+            return next;
         }
+        EXPECT_EQ(node->get_childNodes(&children), S_OK);
+        EXPECT_EQ(children->get_item(path[0] - '0', &next), S_OK) << path;
         node = next;
     }
     return node;

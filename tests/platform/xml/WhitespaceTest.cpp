@@ -48,12 +48,6 @@ TEST(Whitespace, IsDroppedAndRemembered) {
     }
 }
 
-TEST(Whitespace, DroppedRunsAreInvisibleToSelection) {
-    IXMLDOMDocument2Ptr document = Load("<a>\n <b/>\n <c/>\n</a>");
-    EXPECT_EQ(Selected(document, "XPath", "/a/node()"), "b0,c0");
-    EXPECT_EQ(Selected(document, "XSLPattern", "a/node()"), "b0,c0");
-}
-
 TEST(Whitespace, PreserveWhiteSpaceKeepsEveryRun) {
     IXMLDOMDocument2Ptr document = NewDocument();
     ASSERT_EQ(document->put_preserveWhiteSpace(VARIANT_TRUE), S_OK);

