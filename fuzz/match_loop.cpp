@@ -16,43 +16,18 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <string_view>
 #include <vector>
 
 namespace {
 
-struct Input {
-    std::string_view target;
-    std::vector<std::string_view> pieces;
-};
-
-bool Split(std::string_view data, Input& input) {
-    if (data.size() < 3) {
-        return false;
-    }
-    const auto length =
-        1 + (static_cast<unsigned char>(data[0]) | static_cast<unsigned char>(data[1]) << 8) % 320;
-    data.remove_prefix(2);
-    input.target = data.substr(0, length);
-    data.remove_prefix(input.target.size());
-    while (!data.empty()) {
-        const std::size_t size = static_cast<unsigned char>(data[0]);
-        input.pieces.push_back(data.substr(1, size));
-        data.remove_prefix(1 + input.pieces.back().size());
-    }
-    return true;
-}
-
-[[noreturn]] void Differ(const char* what, std::uint64_t expected, std::uint64_t actual) {
-    std::fprintf(stderr, "MatchLoop differs from memmem: %s: expected %llu, got %llu\n", what,
-                 static_cast<unsigned long long>(expected),
-                 static_cast<unsigned long long>(actual));
-    std::abort();
-}
-
 void Expect(const char* what, std::uint64_t expected, std::uint64_t actual) {
     if (expected != actual) {
-        Differ(what, expected, actual);
+        std::fprintf(stderr, "MatchLoop differs from memmem: %s: expected %llu, got %llu\n", what,
+                     static_cast<unsigned long long>(expected),
+                     static_cast<unsigned long long>(actual));
+        std::abort();
     }
 }
 
@@ -63,93 +38,63 @@ ConstData View(std::string_view text) {
 // Ends (one past the last byte) of every occurrence, overlapping ones too.
 std::vector<std::size_t> OccurrenceEnds(std::string_view text, std::string_view target) {
     std::vector<std::size_t> ends;
-    for (std::size_t from = 0; from + target.size() <= text.size();) {
+    for (std::size_t from = 0;;) {
         const void* hit =
             memmem(text.data() + from, text.size() - from, target.data(), target.size());
         if (hit == nullptr) {
-            break;
+            return ends;
         }
-        const auto at = static_cast<std::size_t>(static_cast<const char*>(hit) - text.data());
-        ends.push_back(at + target.size());
-        from = at + 1;
+        from = static_cast<const char*>(hit) - text.data() + 1;
+        ends.push_back(from - 1 + target.size());
     }
-    return ends;
 }
 
-// The longest proper prefix of the target that the text fed so far ends
-// with, kept as Knuth-Morris-Pratt does, so a long text in many pieces stays
-// linear.
-class CarriedPrefix {
-public:
-    explicit CarriedPrefix(std::string_view target)
-        : target(target)
-        , border(target.size() + 1, 0) {
-        for (std::size_t i = 1, k = 0; i < target.size(); ++i) {
-            while (k > 0 && target[i] != target[k]) {
-                k = border[k];
-            }
-            border[i + 1] = target[i] == target[k] ? ++k : 0;
-        }
+// The longest proper target prefix that the text ends with. Longest first, so
+// a mismatch usually ends each comparison at its first byte.
+std::size_t CarriedPrefix(std::string_view text, std::string_view target) {
+    std::size_t length = std::min(text.size(), target.size() - 1);
+    while (!text.ends_with(target.substr(0, length))) {
+        --length;
     }
-
-    void Feed(std::string_view text) {
-        for (char c : text) {
-            if (state == target.size()) {
-                state = border[state];
-            }
-            while (state > 0 && c != target[state]) {
-                state = border[state];
-            }
-            state += c == target[state] ? 1 : 0;
-        }
-    }
-
-    std::size_t Length() const { return state == target.size() ? border[state] : state; }
-
-private:
-    std::string_view target;
-    std::vector<std::size_t> border; // border[i]: longest border of the first i bytes
-    std::size_t state = 0;
-};
+    return length;
+}
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    Input input;
-    if (!Split({reinterpret_cast<const char*>(data), size}, input)) {
+    std::string_view input(reinterpret_cast<const char*>(data), size);
+    if (size < 3) {
         return 0;
     }
+    const std::string_view target = input.substr(2, 1 + (data[0] | data[1] << 8) % 320);
+    input.remove_prefix(2 + target.size());
+    std::vector<std::string_view> pieces;
     std::string text;
-    for (std::string_view piece : input.pieces) {
-        text.append(piece);
+    for (; !input.empty(); input.remove_prefix(1 + pieces.back().size())) {
+        pieces.push_back(input.substr(1, static_cast<unsigned char>(input[0])));
+        text.append(pieces.back());
     }
-    const std::vector<std::size_t> expected = OccurrenceEnds(text, input.target);
-    const PatternMatcher matcher(View(input.target));
+    const std::vector<std::size_t> expected = OccurrenceEnds(text, target);
+    const PatternMatcher matcher(View(target));
 
-    MatchLoop whole(&matcher, View(text));
+    const MatchLoop whole(&matcher, View(text));
     Expect("found in the whole text", !expected.empty(), whole.Found());
-    if (whole.Found()) {
-        Expect("first end in the whole text", expected.front(), whole.MatchEnd());
-    }
+    Expect("first end in the whole text", expected.empty() ? 0 : expected.front(),
+           whole.Found() ? whole.MatchEnd() : 0);
 
     MatchLoop loop(&matcher);
-    CarriedPrefix carried(input.target);
     std::size_t next = 0; // the next expected occurrence
     std::size_t pieceStart = 0;
-    for (std::string_view piece : input.pieces) {
-        loop.Continue(View(piece));
-        for (; loop.Found(); loop.Next()) {
+    for (std::string_view piece : pieces) {
+        for (loop.Continue(View(piece)); loop.Found(); loop.Next()) {
             Expect("an occurrence", next < expected.size(), true);
             Expect("occurrence end", expected[next++], pieceStart + loop.MatchEnd());
         }
         pieceStart += piece.size();
-        Expect(
-            "occurrences up to a piece's end",
-            static_cast<std::size_t>(
-                std::upper_bound(expected.begin(), expected.end(), pieceStart) - expected.begin()),
-            next);
-        carried.Feed(piece);
-        Expect("carried prefix", carried.Length(), loop.MatchedPrefix());
+        Expect("carried prefix",
+               CarriedPrefix(std::string_view(text).substr(0, pieceStart), target),
+               loop.MatchedPrefix());
     }
+    Expect("occurrences", expected.size(), next);
     return 0;
 }
