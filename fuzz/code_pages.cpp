@@ -63,7 +63,8 @@ using Text = std::optional<std::basic_string<Char>>;
 // What iconv makes of `text`; nothing when it refuses it.
 template <class In>
 Text<Other<In>> Reference(std::basic_string_view<In> text) {
-    std::basic_string<Other<In>> out(2 * text.size() + 1, 0); // room for either direction
+    // Room for either direction: a UTF-16 unit takes at most three bytes.
+    std::basic_string<Other<In>> out(3 * text.size() + 1, 0);
     auto* in = reinterpret_cast<char*>(const_cast<In*>(text.data()));
     auto* next = reinterpret_cast<char*>(out.data());
     std::size_t inLeft = text.size() * sizeof(In), outLeft = out.size() * sizeof(out[0]);
