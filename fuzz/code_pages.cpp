@@ -19,10 +19,10 @@
 // bit 3: pass the input zero-terminated, length -1; bit 4: the input is
 // UTF-16LE code units to convert to multi-byte text, otherwise multi-byte
 // text to convert to UTF-16). The remaining bytes are the input.
+#include "Check.h"
+
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <iconv.h>
 #include <optional>
 #include <string>
@@ -32,13 +32,6 @@
 #include <windows.h>
 
 namespace {
-
-void Require(bool holds, const char* what) {
-    if (!holds) {
-        std::fprintf(stderr, "code-page conversion broken: %s\n", what);
-        std::abort();
-    }
-}
 
 int Windows(UINT page, DWORD flags, const char* in, int length, char16_t* out, int room) {
     return MultiByteToWideChar(page, flags, in, length, out, room);
@@ -85,15 +78,14 @@ Text<Other<In>> Convert(std::basic_string_view<In> text, DWORD flags, UINT page 
     if (needed == 0) {
         return std::nullopt;
     }
-    // A buffer one short must be refused, and no call may write past its room.
+    // Canary units past the room given show any write beyond it.
     std::basic_string<Other<In>> out(needed + 4, 0x5A);
-    Require(needed == 1 ||
-                (Windows(page, flags, text.data(), length, out.data(), needed - 1) == 0 &&
-                 GetLastError() == ERROR_INSUFFICIENT_BUFFER),
-            "a buffer one short is refused");
-    Require(Windows(page, flags, text.data(), length, out.data(), needed + 1) == needed &&
-                out.find_first_not_of(0x5A, needed) == out.npos,
-            "converting gives the measured size and writes nothing past it");
+    // A buffer one short is refused.
+    CHECK(needed == 1 || (Windows(page, flags, text.data(), length, out.data(), needed - 1) == 0 &&
+                          GetLastError() == ERROR_INSUFFICIENT_BUFFER));
+    // Converting gives the measured size and writes nothing past it.
+    CHECK(Windows(page, flags, text.data(), length, out.data(), needed + 1) == needed &&
+          out.find_first_not_of(0x5A, needed) == out.npos);
     out.resize(needed);
     return out;
 }
@@ -115,19 +107,20 @@ void Check(unsigned options, std::string_view bytes) {
     const auto converted =
         Convert<In>({units.data(), units.size()}, flags, pages[options & 3], terminated);
     const DWORD error = GetLastError();
-    Require(converted == Convert<In>(seen, flags),
-            "every code page, and length -1, convert as CP_UTF8 the text seen");
+    // Every code page, and length -1, convert as CP_UTF8 the text seen.
+    CHECK(converted == Convert<In>(seen, flags));
     const auto valid = Reference<In>(seen);
     if (!converted) {
-        Require(seen.empty() ? error == ERROR_INVALID_PARAMETER
-                             : !valid && flags != 0 && error == ERROR_NO_UNICODE_TRANSLATION,
-                "only empty text, or invalid text with the flag, fails, and says why");
+        // Only empty text, or invalid text with the flag, fails, and says why.
+        CHECK(seen.empty() ? error == ERROR_INVALID_PARAMETER
+                           : !valid && flags != 0 && error == ERROR_NO_UNICODE_TRANSLATION);
         return;
     }
-    Require(valid ? converted == valid : flags == 0, "valid text converts as iconv converts it");
+    // Valid text converts as iconv converts it.
+    CHECK(valid ? converted == valid : flags == 0);
     const auto back = Convert<Other<In>>(*converted, refuseInvalid<Other<In>>);
-    Require(back && (valid ? back == seen : Convert<In>(*back, 0) == converted),
-            "the result converts back");
+    // The result converts back.
+    CHECK(back && (valid ? back == seen : Convert<In>(*back, 0) == converted));
 }
 
 } // namespace

@@ -1,10 +1,11 @@
 // libFuzzer target: the XML parser stand-in, through its COM interfaces as a
 // client uses them. Arbitrary text is loaded; every node's name, type, value,
-// "text" and "xml" are read, with its attributes (by index and by name) and
-// its children (by navigation and as a list); then a selection by an XSL
-// pattern and one by an XPath expression are read back. Every call on a live
-// object must succeed as documented, a loaded document's "xml" must load
-// again to the same "xml", and nothing may crash or leak.
+// "text" and "xml" are read, with its parent, owner, first child and next
+// sibling, its attributes (by index and by name) and its children as a list
+// (by nextNode and by index); then a selection by an XSL pattern and one by
+// an XPath expression are read back the same way. Every call on a live object
+// must succeed as documented, a loaded document's "xml" must load again to
+// the same "xml", and nothing may crash or leak.
 //
 // Input layout: byte 0 holds options (bit 0: the document is UTF-16LE code
 // units, so unpaired surrogates reach the parser, instead of UTF-8; bit 1:
@@ -12,46 +13,37 @@
 // the document). Then, each ended by a NUL byte, the XSL pattern, the XPath
 // expression and the "SelectionNamespaces" value; the document is the
 // remaining bytes. Missing parts are empty.
+#include "Check.h"
+
 #include <algorithm>
 #include <atlbase.h>
 #include <comdef.h>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
 #include <windows.h>
-
-// A broken contract aborts, naming the condition that failed.
-#define CHECK(holds) Require(holds, #holds)
 
 namespace {
 
 using ATL::CComBSTR;
 
 // Reading every node of a large document twice over would make the fuzzer
-// slow without reaching anything new.
+// slow without reaching anything new: list items still to read for the
+// current document or selection.
 constexpr int nodeBudget = 2000;
-
-void Require(bool holds, const char* what) {
-    if (!holds) {
-        std::fprintf(stderr, "XML parser contract broken: %s\n", what);
-        std::abort();
-    }
-}
+int budget = 0;
 
 // UTF-8 bytes, or UTF-16LE units (in the host's order) when `wide`, as a BSTR.
 CComBSTR Text(std::string_view bytes, bool wide = false) {
     std::u16string text(bytes.size(), u'\0'); // never more units than bytes
     const int size = static_cast<int>(bytes.size());
     if (wide) {
-        text.resize(bytes.size() / 2);
-        std::memcpy(text.data(), bytes.data(), 2 * text.size());
-    } else {
-        text.resize(MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, text.data(), size));
+        std::memcpy(text.data(), bytes.data(), size / 2 * 2);
+        return CComBSTR(size / 2, text.data());
     }
-    return CComBSTR(static_cast<int>(text.size()), text.data());
+    return CComBSTR(MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, text.data(), size),
+                    text.data());
 }
 
 std::u16string XmlOf(IXMLDOMNode* node) {
@@ -60,83 +52,63 @@ std::u16string XmlOf(IXMLDOMNode* node) {
     return std::u16string(xml.m_str, xml.Length());
 }
 
-class Visitor {
-public:
-    void Node(IXMLDOMNode* node) {
-        if (--budget < 0) {
-            return;
-        }
-        DOMNodeType type = NODE_INVALID;
-        CComBSTR name, text;
-        ATL::CComVariant value;
-        IXMLDOMNodePtr parent, child;
-        IXMLDOMDocumentPtr owner;
-        IXMLDOMNodeListPtr children;
-        CHECK(node->get_nodeType(&type) == S_OK);
-        CHECK(node->get_nodeName(&name) == S_OK);
-        CHECK(node->get_text(&text) == S_OK);
-        XmlOf(node);
-        CHECK(node->get_nodeValue(&value) == (value.vt == VT_NULL ? S_FALSE : S_OK));
-        CHECK(SUCCEEDED(node->get_parentNode(&parent)));
-        CHECK(SUCCEEDED(node->get_ownerDocument(&owner)));
-        Attributes(node);
-        CHECK(node->get_childNodes(&children) == S_OK);
-        List(children);
-        for (node->get_firstChild(&child); child && budget > 0;) {
-            Node(child);
-            IXMLDOMNodePtr next;
-            CHECK(SUCCEEDED(child->get_nextSibling(&next)));
-            child = next;
-        }
+void Node(IXMLDOMNode* node);
+
+// Every item by nextNode and by index, and every node below each.
+void List(IXMLDOMNodeList* list) {
+    LONG length = 0, count = 0;
+    CHECK(list->get_length(&length) == S_OK);
+    for (IXMLDOMNodePtr item; list->nextNode(&item) == S_OK && budget-- > 0; ++count) {
+        IXMLDOMNodePtr same;
+        CHECK(list->get_item(count, &same) == S_OK);
+        Node(item);
     }
-
-    void List(IXMLDOMNodeList* list) {
-        LONG length = 0, count = 0;
-        CHECK(list->get_length(&length) == S_OK);
-        for (IXMLDOMNodePtr item; list->nextNode(&item) == S_OK && budget-- > 0; ++count) {
-            IXMLDOMNodePtr same;
-            CHECK(list->get_item(count, &same) == S_OK);
-            XmlOf(item);
-        }
-        IXMLDOMNodePtr beyond;
-        CHECK(budget <= 0 || count == length); // nextNode reaches every item
-        CHECK(list->get_item(length, &beyond) == S_FALSE && !beyond);
-    }
-
-private:
-    // Each attribute by index and by name.
-    void Attributes(IXMLDOMNode* node) {
-        IXMLDOMNamedNodeMapPtr attributes;
-        LONG length = 0;
-        if (node->get_attributes(&attributes) == S_OK) {
-            CHECK(attributes->get_length(&length) == S_OK);
-        }
-        for (LONG i = 0; i < length; ++i) {
-            IXMLDOMNodePtr attribute, named;
-            CComBSTR name;
-            CHECK(attributes->get_item(i, &attribute) == S_OK);
-            CHECK(attribute->get_nodeName(&name) == S_OK);
-            CHECK(attributes->getNamedItem(name, &named) == S_OK);
-            Node(attribute);
-        }
-    }
-
-    int budget = nodeBudget;
-};
-
-HRESULT SetProperty(IXMLDOMDocument2* document, std::string_view name, std::string_view value) {
-    return document->setProperty(Text(name), ATL::CComVariant(Text(value).m_str));
+    IXMLDOMNodePtr beyond;
+    CHECK(budget < 0 || count == length); // nextNode reaches every item
+    CHECK(list->get_item(length, &beyond) == S_FALSE && !beyond);
 }
 
-void Select(IXMLDOMDocument2* document, IXMLDOMNode* context, std::string_view language,
+void Node(IXMLDOMNode* node) {
+    DOMNodeType type = NODE_INVALID;
+    CComBSTR name, text;
+    ATL::CComVariant value;
+    IXMLDOMNodePtr parent, first, next;
+    IXMLDOMDocumentPtr owner;
+    IXMLDOMNamedNodeMapPtr attributes;
+    IXMLDOMNodeListPtr children;
+    CHECK(node->get_nodeType(&type) == S_OK && node->get_nodeName(&name) == S_OK);
+    CHECK(node->get_text(&text) == S_OK);
+    XmlOf(node);
+    const HRESULT valued = node->get_nodeValue(&value);
+    CHECK(valued == (value.vt == VT_NULL ? S_FALSE : S_OK));
+    CHECK(SUCCEEDED(node->get_parentNode(&parent)) && SUCCEEDED(node->get_ownerDocument(&owner)));
+    CHECK(SUCCEEDED(node->get_firstChild(&first)) && SUCCEEDED(node->get_nextSibling(&next)));
+    // Each attribute by index and by name.
+    LONG length = 0;
+    CHECK(node->get_attributes(&attributes) != S_OK || attributes->get_length(&length) == S_OK);
+    for (LONG i = 0; i < length; ++i) {
+        IXMLDOMNodePtr attribute, named;
+        CComBSTR attributeName;
+        CHECK(attributes->get_item(i, &attribute) == S_OK);
+        CHECK(attribute->get_nodeName(&attributeName) == S_OK);
+        CHECK(attributes->getNamedItem(attributeName, &named) == S_OK);
+        Node(attribute);
+    }
+    CHECK(node->get_childNodes(&children) == S_OK);
+    List(children);
+}
+
+void Select(IXMLDOMDocument2* document, IXMLDOMNode* context, LPCOLESTR language,
             std::string_view query) {
     IXMLDOMNodeListPtr nodes;
     IXMLDOMNodePtr single;
-    CHECK(SetProperty(document, "SelectionLanguage", language) == S_OK);
+    CHECK(document->setProperty(CComBSTR(u"SelectionLanguage"), ATL::CComVariant(language)) ==
+          S_OK);
     const HRESULT selected = context->selectNodes(Text(query), &nodes);
     CHECK(SUCCEEDED(selected) == static_cast<bool>(nodes));
+    budget = nodeBudget;
     if (nodes) {
-        Visitor().List(nodes);
+        List(nodes);
     }
     CHECK(SUCCEEDED(context->selectSingleNode(Text(query), &single)) == SUCCEEDED(selected));
 }
@@ -146,7 +118,8 @@ IXMLDOMDocument2Ptr Load(BSTR text, bool preserve) {
     VARIANT_BOOL loaded = VARIANT_FALSE;
     CHECK(document.CreateInstance(CLSID_DOMDocument30, nullptr, CLSCTX_INPROC_SERVER) == S_OK);
     CHECK(document->put_preserveWhiteSpace(preserve ? VARIANT_TRUE : VARIANT_FALSE) == S_OK);
-    CHECK(document->loadXML(text, &loaded) == (loaded == VARIANT_TRUE ? S_OK : S_FALSE));
+    const HRESULT hr = document->loadXML(text, &loaded);
+    CHECK(hr == (loaded == VARIANT_TRUE ? S_OK : S_FALSE));
     return loaded == VARIANT_TRUE ? document : nullptr;
 }
 
@@ -162,18 +135,18 @@ std::string_view Part(std::string_view& input) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const HRESULT com = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     CHECK(com == S_OK);
-    std::string_view input(reinterpret_cast<const char*>(data), size);
-    if (input.empty()) {
+    if (size == 0) {
         return 0;
     }
-    input.remove_prefix(1);
+    std::string_view input(reinterpret_cast<const char*>(data) + 1, size - 1);
     const std::string_view pattern = Part(input), xpath = Part(input), namespaces = Part(input);
     const bool preserve = (data[0] & 2) != 0;
     const IXMLDOMDocument2Ptr document = Load(Text(input, (data[0] & 1) != 0), preserve);
     if (!document) {
         return 0;
     }
-    Visitor().Node(document);
+    budget = nodeBudget;
+    Node(document);
     // A document's "xml" loads again to the same "xml".
     const std::u16string xml = XmlOf(document);
     const IXMLDOMDocument2Ptr again =
@@ -185,9 +158,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         context = element;
     }
     // "SelectionNamespaces" is taken or refused.
-    const HRESULT declared = SetProperty(document, "SelectionNamespaces", namespaces);
+    const HRESULT declared = document->setProperty(CComBSTR(u"SelectionNamespaces"),
+                                                   ATL::CComVariant(Text(namespaces).m_str));
     CHECK(declared == S_OK || declared == E_FAIL);
-    Select(document, context, "XSLPattern", pattern);
-    Select(document, context, "XPath", xpath);
+    Select(document, context, u"XSLPattern", pattern);
+    Select(document, context, u"XPath", xpath);
     return 0;
 }
