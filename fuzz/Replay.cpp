@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     namespace fs = std::filesystem;
     LLVMFuzzerInitialize(&argc, &argv);
     std::vector<fs::path> inputs;
-    for (const fs::path named : std::vector<fs::path>(argv + 1, argv + argc)) {
+    for (const fs::path& named : std::vector<fs::path>(argv + 1, argv + argc)) {
         if (fs::is_directory(named)) {
             inputs.insert(inputs.end(), fs::directory_iterator(named), fs::directory_iterator());
         } else {
