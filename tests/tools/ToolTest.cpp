@@ -35,6 +35,13 @@ std::string Document(const std::string& xml) {
     return std::string("xml document of \"").append(xml) + "\"";
 }
 
+// The query that prints the text of a document, as a line of a file.
+std::string TextQuery(const std::string& xml) {
+    std::string query = "(";
+    query += Document(xml);
+    return query += ") as text\n";
+}
+
 std::string BillionLaughs() {
     std::string text = "<!DOCTYPE b [<!ENTITY e0 'lol'>";
     for (int level = 1; level <= 9; ++level) {
@@ -47,7 +54,7 @@ std::string BillionLaughs() {
 
 // A usage error: the message, then the usage text.
 Row Refused(std::vector<std::string> arguments, const std::string& message) {
-    return {std::move(arguments), "", "error: " + message + "\nusage: ...", 2};
+    return {std::move(arguments), "", std::string("error: ").append(message) + "\nusage: ...", 2};
 }
 
 std::vector<Row> Rows() {
@@ -196,19 +203,14 @@ std::vector<Row> HostileRows() {
          "\n",
          "",
          0,
-         "(" + Document("<!DOCTYPE r [<!ENTITY e SYSTEM '" + secret + "'>]><r>&e;</r>") +
-             ") as text\n"},
+         TextQuery("<!DOCTYPE r [<!ENTITY e SYSTEM '" + secret + "'>]><r>&e;</r>")},
         {{"-f", "{file}"}, "", "error: no value\n", 1, Document(nested) + "\n"},
         {{"-f", "{file}"},
          std::to_string(text.size()) + "\n",
          "",
          0,
          "length of ((" + Document("<a>" + text + "</a>") + ") as text)\n"},
-        {{"-f", "{file}"},
-         "\xEF\xBF\xBD\xEF\xBF\xBD\n",
-         "",
-         0,
-         "(" + Document("<a>\xFF\xFE</a>") + ") as text\n"},
+        {{"-f", "{file}"}, "\xEF\xBF\xBD\xEF\xBF\xBD\n", "", 0, TextQuery("<a>\xFF\xFE</a>")},
         {{"--max-values", "2", "-f", "{file}"},
          "",
          "error: too many values: more than 2 in one expression\n",
