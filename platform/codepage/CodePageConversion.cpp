@@ -32,6 +32,28 @@ std::size_t TerminatedLength(const Char* text) {
     return length + 1;
 }
 
+// The part both directions share once the arguments are checked: measure the
+// whole text, refuse invalid text when asked to, answer the size alone for a
+// capacity of 0, refuse a buffer that is too small, and otherwise write.
+template <class Text, class Unit, class Measure, class Write>
+int Convert(Text text, bool refuseInvalid, Unit* out, int capacity, Measure measure, Write write) {
+    const auto [units, clean] = measure(text);
+    if (!clean && refuseInvalid) {
+        return Fail(ERROR_NO_UNICODE_TRANSLATION);
+    }
+    if (units > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        return Fail(ERROR_INVALID_PARAMETER);
+    }
+    if (capacity == 0) {
+        return static_cast<int>(units);
+    }
+    if (units > static_cast<std::size_t>(capacity)) {
+        return Fail(ERROR_INSUFFICIENT_BUFFER);
+    }
+    write(text, out);
+    return static_cast<int>(units);
+}
+
 } // namespace
 
 int WINAPI MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCCH lpMultiByteStr, int cbMultiByte,
@@ -49,24 +71,8 @@ int WINAPI MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCCH lpMultiByteSt
     }
     const std::size_t length = cbMultiByte == -1 ? TerminatedLength(lpMultiByteStr)
                                                  : static_cast<std::size_t>(cbMultiByte);
-    // Measured first and written straight into the output: a document's
-    // text may be megabytes long.
-    const std::string_view text(lpMultiByteStr, length);
-    const auto [units, clean] = Utf8Codec::MeasureUtf16(text);
-    if (!clean && (dwFlags & MB_ERR_INVALID_CHARS) != 0) {
-        return Fail(ERROR_NO_UNICODE_TRANSLATION);
-    }
-    if (units > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
-        return Fail(ERROR_INVALID_PARAMETER);
-    }
-    if (cchWideChar == 0) {
-        return static_cast<int>(units);
-    }
-    if (units > static_cast<std::size_t>(cchWideChar)) {
-        return Fail(ERROR_INSUFFICIENT_BUFFER);
-    }
-    Utf8Codec::WriteUtf16(text, lpWideCharStr);
-    return static_cast<int>(units);
+    return Convert(std::string_view(lpMultiByteStr, length), (dwFlags & MB_ERR_INVALID_CHARS) != 0,
+                   lpWideCharStr, cchWideChar, Utf8Codec::MeasureUtf16, Utf8Codec::WriteUtf16);
 }
 
 int WINAPI WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWCH lpWideCharStr, int cchWideChar,
@@ -86,22 +92,9 @@ int WINAPI WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWCH lpWideCharSt
     }
     const std::size_t length =
         cchWideChar == -1 ? TerminatedLength(lpWideCharStr) : static_cast<std::size_t>(cchWideChar);
-    const std::u16string_view text(lpWideCharStr, length);
-    const auto [bytes, clean] = Utf8Codec::MeasureUtf8(text);
-    if (!clean && (dwFlags & WC_ERR_INVALID_CHARS) != 0) {
-        return Fail(ERROR_NO_UNICODE_TRANSLATION);
-    }
-    if (bytes > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
-        return Fail(ERROR_INVALID_PARAMETER);
-    }
-    if (cbMultiByte == 0) {
-        return static_cast<int>(bytes);
-    }
-    if (bytes > static_cast<std::size_t>(cbMultiByte)) {
-        return Fail(ERROR_INSUFFICIENT_BUFFER);
-    }
-    Utf8Codec::WriteUtf8(text, lpMultiByteStr);
-    return static_cast<int>(bytes);
+    return Convert(std::u16string_view(lpWideCharStr, length),
+                   (dwFlags & WC_ERR_INVALID_CHARS) != 0, lpMultiByteStr, cbMultiByte,
+                   Utf8Codec::MeasureUtf8, Utf8Codec::WriteUtf8);
 }
 
 int WINAPI lstrlenA(LPCSTR lpString) {
