@@ -65,7 +65,7 @@ Result Evaluate(const Query& query, const Limits& limits) {
     result.type = query.Type();
     result.plural = query.Plural();
     {
-        host::Evaluation evaluation(limits.maxValues);
+        host::Evaluation evaluation(limits);
         std::vector<const void*> values;
         tree.root->Evaluate(evaluation, values);
         if (!result.plural && values.empty()) {

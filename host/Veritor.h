@@ -113,7 +113,20 @@ struct Limits {
     // values, those of its parts and those of the iterated properties in it.
     // More ends the evaluation with an error of kind Evaluation.
     std::size_t maxValues = 10'000'000;
+
+    // Bytes that "file" reads from one file or from standard input; a larger
+    // file is an evaluation error. A string holds at most maxFileBytesCap
+    // bytes, so a larger limit counts as that.
+    static constexpr std::uint64_t maxFileBytesCap = 0xFFFF'FFFF;
+    std::uint64_t maxFileBytes = std::uint64_t{1} << 30;
 };
+
+// Registers the host's file vocabulary ("file" / "files" of a string: the
+// bytes of the named file, "-" for standard input) or removes it again. It
+// is off until enabled, so that an embedder that evaluates queries from
+// untrusted users exposes no file system. A query that uses it must not
+// outlive turning it off.
+void EnableFiles(bool enabled);
 
 namespace detail {
 struct CompiledQuery;

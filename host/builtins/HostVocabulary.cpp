@@ -9,6 +9,7 @@
 #include "frame/PropertyRegistration.h"
 #include "frame/TypeRegistration.h"
 #include "host/arithmetic/FloatingPointArithmetic.h"
+#include "host/builtins/HostAggregates.h"
 #include "host/builtins/HostValues.h"
 #include "host/builtins/NumberText.h"
 
@@ -215,6 +216,15 @@ struct HostVocabulary {
 
     const PropertyRegistration<I, NoOperand, S> length{"length",  "lengths", "",           "string",
                                                        "integer", &Length,   InspectorHook};
+
+    const Reduction<I, Sum> integerSum{"sum", "sums", "integer"};
+    const Reduction<F, Sum> floatingPointSum{"sum", "sums", "floating point"};
+    const Reduction<I, Minimum> integerMinimum{"minimum", "minimums", "integer"};
+    const Reduction<F, Minimum> floatingPointMinimum{"minimum", "minimums", "floating point"};
+    const Reduction<S, Minimum> stringMinimum{"minimum", "minimums", "string"};
+    const Reduction<I, Maximum> integerMaximum{"maximum", "maximums", "integer"};
+    const Reduction<F, Maximum> floatingPointMaximum{"maximum", "maximums", "floating point"};
+    const Reduction<S, Maximum> stringMaximum{"maximum", "maximums", "string"};
 };
 
 const HostVocabulary hostVocabulary;

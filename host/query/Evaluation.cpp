@@ -7,12 +7,25 @@
 
 namespace veritor::host {
 
-Evaluation::Evaluation(std::size_t maxValues)
-    : maxValues(maxValues)
-    , current(arena) {}
+namespace {
+thread_local const Evaluation* running = nullptr;
+}
+
+Evaluation::Evaluation(const Limits& limits)
+    : limits(limits)
+    , previous(running)
+    , current(arena) {
+    running = this;
+}
 
 Evaluation::~Evaluation() {
     Finish();
+    running = previous;
+}
+
+const Limits& Evaluation::CurrentLimits() {
+    static const Limits defaults;
+    return running != nullptr ? running->limits : defaults;
 }
 
 void Evaluation::DestroyValueLater(DestroyValueCallback destroy, void* value) {
@@ -49,7 +62,7 @@ std::string Evaluation::Finish() {
 
 void Evaluation::TooManyValues() const {
     std::string message = "too many values: more than ";
-    message += std::to_string(maxValues);
+    message += std::to_string(limits.maxValues);
     message += " in one expression";
     throw QueryError(ErrorKind::Evaluation, message);
 }

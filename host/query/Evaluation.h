@@ -5,6 +5,7 @@
 #pragma once
 
 #include "frame/VeritorInterface.h"
+#include "host/Veritor.h"
 #include "host/memory/Arena.h"
 
 #include <string>
@@ -14,13 +15,17 @@ namespace veritor::host {
 
 class Evaluation {
 public:
-    // `maxValues`: how many values one expression may produce.
-    explicit Evaluation(std::size_t maxValues);
+    // The limits are read, not copied: they must outlive the evaluation.
+    explicit Evaluation(const Limits& limits);
     Evaluation(const Evaluation&) = delete;
     Evaluation& operator=(const Evaluation&) = delete;
     ~Evaluation();
 
     void* Allocate(std::size_t size) { return arena.Allocate(size); }
+
+    // The limits of the evaluation running on the calling thread, for the
+    // callbacks it makes; the defaults outside any evaluation.
+    static const Limits& CurrentLimits();
 
     void DestroyValueLater(DestroyValueCallback destroy, void* value);
     void DestroyStateLater(DestroyStateCallback destroy, void* state);
@@ -29,7 +34,7 @@ public:
     // value); throws an evaluation error when they grow beyond the limit.
     void Keep(const void* value, std::vector<const void*>& values) const {
         if (value != nullptr) {
-            if (values.size() >= maxValues) {
+            if (values.size() >= limits.maxValues) {
                 TooManyValues();
             }
             values.push_back(value);
@@ -38,7 +43,7 @@ public:
 
     // Throws an evaluation error when `values` holds more than the limit.
     void Check(const std::vector<const void*>& values) const {
-        if (values.size() > maxValues) {
+        if (values.size() > limits.maxValues) {
             TooManyValues();
         }
     }
@@ -64,7 +69,8 @@ private:
         void* address;
     };
 
-    std::size_t maxValues;
+    const Limits& limits;
+    const Evaluation* previous; // the one this evaluation runs inside, if any
     Arena arena;
     CurrentArena current;
     std::vector<Cleanup> cleanups;

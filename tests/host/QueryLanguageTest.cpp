@@ -99,6 +99,18 @@ INSTANTIATE_TEST_SUITE_P(
         Evaluates{"number of (\"x\" as integer)", {"0"}, "integer"},
         Evaluates{"exists (1 / 0)", {"false"}, "boolean"},
         Evaluates{"exists (1; 2)", {"true"}, "boolean"}, Evaluates{"()", {}, "()"},
+        // Aggregates: left to right, of integers, floating points and strings.
+        Evaluates{"sum of (1; -2; 3)", {"2"}, "integer"},
+        Evaluates{"sum of (9223372036854775807; -1; 1)", {"9223372036854775807"}, "integer"},
+        Evaluates{"sum of (0.1; 0.2; 3 as floating point)", {"3.3"}, "floating point"},
+        Evaluates{"sum of (3.0; 0.1; 0.2)", {"3.3000000000000003"}, "floating point"},
+        Evaluates{"minimum of (3; -2; 5)", {"-2"}, "integer"},
+        Evaluates{"maximum of (3; -2; 5)", {"5"}, "integer"},
+        Evaluates{"maximum of (2.5; -1.0; 2.5)", {"2.5"}, "floating point"},
+        Evaluates{"minimum of (1.0; 0.0 / 0.0; -1.0)", {"nan"}, "floating point"},
+        Evaluates{R"(minimum of ("b"; "ab"; "\xff"))", {"ab"}, "string"},
+        Evaluates{R"(maximum of ("b"; "ab"; "\xff"))", {"\xff"}, "string"},
+        Evaluates{"sum of 7", {"7"}, "integer"},
         // Tuples.
         Evaluates{R"((1, "a", true))", {"1, a, true"}, "( integer, string, boolean )"},
         Evaluates{R"((1, ("a", 2.5)))", {"1, a, 2.5"}, "( integer, ( string, floating point ) )"},
@@ -161,7 +173,12 @@ INSTANTIATE_TEST_SUITE_P(
         Fails{"-9223372036854775808 / -1", ErrorKind::NoValue, nowhere},
         Fails{"- (-9223372036854775808)", ErrorKind::NoValue, nowhere},
         Fails{"\"1x\" as integer", ErrorKind::NoValue, nowhere},
-        Fails{"(1 / 0, 2)", ErrorKind::NoValue, nowhere}),
+        Fails{"(1 / 0, 2)", ErrorKind::NoValue, nowhere},
+        Fails{"sum of (9223372036854775807; 1; -1)", ErrorKind::NoValue, nowhere},
+        Fails{"sum of (\"x\" as integer)", ErrorKind::NoValue, nowhere},
+        Fails{"maximum of (\"x\" as floating point)", ErrorKind::NoValue, nowhere},
+        Fails{"sum of (\"a\"; \"b\")", ErrorKind::Type, 0},
+        Fails{"minimum of (true; false)", ErrorKind::Type, 0}),
     NamedAfterQuery());
 
 struct Refused {
@@ -252,7 +269,13 @@ TEST(FloatingPointResults, CarryTheFlagsTheirOperationsRaised) {
           Case{"1.0 / 0.0", FloatingPointDivisionByZero}, Case{"0.0 / 0.0", FloatingPointInvalid},
           Case{"1e308 * 10.0", FloatingPointOverflow | FloatingPointInexact},
           // Flags of the operands are kept.
-          Case{"(1.0 / 0.0) - 1.0", FloatingPointDivisionByZero}}) {
+          Case{"(1.0 / 0.0) - 1.0", FloatingPointDivisionByZero},
+          // A sum has the flags of its additions and of its elements; an
+          // extreme those of the element it is.
+          Case{"sum of (0.5; 0.25)", 0}, Case{"sum of (0.1; 0.2)", FloatingPointInexact},
+          Case{"sum of (1.0 / 0.0; 1.0)", FloatingPointDivisionByZero},
+          Case{"maximum of (1.0 / 3.0; 2.0)", 0},
+          Case{"minimum of (1.0 / 3.0; 2.0)", FloatingPointInexact}}) {
         veritor::Result result = veritor::Run(c.query);
         ASSERT_EQ(result.values.size(), 1u);
         EXPECT_EQ(result.values[0].floatingPoint.flags, c.flags) << c.query;

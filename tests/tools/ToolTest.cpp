@@ -19,7 +19,8 @@ struct Row {
     std::vector<std::string> arguments; // each one shell word
     std::string out, err = "";          // ending in "...": the start of what is printed
     int status = 0;
-    std::string file = ""; // when given, the file {file} names, and standard input
+    std::string file = ""; // when given, the file {file} (in any argument) names, and
+                           // standard input
 };
 
 std::string Repeated(const std::string& text, int times) {
@@ -78,6 +79,24 @@ std::vector<Row> Rows() {
          2,
          "# 9\n2 * 2\n"},
         {{"-f", "/nonexistent"}, "", "error: cannot read /nonexistent\n", 2},
+        // Files and standard input inside queries: every byte as it is,
+        // standard input read once and shared.
+        {{"number of xpaths \"//i\" of xml document of file \"-\"", "length of file \"-\"",
+          "file \"{file}\" = file \"-\""},
+         "2\n25\ntrue\n",
+         "",
+         0,
+         "<r><i>1</i>\r\n<i>2</i></r>"},
+        {{"file \"/nonexistent.xml\"", "1"},
+         "1\n",
+         "error: cannot read \"/nonexistent.xml\": No such file or directory\n",
+         1},
+        {{"--max-file-bytes", "2", "length of file \"{file}\""},
+         "",
+         "error: cannot read \"{file}\": larger than the limit of 2 bytes\n",
+         1,
+         "abc"},
+        {{"--no-files", "file \"x\""}, "", "error: unknown name \"file\"...", 2},
         // JSON: one object per query, exact numbers, flags, bytes that are not
         // UTF-8 replaced and said to be.
         {{"--json", "1 + 1", "1 +"},
@@ -120,8 +139,8 @@ std::vector<Row> Rows() {
         {{"--vocabulary", "--markdown"},
          std::string(std::istreambuf_iterator<char>(vocabulary), {})},
         {{"--no-plugin", "--vocabulary"},
-         "kind      name              index  operand                         result          "
-         "library\ntype      boolean  ..."},
+         "kind       name                index   operand                         result          "
+         "library\ntype       boolean  ..."},
         {{"--no-plugin", "--vocabulary", "--json"},
          R"j({"kind":"type","name":"boolean","index":"","operand":"","base":"","library":"host"})j"
          "\n..."},
@@ -131,6 +150,9 @@ std::vector<Row> Rows() {
         Refused({"-e"}, "-e needs a value"),
         Refused({"-f"}, "-f needs a value"),
         Refused({"--plugin"}, "--plugin needs a value"),
+        Refused({"--max-file-bytes", "0"},
+                "--max-file-bytes needs a positive whole number, not \"0\""),
+        Refused({"--max-file-bytes", "4294967296"}, "--max-file-bytes is at most 4294967295"),
         Refused({"--no-plugin", "--plugin", "x.so"}, "--no-plugin and --plugin exclude each other"),
         Refused({"--markdown"}, "--markdown goes with --vocabulary and without --json"),
         Refused({"--vocabulary", "--json", "--markdown"},
@@ -225,12 +247,19 @@ bool Alike(const std::string& actual, const std::string& expected) {
                                      : actual == expected;
 }
 
+std::string WithFile(std::string text, const std::string& file) {
+    for (std::size_t at; (at = text.find("{file}")) != std::string::npos;) {
+        text.replace(at, 6, file);
+    }
+    return text;
+}
+
 void Check(const std::vector<Row>& rows) {
     const std::string file = testing::TempDir() + "veritor-input-" + std::to_string(getpid());
     for (const Row& row : rows) {
         std::string arguments;
         for (std::string argument : row.arguments) {
-            argument = argument == "{file}" ? file : argument;
+            argument = WithFile(argument, file);
             std::string word = "'";
             for (char c : argument) {
                 word.append(c == '\'' ? "'\\''" : std::string(1, c));
@@ -244,8 +273,8 @@ void Check(const std::vector<Row>& rows) {
         const ProcessOutcome run = RunVeritor(arguments);
         const std::string shown = arguments.substr(0, 300);
         EXPECT_EQ(run.status, row.status) << shown;
-        EXPECT_PRED2(Alike, run.out, row.out) << shown;
-        EXPECT_PRED2(Alike, run.err, row.err) << shown;
+        EXPECT_PRED2(Alike, run.out, WithFile(row.out, file)) << shown;
+        EXPECT_PRED2(Alike, run.err, WithFile(row.err, file)) << shown;
     }
     std::remove(file.c_str());
 }

@@ -1,5 +1,7 @@
 #include "tools/veritor/Options.h"
 
+#include "host/Veritor.h"
+
 #include <charconv>
 
 namespace veritor::tool {
@@ -7,8 +9,9 @@ namespace veritor::tool {
 namespace {
 
 // A positive whole number in decimal.
-std::size_t PositiveNumber(const std::string& option, const std::string& text) {
-    std::size_t number = 0;
+template <typename Number = std::size_t>
+Number PositiveNumber(const std::string& option, const std::string& text) {
+    Number number = 0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, number);
     if (text.empty() || error != std::errc() || stop != end || number == 0) {
@@ -32,6 +35,9 @@ const char* const usageText =
     "  --no-plugin       load no inspector library, not even the default one\n"
     "  --max-values N    let one expression produce at most N values (default\n"
     "                    10000000); more is an evaluation error\n"
+    "  --no-files        leave out \"file\" (the bytes of a file, \"-\": standard input)\n"
+    "  --max-file-bytes N  let \"file\" read at most N bytes (default 1073741824,\n"
+    "                    at most 4294967295); more is an evaluation error\n"
     "  -h, --help        show this text\n"
     "With no query, queries are read from standard input: interactively, with\n"
     "line editing and completion, when it is a terminal.\n";
@@ -64,6 +70,14 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
             options.noPlugin = true;
         } else if (argument == "--max-values") {
             options.maxValues = PositiveNumber(argument, value());
+        } else if (argument == "--no-files") {
+            options.noFiles = true;
+        } else if (argument == "--max-file-bytes") {
+            options.maxFileBytes = PositiveNumber<std::uint64_t>(argument, value());
+            if (*options.maxFileBytes > Limits::maxFileBytesCap) {
+                throw UsageError(argument + " is at most " +
+                                 std::to_string(Limits::maxFileBytesCap));
+            }
         } else if (argument == "--types") {
             options.types = true;
         } else if (argument == "--json") {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -25,6 +26,8 @@ struct Options {
     std::vector<std::string> plugins;
     bool noPlugin = false;
     std::optional<std::size_t> maxValues; // unset: the host's default
+    bool noFiles = false;
+    std::optional<std::uint64_t> maxFileBytes; // unset: the host's default
     bool types = false;
     bool json = false;
     bool vocabulary = false;

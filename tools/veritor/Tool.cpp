@@ -24,6 +24,9 @@ public:
         if (options.maxValues) {
             limits.maxValues = *options.maxValues;
         }
+        if (options.maxFileBytes) {
+            limits.maxFileBytes = *options.maxFileBytes;
+        }
     }
 
     void Evaluate(const std::string& query) {
@@ -112,6 +115,10 @@ int RunTool(const std::vector<std::string>& arguments, const Environment& enviro
         out << usageText;
         return 0;
     }
+
+    // The tool reads what its user could read anyway; an embedder decides
+    // for itself.
+    EnableFiles(!options.noFiles);
 
     std::vector<std::string> paths = options.plugins;
     if (!options.noPlugin && paths.empty()) {
