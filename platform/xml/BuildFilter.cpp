@@ -20,9 +20,11 @@ bool IsWhitespace(const xmlChar* text, int length) {
 
 } // namespace
 
-BuildFilter::BuildFilter(xmlParserCtxtPtr context, bool preserveAll, AttributeOrder& attributeOrder)
+BuildFilter::BuildFilter(xmlParserCtxtPtr context, bool preserveAll, AttributeOrder& attributeOrder,
+                         LoadLimits& limits)
     : context_(context)
     , attributeOrder_(attributeOrder)
+    , limits_(limits)
     , original_(*context->sax)
     , preserve_{preserveAll} {
     xmlSAXHandler* sax = context->sax;
@@ -34,6 +36,8 @@ BuildFilter::BuildFilter(xmlParserCtxtPtr context, bool preserveAll, AttributeOr
     sax->processingInstruction = &ProcessingInstruction;
     sax->cdataBlock = &CdataBlock;
     sax->reference = &Reference;
+    sax->getEntity = &GetEntity;
+    sax->getParameterEntity = &GetParameterEntity;
 }
 
 BuildFilter* BuildFilter::Of(void* context) {
@@ -77,6 +81,11 @@ void BuildFilter::StartElement(void* context, const xmlChar* localName, const xm
                                int attributeCount, int defaultedCount, const xmlChar** attributes) {
     BuildFilter* self = Of(context);
     auto* parser = static_cast<xmlParserCtxtPtr>(context);
+    // Entity content counts from its own context's root; the finished tree is
+    // measured again with the references expanded.
+    if (!Admitted(parser, self->limits_.AdmitDepth(parser->nameNr + 1))) {
+        return;
+    }
     if (!self->IsMain(context)) {
         self->original_.startElementNs(context, localName, prefix, uri, namespaceCount, namespaces,
                                        attributeCount, defaultedCount, attributes);
@@ -160,6 +169,30 @@ void BuildFilter::Reference(void* context, const xmlChar* name) {
     const bool dropped = self->IsMain(context) && self->SettleBeforeNode();
     self->original_.reference(context, name);
     self->MarkNewChild(dropped);
+}
+
+bool BuildFilter::Admitted(xmlParserCtxtPtr parser, bool admitted) {
+    if (!admitted) {
+        // A context parsing entity content only reports failure through
+        // its well-formedness.
+        parser->wellFormed = 0;
+        xmlStopParser(parser);
+    }
+    return admitted;
+}
+
+xmlEntityPtr BuildFilter::GetEntity(void* context, const xmlChar* name) {
+    BuildFilter* self = Of(context);
+    auto* parser = static_cast<xmlParserCtxtPtr>(context);
+    xmlEntityPtr entity = self->original_.getEntity(context, name);
+    return Admitted(parser, self->limits_.AdmitLookup(entity, parser->depth)) ? entity : nullptr;
+}
+
+xmlEntityPtr BuildFilter::GetParameterEntity(void* context, const xmlChar* name) {
+    BuildFilter* self = Of(context);
+    auto* parser = static_cast<xmlParserCtxtPtr>(context);
+    xmlEntityPtr entity = self->original_.getParameterEntity(context, name);
+    return Admitted(parser, self->limits_.AdmitLookup(entity, parser->depth)) ? entity : nullptr;
 }
 
 } // namespace Xml

@@ -15,9 +15,13 @@
 // drop without changing the tree (white space between two CDATA sections,
 // which libxml2 would otherwise merge) is delivered and left to the loader's
 // pass over the finished tree.
+//
+// It also holds the parse to the LoadLimits: it counts every entity look-up
+// and stops the parse as soon as a bound is passed, in whichever context.
 #pragma once
 
 #include "platform/xml/AttributeOrder.h"
+#include "platform/xml/LoadLimits.h"
 
 #include <libxml/parser.h>
 #include <string>
@@ -29,7 +33,8 @@ class BuildFilter {
 public:
     // Installs the filter in `context`, whose `_private` must point at the
     // filter for as long as the context parses.
-    BuildFilter(xmlParserCtxtPtr context, bool preserveAll, AttributeOrder& attributeOrder);
+    BuildFilter(xmlParserCtxtPtr context, bool preserveAll, AttributeOrder& attributeOrder,
+                LoadLimits& limits);
 
 private:
     static BuildFilter* Of(void* context);
@@ -50,9 +55,14 @@ private:
     static void ProcessingInstruction(void* context, const xmlChar* target, const xmlChar* data);
     static void CdataBlock(void* context, const xmlChar* text, int length);
     static void Reference(void* context, const xmlChar* name);
+    static xmlEntityPtr GetEntity(void* context, const xmlChar* name);
+    static xmlEntityPtr GetParameterEntity(void* context, const xmlChar* name);
+    // Whether the parse may go on; stops it otherwise.
+    static bool Admitted(xmlParserCtxtPtr parser, bool admitted);
 
     xmlParserCtxtPtr context_;
     AttributeOrder& attributeOrder_;
+    LoadLimits& limits_;
     xmlSAXHandler original_;
     std::string held_;
     bool textInRun_ = false;

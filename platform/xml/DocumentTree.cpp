@@ -35,7 +35,12 @@ DocumentTree::~DocumentTree() {
     for (auto& [declaration, attribute] : namespaceAttributes_) {
         xmlFreeProp(attribute);
     }
+    entities_.Release(document_);
     xmlFreeDoc(document_);
+}
+
+bool DocumentTree::ExpandEntityReferences() {
+    return entities_.Expand(document_);
 }
 
 const XslPattern::DocumentFacts& DocumentTree::PatternFacts() {

@@ -12,14 +12,18 @@
 // - Namespace declarations are presented as attribute nodes ("xmlns",
 //   "xmlns:p") made on first use and owned here, outside the tree; their parent
 //   is null, as for every attribute in this DOM.
+// - Every entity reference holds its own copy of its entity's content, owned
+//   here (EntityExpansion).
 #pragma once
 
 #include "platform/xml/AttributeOrder.h"
+#include "platform/xml/EntityExpansion.h"
 #include "platform/xml/xslpattern/XslPattern.h"
 
 #include <libxml/tree.h>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -36,12 +40,20 @@ public:
 
     xmlDocPtr Document() const { return document_; }
 
+    // Gives the entity references their copies (once, after loading); false
+    // if memory ran out.
+    bool ExpandEntityReferences();
+
     // The declaration's processing instruction, or null.
     xmlNodePtr Declaration() const { return declaration_; }
     const std::vector<xmlAttrPtr>& DeclarationAttributes() const { return declarationAttributes_; }
     // Inserts the declaration as the first child, with its pseudo-attributes.
     void AddDeclaration(std::string_view data,
                         const std::vector<std::pair<std::string, std::string>>& attributes);
+
+    // The document type declaration as written (InternalSubset), or "".
+    const std::string& DocumentTypeText() const { return documentTypeText_; }
+    void SetDocumentTypeText(std::string text) { documentTypeText_ = std::move(text); }
 
     // The attribute node presenting `declaration` (one of `element`'s nsDef).
     xmlAttrPtr NamespaceAttribute(xmlNsPtr declaration);
@@ -62,8 +74,10 @@ private:
     xmlAttrPtr MakeDetachedAttribute(const std::string& name, const std::string& value);
 
     xmlDocPtr document_;
+    EntityExpansion entities_;
     xmlNodePtr declaration_ = nullptr;
     std::vector<xmlAttrPtr> declarationAttributes_;
+    std::string documentTypeText_;
     std::unordered_map<xmlNsPtr, xmlAttrPtr> namespaceAttributes_;
     AttributeOrder attributeOrder_;
     std::once_flag patternFactsFound_;

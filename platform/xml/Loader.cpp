@@ -4,12 +4,16 @@
 // declares is ignored: it is handed to libxml2 as UTF-8 with the declared
 // encoding ignored (IGNORE_ENC). No external DTD or entity is ever read (no DTDLOAD or
 // NOENT options, a refusing entity loader, NONET); internal entities stay
-// entity-reference nodes. libxml2's own limits on entity expansion and nesting
-// depth stay in force (no HUGE option), so bombs fail to load.
+// entity-reference nodes, each with its own copy of the entity's content
+// (EntityExpansion). libxml2's own limits on depth and entity expansion are
+// lifted (HUGE), for they refuse ordinary documents; LoadLimits bounds both
+// instead, so bombs still fail to load, and fast.
 #include "platform/codepage/Utf8Codec.h"
 #include "platform/xml/BuildFilter.h"
 #include "platform/xml/DocumentTree.h"
+#include "platform/xml/InternalSubset.h"
 #include "platform/xml/LibxmlSession.h"
+#include "platform/xml/LoadLimits.h"
 
 #include <climits>
 #include <libxml/parser.h>
@@ -22,7 +26,8 @@ namespace Xml {
 namespace {
 
 constexpr int ParseOptions =
-    XML_PARSE_NONET | XML_PARSE_IGNORE_ENC | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+    XML_PARSE_NONET | XML_PARSE_IGNORE_ENC | XML_PARSE_NOERROR | XML_PARSE_NOWARNING |
+    XML_PARSE_HUGE;
 
 bool IsXmlSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
@@ -137,16 +142,19 @@ xmlDocPtr Parse(const std::string& text, bool preserveWhiteSpace, AttributeOrder
     if (context == nullptr) {
         return nullptr;
     }
-    BuildFilter filter(context, preserveWhiteSpace, attributeOrder);
+    LoadLimits limits(text.size());
+    BuildFilter filter(context, preserveWhiteSpace, attributeOrder, limits);
     context->_private = &filter;
     // No encoding is named: naming one makes libxml2 2.9 convert the whole
     // input at once and refuse inputs above ten million bytes. Without a
     // byte-order mark or NUL bytes, libxml2 reads the text as UTF-8.
     xmlDocPtr document = xmlCtxtReadMemory(context, text.data(), static_cast<int>(text.size()),
                                            nullptr, nullptr, ParseOptions);
-    const bool wellFormed = context->wellFormed != 0 && context->nsWellFormed != 0;
+    const bool wellFormed =
+        context->wellFormed != 0 && context->nsWellFormed != 0 && !limits.Exceeded();
     xmlFreeParserCtxt(context);
-    if (document != nullptr && (!wellFormed || xmlDocGetRootElement(document) == nullptr)) {
+    if (document != nullptr && (!wellFormed || xmlDocGetRootElement(document) == nullptr ||
+                                !limits.AdmitTree(document))) {
         xmlFreeDoc(document);
         document = nullptr;
     }
@@ -178,6 +186,10 @@ std::shared_ptr<DocumentTree> LoadDocumentTree(std::u16string_view text, bool pr
     // The filter has dropped nearly everything already; this catches the rest.
     DropWhitespace(reinterpret_cast<xmlNodePtr>(document), preserveWhiteSpace);
     auto tree = std::make_shared<DocumentTree>(document, std::move(attributeOrder));
+    if (!tree->ExpandEntityReferences()) {
+        return nullptr;
+    }
+    tree->SetDocumentTypeText(DocumentTypeText(utf8));
     Declaration declaration;
     if (ReadDeclaration(utf8, declaration)) {
         tree->AddDeclaration(declaration.data, declaration.attributes);

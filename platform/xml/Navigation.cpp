@@ -14,8 +14,9 @@ const xmlNode* ChildHolder(const xmlNode* node) {
     case XML_DOCUMENT_FRAG_NODE:
         return node;
     case XML_ENTITY_REF_NODE:
-        return node->children != nullptr && node->children->type == XML_ENTITY_DECL ? node->children
-                                                                                    : nullptr;
+        // Unexpanded, a reference points at its entity's declaration.
+        return node->children != nullptr && node->children->type == XML_ENTITY_DECL ? nullptr
+                                                                                    : node;
     default:
         return nullptr;
     }
@@ -47,6 +48,7 @@ xmlNodePtr ParentOf(const xmlNode* node) {
     case XML_DOCUMENT_NODE:
     case XML_HTML_DOCUMENT_NODE:
     case XML_DOCUMENT_FRAG_NODE:
+    case XML_ENTITY_REF_NODE:
         return node->parent;
     default:
         return nullptr;

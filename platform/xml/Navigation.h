@@ -1,8 +1,7 @@
-// The DOM's view of the tree's links. It differs from libxml2's in three
-// places: an attribute has no parent and no siblings; an entity reference's
-// children are its entity's content; the document type shows no children.
-// Nodes inside an entity's content report no parent, since libxml2 shares
-// that content between all references to the entity.
+// The DOM's view of the tree's links. It differs from libxml2's in two
+// places: an attribute has no parent and no siblings; the document type shows
+// no children. An entity reference's children are its own copy of the
+// entity's content (EntityExpansion), or, where the entity has none, nothing.
 #pragma once
 
 #include <libxml/tree.h>

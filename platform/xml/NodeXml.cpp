@@ -3,7 +3,6 @@
 #include "platform/xml/Navigation.h"
 #include "platform/xml/NodeFacts.h"
 
-#include <libxml/xmlsave.h>
 
 namespace Xml {
 
@@ -53,7 +52,7 @@ public:
             out_ += ';';
             break;
         case XML_DTD_NODE:
-            DocumentType(node);
+            DocumentType();
             break;
         default:
             break;
@@ -119,14 +118,9 @@ private:
         out_ += "?>";
     }
 
-    void DocumentType(const xmlNode* node) {
-        xmlBufferPtr buffer = xmlBufferCreate();
-        if (buffer == nullptr) {
-            return;
-        }
-        xmlNodeDump(buffer, node->doc, const_cast<xmlNodePtr>(node), 0, 0);
-        Raw(xmlBufferContent(buffer));
-        xmlBufferFree(buffer);
+    void DocumentType() {
+        const std::string& text = tree_.DocumentTypeText();
+        Raw(reinterpret_cast<const xmlChar*>(text.c_str()));
     }
 
     void LineBreak(int level) {
