@@ -1,5 +1,6 @@
 #include "platform/xml/EntityExpansion.h"
 
+#include <cstdint>
 #include <unordered_map>
 
 namespace Xml {
@@ -116,49 +117,78 @@ private:
     std::unordered_map<const xmlNs*, xmlNsPtr> copies_;
 };
 
-bool Expand(xmlDocPtr document, xmlNodePtr reference, bool inAttribute,
-            std::vector<xmlNodePtr>& expanded) {
+constexpr std::uintptr_t MarkBits = 7; // DocumentTree's marks share the field
+
+void SetHolder(xmlNodePtr node, xmlNodePtr holder) {
+    const auto marks = reinterpret_cast<std::uintptr_t>(node->_private) & MarkBits;
+    node->_private = reinterpret_cast<void*>(reinterpret_cast<std::uintptr_t>(holder) | marks);
+}
+
+// Puts a copy of the entity's content in the reference's place in the tree
+// and takes the reference out, keeping the copy as its DOM children. Returns
+// the first node put in its place, the reference itself where there is
+// nothing to put, or null if memory ran out.
+xmlNodePtr Expand(xmlDocPtr document, xmlNodePtr reference) {
     const xmlEntity* entity = EntityOf(reference);
     if (entity == nullptr || entity->children == nullptr) {
-        return true;
+        return reference;
     }
     reference->children = reference->last = nullptr;
-    expanded.push_back(reference);
-    // libxml2 reads an element's text (xmlNodeGetContent, and so XPath's
-    // string-value) by adding, for each reference, the content of the entity
-    // it looks up by the reference's document and name, and then walking
-    // into the reference's children as well, which would count the copy
-    // twice. A reference without a document finds no entity, so its copy
-    // counts once. An attribute value's text takes the entity's content and
-    // does not walk the children: there the reference keeps its document.
-    if (!inAttribute) {
-        reference->doc = nullptr;
+    if (!ContentCopier(document).CopyList(entity->children, reference)) {
+        xmlFreeNodeList(reference->children);
+        reference->children = reference->last = reinterpret_cast<xmlNodePtr>(
+            const_cast<xmlEntity*>(entity));
+        return nullptr;
     }
-    return ContentCopier(document).CopyList(entity->children, reference);
+    xmlNodePtr first = reference->children;
+    xmlNodePtr last = reference->last;
+    for (xmlNodePtr copy = first; copy != nullptr; copy = copy->next) {
+        copy->parent = reference->parent;
+        SetHolder(copy, reference);
+    }
+    first->prev = reference->prev;
+    last->next = reference->next;
+    if (reference->prev != nullptr) {
+        reference->prev->next = first;
+    } else {
+        reference->parent->children = first;
+    }
+    if (reference->next != nullptr) {
+        reference->next->prev = last;
+    } else {
+        reference->parent->last = last;
+    }
+    reference->prev = reference->next = nullptr;
+    return first;
 }
 
 // Walks `first` and its siblings depth first without recursion (elements
-// may nest thousands deep), expanding each reference met and then walking
-// its copy; attribute values are lists of their own.
-bool ExpandList(xmlDocPtr document, xmlNodePtr first, bool inAttribute,
-                std::vector<xmlNodePtr>& expanded) {
+// may nest thousands deep), expanding each reference met and walking on
+// through what took its place; attribute values are lists of their own.
+bool ExpandList(xmlDocPtr document, xmlNodePtr first, std::vector<xmlNodePtr>& expanded) {
     xmlNodePtr node = first;
     const xmlNode* holder = first != nullptr ? first->parent : nullptr;
     while (node != nullptr) {
+        if (node->type == XML_ENTITY_REF_NODE) {
+            xmlNodePtr replacement = Expand(document, node);
+            if (replacement == nullptr) {
+                return false;
+            }
+            if (replacement != node) {
+                expanded.push_back(node);
+                node = replacement;
+                continue;
+            }
+        }
         xmlNodePtr down = nullptr;
         if (node->type == XML_ELEMENT_NODE) {
             for (xmlAttrPtr attribute = node->properties; attribute != nullptr;
                  attribute = attribute->next) {
-                if (!ExpandList(document, attribute->children, true, expanded)) {
+                if (!ExpandList(document, attribute->children, expanded)) {
                     return false;
                 }
             }
             down = node->children;
-        } else if (node->type == XML_ENTITY_REF_NODE) {
-            if (!Expand(document, node, inAttribute, expanded)) {
-                return false;
-            }
-            down = EntityOf(node) == nullptr ? node->children : nullptr;
         }
         if (down != nullptr) {
             node = down;
@@ -179,21 +209,30 @@ bool ExpandList(xmlDocPtr document, xmlNodePtr first, bool inAttribute,
 
 } // namespace
 
+bool IsExpandedReference(const xmlNode* node) {
+    return node->type == XML_ENTITY_REF_NODE && node->children != nullptr &&
+           node->children->type != XML_ENTITY_DECL;
+}
+
+xmlNodePtr HolderOf(const xmlNode* node) {
+    return reinterpret_cast<xmlNodePtr>(reinterpret_cast<std::uintptr_t>(node->_private) &
+                                        ~MarkBits);
+}
+
 bool EntityExpansion::Expand(xmlDocPtr document) {
     if (xmlDtdPtr type = document->intSubset) {
         typeChildren_ = type->children;
         typeLast_ = type->last;
         type->children = type->last = nullptr;
     }
-    return ExpandList(document, document->children, false, expanded_);
+    return ExpandList(document, document->children, expanded_);
 }
 
 void EntityExpansion::Release(xmlDocPtr document) {
-    for (auto reference = expanded_.rbegin(); reference != expanded_.rend(); ++reference) {
-        xmlFreeNodeList((*reference)->children);
-        (*reference)->children = (*reference)->last = nullptr;
-        // Freeing needs the document's dictionary, which holds the name.
-        (*reference)->doc = document;
+    // The copies are the tree's now; the references are no longer in it.
+    for (xmlNodePtr reference : expanded_) {
+        reference->children = reference->last = nullptr;
+        xmlFreeNode(reference);
     }
     expanded_.clear();
     if (typeChildren_ != nullptr) {

@@ -1,24 +1,21 @@
 #include "platform/xml/Navigation.h"
 
+#include "platform/xml/EntityExpansion.h"
+
 namespace Xml {
 
 namespace {
 
-// The node whose `children` list holds the DOM children of `node`.
-const xmlNode* ChildHolder(const xmlNode* node) {
+bool HoldsChildren(const xmlNode* node) {
     switch (node->type) {
     case XML_ELEMENT_NODE:
     case XML_ATTRIBUTE_NODE:
     case XML_DOCUMENT_NODE:
     case XML_HTML_DOCUMENT_NODE:
     case XML_DOCUMENT_FRAG_NODE:
-        return node;
-    case XML_ENTITY_REF_NODE:
-        // Unexpanded, a reference points at its entity's declaration.
-        return node->children != nullptr && node->children->type == XML_ENTITY_DECL ? nullptr
-                                                                                    : node;
+        return true;
     default:
-        return nullptr;
+        return false;
     }
 }
 
@@ -26,41 +23,78 @@ bool IsShown(const xmlNode* node) {
     return node->type != XML_ATTRIBUTE_NODE;
 }
 
+// The node that `node`, a node of the tree, stands for among the DOM
+// children of `holder` (null: of an element, attribute or document): the
+// outermost expanded reference inside `holder` whose copy begins or ends
+// with `node`, or `node` itself.
+xmlNodePtr Lift(xmlNodePtr node, const xmlNode* holder) {
+    while (node != nullptr && HolderOf(node) != holder) {
+        node = HolderOf(node);
+    }
+    return node;
+}
+
+// The tree's nodes at either end of what `node` stands for.
+const xmlNode* FirstInTree(const xmlNode* node) {
+    while (IsExpandedReference(node)) {
+        node = node->children;
+    }
+    return node;
+}
+
+const xmlNode* LastInTree(const xmlNode* node) {
+    while (IsExpandedReference(node)) {
+        node = node->last;
+    }
+    return node;
+}
+
 } // namespace
 
 xmlNodePtr FirstChildOf(const xmlNode* node) {
-    const xmlNode* holder = ChildHolder(node);
-    return holder != nullptr ? holder->children : nullptr;
+    if (IsExpandedReference(node)) {
+        return node->children;
+    }
+    return HoldsChildren(node) ? Lift(node->children, nullptr) : nullptr;
 }
 
 xmlNodePtr LastChildOf(const xmlNode* node) {
-    const xmlNode* holder = ChildHolder(node);
-    return holder != nullptr ? holder->last : nullptr;
+    if (IsExpandedReference(node)) {
+        return node->last;
+    }
+    return HoldsChildren(node) ? Lift(node->last, nullptr) : nullptr;
 }
 
 xmlNodePtr ParentOf(const xmlNode* node) {
-    if (!IsShown(node) || node->parent == nullptr) {
+    if (!IsShown(node)) {
         return nullptr;
     }
-    switch (node->parent->type) {
-    case XML_ELEMENT_NODE:
-    case XML_ATTRIBUTE_NODE:
-    case XML_DOCUMENT_NODE:
-    case XML_HTML_DOCUMENT_NODE:
-    case XML_DOCUMENT_FRAG_NODE:
-    case XML_ENTITY_REF_NODE:
-        return node->parent;
-    default:
-        return nullptr;
+    if (xmlNodePtr holder = HolderOf(node)) {
+        return holder;
     }
+    return node->parent != nullptr && HoldsChildren(node->parent) ? node->parent : nullptr;
 }
 
 xmlNodePtr NextSiblingOf(const xmlNode* node) {
-    return IsShown(node) ? node->next : nullptr;
+    if (!IsShown(node)) {
+        return nullptr;
+    }
+    const xmlNode* holder = HolderOf(node);
+    if (holder != nullptr && holder->last == node) {
+        return nullptr;
+    }
+    return Lift(LastInTree(node)->next, holder);
 }
 
 xmlNodePtr PreviousSiblingOf(const xmlNode* node) {
-    return IsShown(node) ? node->prev : nullptr;
+    if (!IsShown(node)) {
+        return nullptr;
+    }
+    const xmlNode* holder = HolderOf(node);
+    if (holder != nullptr && holder->children == node) {
+        return nullptr;
+    }
+    return Lift(FirstInTree(node)->prev, holder);
 }
 
 } // namespace Xml

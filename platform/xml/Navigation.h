@@ -1,7 +1,8 @@
-// The DOM's view of the tree's links. It differs from libxml2's in two
+// The DOM's view of the tree's links. It differs from libxml2's in three
 // places: an attribute has no parent and no siblings; the document type shows
-// no children. An entity reference's children are its own copy of the
-// entity's content (EntityExpansion), or, where the entity has none, nothing.
+// no children; an expanded entity reference, which is not in the tree, stands
+// where its copy of the entity's content is, and holds that copy as its
+// children (EntityExpansion.h).
 #pragma once
 
 #include <libxml/tree.h>

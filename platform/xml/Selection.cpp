@@ -1,6 +1,7 @@
 #include "platform/xml/Selection.h"
 
 #include "platform/xml/LibxmlSession.h"
+#include "platform/xml/XPathNames.h"
 
 #include <algorithm>
 #include <libxml/xpath.h>
@@ -77,7 +78,7 @@ HRESULT SelectNodes(DocumentTree& tree, xmlNodePtr context, std::string_view exp
         return E_FAIL;
     }
     EnsureLibxmlReady();
-    std::string xpath(expression);
+    std::string xpath;
     if (settings.language == SelectionLanguage::XslPattern) {
         XslPattern::Translation translation =
             XslPattern::Translate(expression, settings.bindings, tree.PatternFacts());
@@ -85,6 +86,8 @@ HRESULT SelectNodes(DocumentTree& tree, xmlNodePtr context, std::string_view exp
             return E_FAIL;
         }
         xpath = std::move(translation.xpath);
+    } else {
+        xpath = WithReadableNames(expression, settings.bindings);
     }
     ErrorCapture capture;
     std::unique_ptr<xmlXPathContext, ContextDeleter> evaluation(

@@ -37,16 +37,15 @@ DocumentFacts FactsOf(const xmlDoc* document) {
     if (document == nullptr) {
         return facts;
     }
-    // Depth-first without recursion: documents may nest deeply. The DTD is
-    // out of XPath's reach; the copies under entity references are not.
+    // Depth-first without recursion: documents may nest deeply. The DTD and
+    // the entities' own content are out of XPath's reach; what an expanded
+    // reference stands for is in the tree in its place (EntityExpansion.h).
     const auto* top = reinterpret_cast<const xmlNode*>(document);
     const xmlNode* node = document->children;
     while (node != nullptr && AnyLeft(facts)) {
         const xmlNode* down = nullptr;
         if (node->type == XML_ENTITY_REF_NODE) {
             facts.noEntityReferences = false;
-            const xmlNode* child = node->children;
-            down = child != nullptr && child->type != XML_ENTITY_DECL ? child : nullptr;
         } else if (node->type == XML_ELEMENT_NODE) {
             Note(node, facts);
             down = node->children;

@@ -23,11 +23,12 @@ TEST(EntityReferences, AreExpandedForBothSelectionLanguages) {
         {"<r a='x&e;y'/>", "/r[@a = 'xenty']", "r[@a = 'xenty']", "r0"},
         {"<r a='x&e;y'/>", "/r/@a[contains(., 'enty')]", "r/@a[. = 'xenty']", "@a"},
         {"<r>&i;</r>", "//i", "//i", "i0"},
-        {"<r>&i;<s>&i;</s></r>", "//i", "//i", "i0,i1"},
+        {"<r>&i;<s>&i;</s></r>", "//i[. = 'in']", "//i[. = 'in']", "i0,i1"},
         {"<r>&i;</r>", "//i/text()", "//i/text()", "'in'"},
         {"<r>&c;</r>", "/r[. = 'xxxxx']", "r[. = 'xxxxx']", "r0"},
-        // The reference stays a node between its element and the content.
-        {"<r>&i;</r>", "/r/i", "r/i", ""},
+        // The selection languages see the document with its entities expanded.
+        {"<r>&i;</r>", "/r/i", "r/i", "i0"},
+        {"<r>&e;</r>", "/r/node()", "r/node()", "'ent'"},
         {"<r>&i;<i/></r>", "/r/i/preceding::*", "", "i0"},
     };
     for (const auto& c : cases) {
@@ -55,6 +56,50 @@ TEST(EntityReferences, HoldContentOfTheirOwn) {
     EXPECT_EQ(NameOf(root), "r");
     EXPECT_EQ(XmlOf(copies[1]), "<i>in</i>");
     EXPECT_EQ(XmlOf(root), "<r>&c;&i;&i;</r>");
+}
+
+// The DOM shows each reference where it was written, its content as its
+// children, every step answered the same from either side (node objects are
+// made anew for each step, so they compare by their markup).
+std::string Shape(IXMLDOMNode* node) {
+    std::string shape = NameOf(node);
+    IXMLDOMNodePtr child, next, back, parent;
+    if (node->get_firstChild(&child) != S_OK) {
+        return shape;
+    }
+    shape += "(";
+    for (; child; child = next) {
+        EXPECT_EQ(child->get_parentNode(&parent), S_OK);
+        EXPECT_EQ(XmlOf(parent), XmlOf(node));
+        shape += Shape(child);
+        if (child->get_nextSibling(&next) == S_OK) {
+            EXPECT_EQ(next->get_previousSibling(&back), S_OK);
+            EXPECT_EQ(XmlOf(back), XmlOf(child));
+            shape += " ";
+        } else {
+            IXMLDOMNodePtr last;
+            EXPECT_EQ(node->get_lastChild(&last), S_OK);
+            EXPECT_EQ(XmlOf(last), XmlOf(child));
+        }
+    }
+    return shape + ")";
+}
+
+TEST(EntityReferences, StandWhereTheyWereWritten) {
+    const struct {
+        std::string_view body, shape;
+    } cases[] = {
+        {"<r>&e;</r>", "r(e(#text))"},
+        {"<r>a&i;b</r>", "r(#text i(i(#text)) #text)"},
+        {"<r>&c;&i;</r>", "r(c(b(a(#text) a(#text) a(#text) a(#text) a(#text))) i(i(#text)))"},
+        {"<r><s/>&i;&i;<s/></r>", "r(s i(i(#text)) i(i(#text)) s)"},
+    };
+    for (const auto& c : cases) {
+        IXMLDOMDocument2Ptr document = Load(std::string(Declarations).append(c.body));
+        IXMLDOMNodePtr root;
+        ASSERT_EQ(document->get_documentElement(&root), S_OK);
+        EXPECT_EQ(Shape(root), c.shape) << c.body;
+    }
 }
 
 } // namespace
