@@ -8,6 +8,7 @@
 #include <libxml/xpathInternals.h>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace Xml {
@@ -26,28 +27,29 @@ const xmlChar* Utf8(const std::string& text) {
 }
 
 // A result node as the DOM shows it. Namespace nodes become the attributes
-// of the declarations they stand for, remembering which element made the
-// declaration and where in its list, because libxml2 leaves namespace nodes
-// of one element in no particular order.
+// of the declarations they stand for. Attributes and declarations remember
+// the element whose attribute list shows them, for libxml2 puts an element's
+// declarations after its attributes, and among themselves in no particular
+// order, while the DOM lists them all as they were written.
 struct DomResult {
     xmlNodePtr node = nullptr;
-    xmlNodePtr declaringElement = nullptr;
-    int declarationIndex = 0;
+    xmlNodePtr owner = nullptr;
 };
 
 DomResult DomResultOf(DocumentTree& tree, xmlNodePtr node) {
+    if (node->type == XML_ATTRIBUTE_NODE) {
+        return {node, node->parent};
+    }
     if (node->type != XML_NAMESPACE_DECL) {
         return {node};
     }
     const auto* namespaceNode = reinterpret_cast<const xmlNs*>(node);
     auto* element = reinterpret_cast<xmlNodePtr>(namespaceNode->next);
     for (xmlNodePtr at = element; at != nullptr && at->type == XML_ELEMENT_NODE; at = at->parent) {
-        int index = 0;
         for (xmlNsPtr declaration = at->nsDef; declaration != nullptr;
-             declaration = declaration->next, ++index) {
+             declaration = declaration->next) {
             if (xmlStrEqual(declaration->prefix, namespaceNode->prefix)) {
-                return {reinterpret_cast<xmlNodePtr>(tree.NamespaceAttribute(declaration)), at,
-                        index};
+                return {reinterpret_cast<xmlNodePtr>(tree.NamespaceAttribute(declaration)), at};
             }
         }
     }
@@ -55,17 +57,24 @@ DomResult DomResultOf(DocumentTree& tree, xmlNodePtr node) {
     return {};
 }
 
-void OrderNamespaceAttributes(std::vector<DomResult>& results) {
+// Puts each run of one element's attributes and declarations in the order
+// of the element's attribute list.
+void OrderAttributes(DocumentTree& tree, std::vector<DomResult>& results) {
     auto run = results.begin();
     while (run != results.end()) {
         auto end = run + 1;
-        while (end != results.end() && run->declaringElement != nullptr &&
-               end->declaringElement == run->declaringElement) {
+        while (end != results.end() && run->owner != nullptr && end->owner == run->owner) {
             ++end;
         }
-        std::sort(run, end, [](const DomResult& a, const DomResult& b) {
-            return a.declarationIndex < b.declarationIndex;
-        });
+        if (end - run > 1) {
+            std::unordered_map<xmlNodePtr, std::size_t> position;
+            for (xmlNodePtr shown : tree.AttributesOf(run->owner)) {
+                position.emplace(shown, position.size());
+            }
+            std::stable_sort(run, end, [&position](const DomResult& a, const DomResult& b) {
+                return position[a.node] < position[b.node];
+            });
+        }
         run = end;
     }
 }
@@ -123,7 +132,7 @@ HRESULT SelectNodes(DocumentTree& tree, xmlNodePtr context, std::string_view exp
         if (set->nodeTab[i]->type == XML_NAMESPACE_DECL && !mapping) {
             mapping = true;
             for (xmlNodePtr earlier : nodes) {
-                namespaceResults.push_back({earlier});
+                namespaceResults.push_back(DomResultOf(tree, earlier));
             }
         }
         if (!mapping) {
@@ -133,7 +142,7 @@ HRESULT SelectNodes(DocumentTree& tree, xmlNodePtr context, std::string_view exp
         }
     }
     if (mapping) {
-        OrderNamespaceAttributes(namespaceResults);
+        OrderAttributes(tree, namespaceResults);
         std::unordered_set<xmlNodePtr> seen;
         nodes.clear();
         for (const DomResult& result : namespaceResults) {

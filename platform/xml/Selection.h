@@ -17,6 +17,9 @@ namespace Xml {
 // (XPath's namespace axis, or `@*` in an XSL pattern) become the attribute
 // nodes of the declarations that made them; the implicit xml namespace, which
 // nothing declares, is left out; duplicates that this creates are dropped.
+// An element's attributes and declarations come in the order written, as its
+// attribute list shows them. XPath names that libxml2 cannot read are
+// rewritten first (XPathNames.h).
 HRESULT SelectNodes(DocumentTree& tree, xmlNodePtr context, std::string_view expression,
                     const SelectionSettings& settings, std::vector<xmlNodePtr>& nodes);
 

@@ -97,6 +97,19 @@ TEST(Documents, WriteTextAndMarkupAsWindowsDoes) {
          "<a t=\"x\ny\">one\r\ntwo<!--c\r\nd--></a>\r\n"},
         {"<a q='&quot;&lt;&gt;&amp;&apos;'>&quot;&lt;&gt;&amp;</a>", "\"<>&",
          "<a q=\"&quot;&lt;>&amp;'\">\"&lt;&gt;&amp;</a>\r\n"},
+        // The document type as written, each item of its subset on a line.
+        {"<!DOCTYPE r [<!NOTATION c SYSTEM 'c'><!NOTATION a SYSTEM \"a\"><!NOTATION b SYSTEM "
+         "'b'>]><r/>",
+         "",
+         "<!DOCTYPE r [\r\n<!NOTATION c SYSTEM 'c'>\r\n<!NOTATION a SYSTEM \"a\">\r\n"
+         "<!NOTATION b SYSTEM 'b'>\r\n]>\r\n<r/>\r\n"},
+        {"<!DOCTYPE r [\r\n <!--c--><?p d?>\r\n<!ENTITY % p '<!ENTITY e \"[>\">'> %p;"
+         "<!ATTLIST r a CDATA '>'>]><r>&e;</r>",
+         "[>",
+         "<!DOCTYPE r [\r\n<!--c-->\r\n<?p d?>\r\n<!ENTITY % p '<!ENTITY e \"[>\">'>\r\n%p;"
+         "\r\n<!ATTLIST r a CDATA '>'>\r\n]>\r\n<r>&e;</r>\r\n"},
+        {"<!--x--><!DOCTYPE r PUBLIC 'p' \"[s]\" ><r/>", "",
+         "<!--x-->\r\n<!DOCTYPE r PUBLIC 'p' \"[s]\">\r\n<r/>\r\n"},
     };
     for (const auto& c : cases) {
         IXMLDOMDocument2Ptr document = Load(c.source);

@@ -114,9 +114,12 @@ TEST_F(Paths, NodeMethodsAndTheAttributeWildcard) {
                          {"lib/@b", ""},
                          {"lib/book[0]/@*", "@id,@lang"},
                      });
+    // Attributes and declarations in the order written, as "attributes" lists them.
     IXMLDOMDocument2Ptr defaulted = Load("<r xmlns='urn:d' a='1'/>");
-    // Attributes come before declarations, however they were written.
-    ExpectSelections(defaulted, {{"r/@*", "@a,@xmlns"}, {"r/@xmlns:*", ""}});
+    ExpectSelections(defaulted, {{"r/@*", "@xmlns,@a"}, {"r/@xmlns:*", ""}});
+    IXMLDOMDocument2Ptr mixed = Load("<r b='1' xmlns:q='u' a='2' xmlns:p='v' c='3'/>");
+    ExpectSelections(mixed, {{"r/@*", "@b,@xmlns:q,@a,@xmlns:p,@c"},
+                             {"r/@*[. != '2']", "@b,@xmlns:q,@xmlns:p,@c"}});
 }
 
 TEST_F(Paths, NamesMatchAsWrittenOrByBoundUri) {
