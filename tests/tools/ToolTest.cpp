@@ -53,6 +53,12 @@ std::string BillionLaughs() {
     return text + "]><b>&e9;</b>";
 }
 
+// One entity of 100 kB referenced 1,000 times: 100 MB expanded.
+std::string QuadraticBlowup() {
+    return "<!DOCTYPE b [<!ENTITY e '" + std::string(100000, 'x') + "'>]><b>" +
+           Repeated("&e;", 1000) + "</b>";
+}
+
 // A usage error: the message, then the usage text.
 Row Refused(std::vector<std::string> arguments, const std::string& message) {
     return {std::move(arguments), "", std::string("error: ").append(message) + "\nusage: ...", 2};
@@ -201,6 +207,17 @@ std::vector<Row> Rows() {
          "a\n"},
         {{R"(first child of xml document of "<r><a/></r>")"}, "<r><a/></r>\n"},
         {{R"(xml document of "<a>")"}, "", "error: no value\n", 1},
+        // Entities count where they are referenced, in both languages.
+        {{R"(node names of xpaths "/r[. = 'tent']" of xml document of "<!DOCTYPE r [<!ENTITY e 'ent'>]><r>t&e;</r>")",
+          R"(node names of xpaths "/r[@a = 'xenty']" of xml document of "<!DOCTYPE r [<!ENTITY e 'ent'>]><r a='x&e;y'/>")",
+          R"((selects "//i" of xml document of "<!DOCTYPE r [<!ENTITY e '<i>in</i>'>]><r>&e;</r>") as xml)",
+          R"(xml document of "<!DOCTYPE r [<!ENTITY a 'x'><!ENTITY b '&a;&a;&a;&a;&a;'><!ENTITY c '&b;'>]><r>&c;</r>" as text)"},
+         "r\nr\n<i>in</i>\nxxxxx\n"},
+        {{R"(xml document of "<!DOCTYPE r [<!NOTATION b SYSTEM 'b'><!NOTATION a SYSTEM 'a'>]><r/>")"},
+         "<!DOCTYPE r [\r\n<!NOTATION b SYSTEM 'b'>\r\n<!NOTATION a SYSTEM 'a'>\r\n]>\r\n<r/>\r\n\n"},
+        {{R"(node names of selects "@*" of first child of xml document of "<r xmlns:p='u' b='1'/>")",
+          "node names of xpaths \"//a\xE2\x82\xAC\" of xml document of \"<a\xE2\x82\xAC/>\""},
+         "xmlns:p\nb\na\xE2\x82\xAC\n"},
         {{R"(node value of first child of xml document of "<r/>")"},
          "",
          "error: Windows Error: Type mismatch.\n",
@@ -227,6 +244,12 @@ std::vector<Row> HostileRows() {
          0,
          TextQuery("<!DOCTYPE r [<!ENTITY e SYSTEM '" + secret + "'>]><r>&e;</r>")},
         {{"-f", "{file}"}, "", "error: no value\n", 1, Document(nested) + "\n"},
+        {{"-f", "{file}"},
+         "9\n",
+         "",
+         0,
+         "node type of " + Document(Repeated("<n>", 2000) + Repeated("</n>", 2000)) + "\n"},
+        {{"-f", "{file}"}, "", "error: no value\n", 1, Document(QuadraticBlowup()) + "\n"},
         {{"-f", "{file}"},
          std::to_string(text.size()) + "\n",
          "",
