@@ -4,7 +4,8 @@
 #include "inspectors/xml/ComFailure.h"
 #include "universe/integers/Overflow.h"
 
-#include <string>
+#include <cstring>
+#include <limits>
 #include <windows.h>
 
 namespace {
@@ -16,24 +17,39 @@ namespace {
 } // namespace
 
 ATL::CComBSTR BstrFromText(const string_value& text) {
-    // A zero-terminated copy: the conversion is told the text's length as
-    // lstrlenA measures it, so the text ends at its first NUL byte.
-    const std::string terminated(text.start, text.length);
-    const int bytes = lstrlenA(terminated.c_str()) + 1;
-    const int characters = MultiByteToWideChar(CP_ACP, 0, terminated.c_str(), bytes, nullptr, 0);
+    // The text ends at its first NUL byte, as lstrlenA would measure a
+    // terminated copy; finding it in place spares that copy of what can be
+    // a document of many megabytes.
+    const void* nul = std::memchr(text.start, 0, text.length);
+    const std::size_t length =
+        nul != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nul) - text.start)
+                       : text.length;
+    ATL::CComBSTR result;
+    if (length == 0) {
+        result.Attach(SysAllocStringLen(nullptr, 0));
+        if (result.m_str == nullptr) {
+            RaiseComFailure(E_OUTOFMEMORY);
+        }
+        return result;
+    }
+    // Beyond what the conversion counts in an int, the text could not fit an
+    // automation string either.
+    if (length > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        RaiseComFailure(E_OUTOFMEMORY);
+    }
+    const int bytes = static_cast<int>(length);
+    const int characters = MultiByteToWideChar(CP_ACP, 0, text.start, bytes, nullptr, 0);
     if (characters == 0) {
         RaiseConversionFailure();
     }
-    // Converted straight into the automation string, terminator included.
-    // The text holds no NUL before its end, so this is the string that
-    // SysAllocString would copy out of a buffer of its own, without that
-    // buffer and its copy (a document's text can be megabytes long).
-    ATL::CComBSTR result;
-    result.Attach(SysAllocStringLen(nullptr, static_cast<UINT>(characters - 1)));
+    // Converted straight into the automation string, which supplies the
+    // terminator: the string that SysAllocString would copy out of a buffer
+    // of its own, without that buffer and its copy.
+    result.Attach(SysAllocStringLen(nullptr, static_cast<UINT>(characters)));
     if (result.m_str == nullptr) {
         RaiseComFailure(E_OUTOFMEMORY);
     }
-    if (MultiByteToWideChar(CP_ACP, 0, terminated.c_str(), bytes, result.m_str, characters) == 0) {
+    if (MultiByteToWideChar(CP_ACP, 0, text.start, bytes, result.m_str, characters) == 0) {
         RaiseConversionFailure();
     }
     return result;

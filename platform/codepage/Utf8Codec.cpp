@@ -132,7 +132,14 @@ bool EncodeUtf8(std::u16string_view text, Sink& emit) {
     bool clean = true;
     const char16_t* units = text.data();
     for (std::size_t i = 0; i < text.size(); ++i) {
+        // A run of ASCII, found four units at a time.
         std::size_t end = i;
+        for (std::uint64_t four = 0; text.size() - end >= 4; end += 4) {
+            std::memcpy(&four, units + end, sizeof four);
+            if ((four & 0xFF80FF80FF80FF80u) != 0) {
+                break;
+            }
+        }
         while (end < text.size() && units[end] < 0x80) {
             ++end;
         }

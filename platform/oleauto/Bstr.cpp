@@ -18,7 +18,12 @@ BSTR AllocateBytes(const void* source, std::size_t byteLength) {
     if (byteLength > std::numeric_limits<std::uint32_t>::max() - PrefixSize - TerminatorSize) {
         return nullptr;
     }
-    auto* block = static_cast<std::byte*>(std::malloc(PrefixSize + byteLength + TerminatorSize));
+    const std::size_t blockSize = PrefixSize + byteLength + TerminatorSize;
+    // A string without a source starts zeroed; calloc gets large blocks as
+    // fresh pages that are zero already, where malloc and memset would write
+    // every byte once more before the caller fills them.
+    auto* block = static_cast<std::byte*>(source != nullptr ? std::malloc(blockSize)
+                                                            : std::calloc(1, blockSize));
     if (block == nullptr) {
         return nullptr;
     }
@@ -27,10 +32,8 @@ BSTR AllocateBytes(const void* source, std::size_t byteLength) {
     std::byte* characters = block + PrefixSize;
     if (source != nullptr) {
         std::memcpy(characters, source, byteLength);
-    } else {
-        std::memset(characters, 0, byteLength);
+        std::memset(characters + byteLength, 0, TerminatorSize);
     }
-    std::memset(characters + byteLength, 0, TerminatorSize);
     return reinterpret_cast<BSTR>(characters);
 }
 
