@@ -48,9 +48,12 @@ protected:
     fs::path dir;
 };
 
+constexpr std::uint64_t byDefault = veritor::Limits().maxFileBytes;
+
 struct Reads {
     const char* query;
     std::vector<std::string> values;
+    std::uint64_t maxFileBytes = byDefault;
 };
 
 TEST_F(Files, ReadEveryByteAsItIs) {
@@ -60,8 +63,13 @@ TEST_F(Files, ReadEveryByteAsItIs) {
              Reads{R"(lengths of files of ("{dir}/four"; "{dir}/empty"; "{dir}/odd"))",
                    {"4", "0", "9"}},
              Reads{R"(sum of (files of ("{dir}/four"; "{dir}/four") as integer))", {"2468"}},
+             Reads{R"(file "{dir}/four")", {"1234"}, 4},
+             // Above what a string can hold, the limit is what a string can hold.
+             Reads{R"(file "{dir}/four")", {"1234"}, UINT64_MAX},
          }) {
-        const veritor::Result result = veritor::Run(Query(c.query));
+        veritor::Limits limits;
+        limits.maxFileBytes = c.maxFileBytes;
+        const veritor::Result result = veritor::Run(Query(c.query), limits);
         std::vector<std::string> values;
         for (const auto& value : result.values) {
             values.push_back(veritor::RenderText(value));
@@ -71,21 +79,21 @@ TEST_F(Files, ReadEveryByteAsItIs) {
 }
 
 struct Refuses {
-    const char* query;
+    const char* path; // as written in the query
     std::uint64_t maxFileBytes;
     const char* reason; // after cannot read "<the path>":
 };
 
 TEST_F(Files, ThatCannotBeReadAreAnEvaluationError) {
-    const std::uint64_t byDefault = veritor::Limits().maxFileBytes;
     for (const Refuses& c : {
              Refuses{"{dir}/nope.xml", byDefault, "No such file or directory"},
              Refuses{"", byDefault, "No such file or directory"},
              Refuses{"{dir}/folder", byDefault, "Is a directory"},
              Refuses{"{dir}/four/x", byDefault, "Not a directory"},
              Refuses{"{dir}/four", 3, "larger than the limit of 3 bytes"},
+             Refuses{R"({dir}/four\0.txt)", byDefault, "a file name cannot hold a NUL byte"},
          }) {
-        const std::string path = Query(c.query);
+        const std::string path = Query(c.path);
         veritor::Limits limits;
         limits.maxFileBytes = c.maxFileBytes;
         try {
@@ -95,22 +103,6 @@ TEST_F(Files, ThatCannotBeReadAreAnEvaluationError) {
             EXPECT_EQ(error.Kind(), ErrorKind::Evaluation);
             EXPECT_EQ(error.what(), "cannot read \"" + path + "\": " + c.reason);
         }
-    }
-}
-
-TEST_F(Files, AreReadWhenExactlyAsLargeAsTheLimitAndNamedWithoutNulBytes) {
-    veritor::Limits limits;
-    limits.maxFileBytes = 4;
-    EXPECT_EQ(veritor::Run(Query(R"(file "{dir}/four")"), limits).values.at(0).text, "1234");
-    // Above what a string can hold, the limit is what a string can hold.
-    limits.maxFileBytes = UINT64_MAX;
-    EXPECT_EQ(veritor::Run(Query(R"(file "{dir}/four")"), limits).values.at(0).text, "1234");
-    try {
-        veritor::Run(Query(R"(file "{dir}/four\0.txt")"));
-        ADD_FAILURE() << "read a file named up to its NUL byte";
-    } catch (const QueryError& error) {
-        EXPECT_EQ(error.what(),
-                  Query(R"(cannot read "{dir}/four\0.txt": a file name cannot hold a NUL byte)"));
     }
 }
 
