@@ -99,6 +99,7 @@ HRESULT SelectNodes(DocumentTree& tree, xmlNodePtr context, std::string_view exp
         xpath = WithReadableNames(expression, settings.bindings);
     }
     ErrorCapture capture;
+    XslPattern::IndexMemo memo; // outlives the context that points to it
     std::unique_ptr<xmlXPathContext, ContextDeleter> evaluation(
         xmlXPathNewContext(tree.Document()));
     if (!evaluation) {
@@ -113,7 +114,7 @@ HRESULT SelectNodes(DocumentTree& tree, xmlNodePtr context, std::string_view exp
         }
     }
     if (settings.language == SelectionLanguage::XslPattern) {
-        XslPattern::RegisterFunctions(evaluation.get());
+        XslPattern::RegisterFunctions(evaluation.get(), &memo);
     }
     std::unique_ptr<xmlXPathObject, ObjectDeleter> result(
         xmlXPathEvalExpression(Utf8(xpath), evaluation.get()));

@@ -3,6 +3,7 @@
 // with anything.
 
 #include "platform/xml/xslpattern/Comparison.h"
+#include "platform/xml/xslpattern/IndexMemo.h"
 #include "platform/xml/xslpattern/Member.h"
 #include "platform/xml/xslpattern/Numbers.h"
 #include "platform/xml/xslpattern/Signature.h"
@@ -56,11 +57,16 @@ std::optional<Member> ContextMember(xmlXPathParserContextPtr ctxt) {
     return MemberOf(ctxt->context->node);
 }
 
+// The memo of the evaluation, if its context was given one.
+IndexMemo* MemoOf(xmlXPathParserContextPtr ctxt) {
+    return static_cast<IndexMemo*>(ctxt->context->extra);
+}
+
 void Index(xmlXPathParserContextPtr ctxt, int nargs) {
     auto signature = SignatureArgument(ctxt, nargs);
     auto member = signature ? ContextMember(ctxt) : std::nullopt;
     if (member) {
-        auto index = Signature::IndexAmongSiblings(*member, *signature);
+        auto index = Signature::IndexAmongSiblings(*member, *signature, MemoOf(ctxt));
         valuePush(ctxt, xmlXPathNewFloat(static_cast<double>(index)));
     }
 }
@@ -100,7 +106,7 @@ void OwnDeclaration(xmlXPathParserContextPtr ctxt, int nargs) {
 }
 
 std::vector<SideValue> ValuesOf(xmlXPathObjectPtr object, Accessor accessor,
-                                const std::string& signature) {
+                                const std::string& signature, IndexMemo* memo) {
     std::vector<SideValue> values;
     switch (object->type) {
     case XPATH_NODESET:
@@ -123,7 +129,7 @@ std::vector<SideValue> ValuesOf(xmlXPathObjectPtr object, Accessor accessor,
                 break;
             case Accessor::Index:
                 values.emplace_back(
-                    static_cast<double>(Signature::IndexAmongSiblings(member, signature)));
+                    static_cast<double>(Signature::IndexAmongSiblings(member, signature, memo)));
                 break;
             case Accessor::End:
                 values.emplace_back(Signature::LastAmongSiblings(member, signature) ? 1.0 : 0.0);
@@ -163,8 +169,10 @@ void CompareValues(xmlXPathParserContextPtr ctxt, int nargs) {
     if (!rule || !left || !right) {
         XP_ERROR(XPATH_INVALID_TYPE);
     }
-    bool result = Compare(ValuesOf(left.get(), rule->leftAccessor, rule->leftSignature),
-                          ValuesOf(right.get(), rule->rightAccessor, rule->rightSignature), *rule);
+    IndexMemo* memo = MemoOf(ctxt);
+    bool result =
+        Compare(ValuesOf(left.get(), rule->leftAccessor, rule->leftSignature, memo),
+                ValuesOf(right.get(), rule->rightAccessor, rule->rightSignature, memo), *rule);
     valuePush(ctxt, xmlXPathNewBoolean(result));
 }
 
@@ -204,7 +212,8 @@ void Intersect(xmlXPathParserContextPtr ctxt, int nargs) {
 
 } // namespace
 
-void RegisterFunctions(xmlXPathContextPtr context) {
+void RegisterFunctions(xmlXPathContextPtr context, IndexMemo* memo) {
+    context->extra = memo;
     struct Entry {
         const char* name;
         xmlXPathFunction function;

@@ -52,6 +52,8 @@ struct Compiled {
     std::string_view uri;
 
     explicit Compiled(std::string_view signature);
+    // Whether the siblings that match depend on the node counted among them.
+    bool DependsOnSelf() const { return form == Form::SameAsSelf; }
     bool Matches(const Member& candidate, const Member& self) const;
     bool NameMatches(const Member& candidate) const;
 };
@@ -164,10 +166,17 @@ public:
         , self_(self) {}
 
     bool Matches(const Member& candidate) const { return signature_.Matches(candidate, self_); }
-    std::size_t CountBackwards(xmlNodePtr from, bool attributes) const {
+    // Stops at the node of an earlier count if it can go on from there: for
+    // "same as self" only when that node was counted among the same set.
+    std::size_t CountBackwards(xmlNodePtr from, bool attributes,
+                               const IndexMemo::Entry* earlier = nullptr) const {
         std::size_t count = 0;
         for (xmlNodePtr node = from; node; node = node->prev) {
-            count += (attributes || IsChildKind(node->type)) && Matches({node, nullptr});
+            bool matches = (attributes || IsChildKind(node->type)) && Matches({node, nullptr});
+            if (earlier && node == earlier->node && (matches || !signature_.DependsOnSelf())) {
+                return count + matches + earlier->index;
+            }
+            count += matches;
         }
         return count;
     }
@@ -208,7 +217,8 @@ bool Matches(std::string_view signature, const Member& candidate, const Member& 
     return Compiled(signature).Matches(candidate, self);
 }
 
-std::size_t IndexAmongSiblings(const Member& member, std::string_view signature) {
+std::size_t IndexAmongSiblings(const Member& member, std::string_view signature,
+                               IndexMemo* memo) {
     Counter counter(signature, member);
     xmlNodePtr node = member.node;
     if (member.IsDeclaration()) {
@@ -225,7 +235,16 @@ std::size_t IndexAmongSiblings(const Member& member, std::string_view signature)
     if (!node->parent) {
         return 0;
     }
-    return counter.CountBackwards(node->prev, node->type == XML_ATTRIBUTE_NODE);
+    const IndexMemo::Entry* earlier = memo ? memo->Find(node->parent, signature) : nullptr;
+    if (earlier && earlier->node == node) {
+        return earlier->index;
+    }
+    std::size_t index =
+        counter.CountBackwards(node->prev, node->type == XML_ATTRIBUTE_NODE, earlier);
+    if (memo) {
+        memo->Remember(node->parent, signature, node, index);
+    }
+    return index;
 }
 
 bool LastAmongSiblings(const Member& member, std::string_view signature) {

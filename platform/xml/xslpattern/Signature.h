@@ -13,6 +13,7 @@
 // attribute signature is "@" followed by an element-name form; "@*" also
 // takes in namespace declarations.
 
+#include "platform/xml/xslpattern/IndexMemo.h"
 #include "platform/xml/xslpattern/Member.h"
 
 #include <cstddef>
@@ -61,8 +62,11 @@ bool Matches(std::string_view signature, const Member& candidate, const Member& 
 // namespace declaration the attributes and then the declarations of its
 // element.
 
-// How many matching siblings precede `member`.
-std::size_t IndexAmongSiblings(const Member& member, std::string_view signature);
+// How many matching siblings precede `member`. With a memo, the count goes
+// on from the last one made under the same parent when that node precedes
+// `member`, and is remembered for the next.
+std::size_t IndexAmongSiblings(const Member& member, std::string_view signature,
+                               IndexMemo* memo = nullptr);
 
 // Whether no matching sibling follows `member`.
 bool LastAmongSiblings(const Member& member, std::string_view signature);

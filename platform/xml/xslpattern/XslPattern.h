@@ -7,9 +7,10 @@
 //   facts = XslPattern::FactsOf(document), once per document (optional);
 //   auto t = XslPattern::Translate(pattern, bindings, facts);
 //   if (!t.ok) -> fail the selection with E_FAIL (t.error says why);
-//   call RegisterFunctions(context) once per context, set context->node to the
-//   node the selection starts from, evaluate t.xpath. The result is always a
-//   node-set, in document order. Translations name namespaces by URI, so the
+//   call RegisterFunctions(context, &memo) once per context, with an IndexMemo
+//   that outlives the context, set context->node to the node the selection
+//   starts from, evaluate t.xpath. The result is always a node-set, in
+//   document order. Translations name namespaces by URI, so the
 //   bound prefixes need not be registered in the context.
 //
 // Result nodes are ordinary libxml2 nodes with one addition: `@*` and
@@ -46,6 +47,8 @@
 // The extension functions are registered without a namespace under names
 // starting "xslp-", which no XPath function uses; register them only in
 // contexts that evaluate translations.
+
+#include "platform/xml/xslpattern/IndexMemo.h"
 
 #include <libxml/xpathInternals.h>
 #include <string>
@@ -96,6 +99,10 @@ Translation Translate(std::string_view pattern, const std::vector<Binding>& bind
                       const DocumentFacts& facts = {});
 
 // Registers the extension functions the translations use, in the context.
-void RegisterFunctions(xmlXPathContextPtr context);
+// The memo, kept in the context's `extra` field, lets index() count on from
+// the sibling before instead of from the first; it must serve this context
+// alone and outlive its evaluations. Without one, every index() counts from
+// the first sibling.
+void RegisterFunctions(xmlXPathContextPtr context, IndexMemo* memo = nullptr);
 
 } // namespace XslPattern

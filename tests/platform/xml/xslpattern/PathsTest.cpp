@@ -47,6 +47,14 @@ TEST_F(Paths, StepsIndexesAndSetOperations) {
                                    {"lib/mixed/text()[end()]", "'five'"},
                                    {"lib/*/@*[end()]", "@lang,@b:n,@xmlns"},
                                    {"lib/book/author!end()", "E_FAIL"},
+                                   // Later filters count on from the sibling before: per
+                                   // parent, twice for one node, and for a group only among
+                                   // siblings of the same name.
+                                   {"lib/book/author[.][index() = 1]", "author1,author3"},
+                                   {"lib/book/author[.][index() = 1 or index() = 3]",
+                                    "author1,author3,author5"},
+                                   {"(lib/book | lib/p:book | lib/b:book)[.][index() = 0]",
+                                    "book0,p:book0,b:book0"},
                                    // Set operations keep document order; over several steps,
                                    // siblings of the same name count together.
                                    {"lib/mixed | lib/book[0]", "book0,mixed0"},
