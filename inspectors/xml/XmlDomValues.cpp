@@ -4,13 +4,6 @@
 
 #include <utility>
 
-XmlDomNode MakeNode(const IXMLDOMDocument2Ptr& owner, IXMLDOMNodePtr node) {
-    if (!node) {
-        throw NoSuchObject();
-    }
-    return XmlDomNode{owner, std::move(node)};
-}
-
 XmlDomDocument MakeDocument(const IXMLDOMDocument2Ptr& document) {
     IXMLDOMNodePtr node(document);
     if (!node) {

@@ -5,7 +5,10 @@
 // destroy values in any order.
 #pragma once
 
+#include "frame/NoSuchObject.h"
+
 #include <comdef.h>
+#include <utility>
 
 struct XmlDomNode {
     IXMLDOMDocument2Ptr owner; // selection settings live here; copied into every node reached
@@ -26,8 +29,13 @@ inline const char* XmlDomDocumentTypeName() {
 }
 
 // The one place where an absent node becomes "no value": a null `node` raises
-// NoSuchObject.
-XmlDomNode MakeNode(const IXMLDOMDocument2Ptr& owner, IXMLDOMNodePtr node);
+// NoSuchObject. Inline, as every step of an iteration makes one.
+inline XmlDomNode MakeNode(const IXMLDOMDocument2Ptr& owner, IXMLDOMNodePtr node) {
+    if (!node) {
+        throw NoSuchObject();
+    }
+    return XmlDomNode{owner, std::move(node)};
+}
 
 // The document as owner, as node and as document. A null reference, or an
 // object that is no node, raises NoSuchObject.

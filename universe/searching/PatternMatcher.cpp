@@ -31,6 +31,8 @@ PatternMatcher::PatternMatcher(ConstData target)
     const uint8* bytes = theTarget.Start();
     const uint32 length = theTarget.Length();
 
+    std::memcpy(paddedTarget.data(), bytes, std::min<std::size_t>(length, paddedTarget.size()));
+
     const uint32 reach = std::min(length, maxShift);
     shift.fill(Asuint8(reach));
     // Nearer occurrences are written last and so win.
@@ -74,6 +76,27 @@ std::optional<uint32> PatternMatcher::FirstIn(ConstData text) const {
 }
 
 #if defined(__SSE2__)
+bool PatternMatcher::HoldsTarget(const uint8* window, uint64 room) const {
+    const uint32 length = Length();
+    const auto load = [](const uint8* at) {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    };
+    const auto equalBytes = [](__m128i a, __m128i b) {
+        return static_cast<uint32>(_mm_movemask_epi8(_mm_cmpeq_epi8(a, b)));
+    };
+    if (length > 16) {
+        // Two overlapping blocks cover the window, which lies in the text.
+        const uint8* target = theTarget.Start();
+        return (equalBytes(load(window), load(target)) &
+                equalBytes(load(window + length - 16), load(target + length - 16))) == 0xFFFF;
+    }
+    if (room >= 16) {
+        const uint32 wanted = (1u << length) - 1;
+        return (equalBytes(load(window), load(paddedTarget.data())) & wanted) == wanted;
+    }
+    return std::memcmp(window + 1, theTarget.Start() + 1, length - 2) == 0;
+}
+
 // Sixteen windows at a time: a window is compared in full only when both its
 // first and its last byte agree with the target's, which in text is rare.
 std::optional<uint32> PatternMatcher::FirstByEndBytes(ConstData text) const {
@@ -83,25 +106,48 @@ std::optional<uint32> PatternMatcher::FirstByEndBytes(ConstData text) const {
     const uint64 size = text.Length();
     const __m128i firstByte = _mm_set1_epi8(static_cast<char>(target[0]));
     const __m128i lastByte = _mm_set1_epi8(static_cast<char>(target[length - 1]));
-
-    // `first` is the index of the first window of the block.
-    uint64 first = 0;
-    for (; first + length + 15 <= size; first += 16) {
+    // The windows starting at `first` to `first + 15` whose end bytes agree.
+    const auto candidatesAt = [&](uint64 first) {
         const __m128i starts = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + first));
         const __m128i ends =
             _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + first + length - 1));
-        auto candidates = static_cast<uint32>(_mm_movemask_epi8(
+        return static_cast<uint32>(_mm_movemask_epi8(
             _mm_and_si128(_mm_cmpeq_epi8(starts, firstByte), _mm_cmpeq_epi8(ends, lastByte))));
+    };
+    const auto firstHeld = [&](uint64 first, uint32 candidates) -> std::optional<uint32> {
         while (candidates != 0) {
             const uint64 window = first + static_cast<uint64>(std::countr_zero(candidates));
-            if (std::memcmp(bytes + window + 1, target + 1, length - 2) == 0) {
+            if (HoldsTarget(bytes + window, size - window)) {
                 return static_cast<uint32>(window);
             }
             candidates &= candidates - 1;
         }
+        return std::nullopt;
+    };
+
+    // `first` is the index of the first window of the block.
+    uint64 first = 0;
+    for (; first + length + 15 <= size; first += 16) {
+        if (const uint32 candidates = candidatesAt(first); candidates != 0) {
+            if (auto found = firstHeld(first, candidates)) {
+                return found;
+            }
+        }
+    }
+    if (first + length > size) {
+        return std::nullopt;
+    }
+    // The last windows: one more block, ending with the text, that overlaps
+    // the windows already tested. A text searched in pieces ends here once
+    // per piece, so this must not cost a comparison per window.
+    if (size >= length + 15) {
+        const uint64 last = size - length - 15;
+        const uint32 tested = (1u << (first - last)) - 1;
+        return firstHeld(last, candidatesAt(last) & ~tested);
     }
     for (; first + length <= size; ++first) {
-        if (std::memcmp(bytes + first, target, length) == 0) {
+        if (bytes[first] == target[0] && bytes[first + length - 1] == target[length - 1] &&
+            HoldsTarget(bytes + first, size - first)) {
             return static_cast<uint32>(first);
         }
     }

@@ -36,6 +36,9 @@ private:
 
     std::optional<uint32> FirstPairSkipping(ConstData text) const;
     std::optional<uint32> FirstByEndBytes(ConstData text) const;
+    // Whether the window whose end bytes agree with the target's holds the
+    // target; `room` bytes of text are readable from the window on.
+    bool HoldsTarget(const uint8* window, uint64 room) const;
 
     // Below this length pair skipping cannot jump far enough to beat testing
     // every window sixteen at a time.
@@ -49,4 +52,7 @@ private:
     // Where to move after a failed comparison at a window whose last pair
     // hashes like the target's final pair.
     uint8 finalPairShift = 1;
+    // The target's first bytes, padded with zeros to one vector, so that a
+    // short target is compared with one load.
+    std::array<uint8, 16> paddedTarget{};
 };
