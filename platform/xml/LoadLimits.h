@@ -10,6 +10,8 @@
 //   the entity's text, so this bounds that copying too);
 // - the content, with every entity reference expanded, is at most 10 times
 //   the input plus 1 MiB.
+// HUGE also lifts libxml2's caps on the length of a single text or name; the
+// size of the input bounds those already.
 #pragma once
 
 #include <cstddef>
