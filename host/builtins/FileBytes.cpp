@@ -111,12 +111,12 @@ string_value ReadNamedFile(std::string_view path, std::uint64_t limit) {
                 static_cast<char*>(Allocate_Inspector_Memory(static_cast<unsigned>(size)));
             errno = 0;
             const std::size_t got = std::fread(block, 1, size, file.get());
+            const int next = got == size ? std::fgetc(file.get()) : EOF;
             const int error = errno;
             if (std::ferror(file.get())) {
                 FailWithErrno(path, error != 0 ? error : EIO);
             }
-            const int next = got == size ? std::fgetc(file.get()) : EOF;
-            if (next == EOF && !std::ferror(file.get())) {
+            if (next == EOF) {
                 return string_value{block, static_cast<std::uint32_t>(got)};
             }
             // The file grew while it was read: take what it holds now.
