@@ -6,9 +6,20 @@
 
 namespace {
 
-// memcmp must not see a null pointer, which an empty view may hold.
+// memcmp must not see a null pointer, which an empty view may hold. The
+// comparisons at the ends of pieces are a few bytes long, where a call to
+// memcmp would cost more than the loop; a text fed in small pieces makes
+// several per piece.
 bool SameBytes(const uint8* a, const uint8* b, uint64 count) {
-    return count == 0 || std::memcmp(a, b, count) == 0;
+    if (count >= 32) {
+        return std::memcmp(a, b, count) == 0;
+    }
+    for (uint64 i = 0; i < count; ++i) {
+        if (a[i] != b[i]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -105,6 +116,14 @@ void MatchLoop::SettleTail() {
     ASSERT_REPORTING(matchEnd > size, "matchEnd > source.End()");
     ASSERT_REPORTING(matchEnd <= size + length, "matchEnd <= source.End() + pattern->Length()");
 
+    // A piece as long as the target (less one) holds every prefix it could
+    // end with: the matcher finds the longest by looking at the piece alone,
+    // once per piece of a rope, so this is the common case.
+    if (size + 1 >= length) {
+        matchedPrefix = pattern->LongestPrefixEnding(source);
+        matchEnd = size + length - matchedPrefix;
+        return;
+    }
     // Each tail byte rules out every end closer than its Horspool shift.
     for (uint64 p = size; p > 0 && p + length > matchEnd; --p) {
         const uint64 possibleEnd = p + pattern->Shift(source.Start()[p - 1]);

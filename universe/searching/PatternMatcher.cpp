@@ -76,7 +76,7 @@ std::optional<uint32> PatternMatcher::FirstIn(ConstData text) const {
 }
 
 #if defined(__SSE2__)
-bool PatternMatcher::HoldsTarget(const uint8* window, uint64 room) const {
+inline bool PatternMatcher::HoldsTarget(const uint8* window, uint64 room) const {
     const uint32 length = Length();
     const auto load = [](const uint8* at) {
         return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
@@ -154,6 +154,48 @@ std::optional<uint32> PatternMatcher::FirstByEndBytes(ConstData text) const {
     return std::nullopt;
 }
 #endif
+
+uint32 PatternMatcher::LongestPrefixEnding(ConstData text) const {
+    const uint8* const target = theTarget.Start();
+    const uint64 size = text.Length();
+    ASSERT_REPORTING(size + 1 >= Length(), "text.Length() >= Length() - 1");
+    // Prefixes are short, and a call to memcmp would cost more than the
+    // loop; only places that hold the target's first byte can start one.
+    const auto endsWithPrefix = [&](uint64 prefix) {
+        const uint8* start = text.Start() + size - prefix;
+        uint64 same = 0;
+        while (same < prefix && start[same] == target[same]) {
+            ++same;
+        }
+        return same == prefix;
+    };
+#if defined(__SSE2__)
+    // The last sixteen bytes at once: the places that hold the first byte,
+    // longest prefix first.
+    if (size >= 16 && Length() <= 17) {
+        const __m128i last =
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.Start() + size - 16));
+        // Bit i stands for the prefix of 16 - i bytes; prefixes of the
+        // target's length or longer are not proper.
+        auto places = static_cast<uint32>(_mm_movemask_epi8(
+                          _mm_cmpeq_epi8(last, _mm_set1_epi8(static_cast<char>(target[0]))))) &
+                      (0xFFFFu << (17 - Length()));
+        for (; places != 0; places &= places - 1) {
+            const uint32 prefix = 16 - static_cast<uint32>(std::countr_zero(places));
+            if (endsWithPrefix(prefix)) {
+                return prefix;
+            }
+        }
+        return 0;
+    }
+#endif
+    for (uint64 prefix = std::min<uint64>(Length() - 1, size); prefix > 0; --prefix) {
+        if (endsWithPrefix(prefix)) {
+            return static_cast<uint32>(prefix);
+        }
+    }
+    return 0;
+}
 
 std::optional<uint32> PatternMatcher::FirstPairSkipping(ConstData text) const {
     const uint8* const bytes = text.Start();

@@ -29,6 +29,11 @@ public:
     // bytes, which in natural text jumps close to the target's length.
     std::optional<uint32> FirstIn(ConstData text) const;
 
+    // The length of the longest proper prefix of the target that `text`
+    // ends with. Only a text at least Length() - 1 bytes long can hold every
+    // such prefix, so the text before it does not matter.
+    uint32 LongestPrefixEnding(ConstData text) const;
+
 private:
     static uint8 PairHash(uint8 before, uint8 last) {
         return static_cast<uint8>((before << 3) ^ last);
@@ -38,7 +43,8 @@ private:
     std::optional<uint32> FirstByEndBytes(ConstData text) const;
     // Whether the window whose end bytes agree with the target's holds the
     // target; `room` bytes of text are readable from the window on.
-    bool HoldsTarget(const uint8* window, uint64 room) const;
+    // Inlined into the loop over candidates, of which text has many.
+    [[gnu::always_inline]] inline bool HoldsTarget(const uint8* window, uint64 room) const;
 
     // Below this length pair skipping cannot jump far enough to beat testing
     // every window sixteen at a time.

@@ -40,4 +40,34 @@ TEST(PatternMatcher, FirstInAgreesWithFindAtEveryPlace) {
     }
 }
 
+std::size_t LongestProperPrefixAtEnd(const std::string& text, const std::string& target) {
+    std::size_t prefix = std::min(text.size(), target.size() - 1);
+    while (prefix > 0 && text.compare(text.size() - prefix, prefix, target, 0, prefix) != 0) {
+        --prefix;
+    }
+    return prefix;
+}
+
+// Texts that end with each prefix of a target whose first byte recurs in it,
+// so that shorter prefixes end the text as well, against a plain search.
+TEST(PatternMatcher, LongestPrefixEndingIsTheLongestProperOne) {
+    for (std::size_t length = 1; length < 40; ++length) {
+        std::string target(length, 'b');
+        for (std::size_t at = 0; at < length; at += 3) {
+            target[at] = 'a';
+        }
+        const PatternMatcher matcher{ConstData(target)};
+        for (std::size_t size = length - 1; size < length + 20; ++size) {
+            for (std::size_t prefix = 0; prefix <= std::min(size, length); ++prefix) {
+                std::string text(size, 'b');
+                text.replace(size - prefix, prefix, target, 0, prefix);
+                EXPECT_EQ(matcher.LongestPrefixEnding(ConstData(text)),
+                          LongestProperPrefixAtEnd(text, target))
+                    << "target of " << length << ", text of " << size << " ending with "
+                    << prefix;
+            }
+        }
+    }
+}
+
 } // namespace
