@@ -41,8 +41,9 @@
 //   attributes and the declarations apart.
 // - A group after '/' (`a/(b | c)`) holds relative paths, each continuing
 //   the path before the group; its filters count the whole set.
-// - Nodes inside entity references are reached through the reference's own
-//   copy of the entity's content (see EntityExpansion.h).
+// - Nodes inside entity references are reached as if written in their
+//   place: the tree holds a copy of the entity's content where each
+//   reference stands (see EntityExpansion.h).
 //
 // The extension functions are registered without a namespace under names
 // starting "xslp-", which no XPath function uses; register them only in
