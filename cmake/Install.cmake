@@ -17,6 +17,11 @@
 # Everything is found relative to where it lies, so a prefix can be moved.
 include(CMakePackageConfigHelpers)
 
+if(WIN32)
+  veritor_install_windows()
+  return()
+endif()
+
 set(_lib lib)
 set(_include include/veritor)
 set(_package ${_lib}/cmake/Veritor)

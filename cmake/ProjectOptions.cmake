@@ -1,5 +1,19 @@
 # Compiler settings shared by every target of the project.
 
+if(WIN32)
+  include(Windows)
+else()
+  # Static constructors run in link order.
+  function(veritor_link_order out)
+    set(${out} ${ARGN} PARENT_SCOPE)
+  endfunction()
+  # Built files are found by their paths as they are.
+  set(VERITOR_RUN_PATH_PREFIX "")
+  # A shared library with hidden visibility exports nothing of its own.
+  function(veritor_exports_nothing target)
+  endfunction()
+endif()
+
 if(VERITOR_SANITIZE)
   set(_veritor_sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all
                           -fno-omit-frame-pointer)
@@ -21,12 +35,23 @@ endfunction()
 
 # Collects the sources of one layer: every .cpp below the given folders.
 # Each layer globs its own tree so that parallel work on different parts of
-# a layer never edits the same list.
+# a layer never edits the same list. Code for one operating system lives in
+# folders named after it (posix/, windows/); only the target's are kept.
+if(WIN32)
+  set(VERITOR_OTHER_SYSTEM posix)
+else()
+  set(VERITOR_OTHER_SYSTEM windows)
+endif()
 function(veritor_sources out)
   set(_all)
   foreach(dir IN LISTS ARGN)
     file(GLOB_RECURSE _found CONFIGURE_DEPENDS "${dir}/*.cpp")
-    list(APPEND _all ${_found})
+    foreach(_file IN LISTS _found)
+      file(RELATIVE_PATH _relative ${dir} ${_file})
+      if(NOT _relative MATCHES "(^|/)${VERITOR_OTHER_SYSTEM}/")
+        list(APPEND _all ${_file})
+      endif()
+    endforeach()
   endforeach()
   list(SORT _all)
   set(${out} ${_all} PARENT_SCOPE)

@@ -45,3 +45,5 @@ private:
 
     ValueFunction valueFunction;
 };
+static_assert(sizeof(BinaryOperatorRegistration<int, int, int>) ==
+              registrationHostAreaSize + sizeof(void*));

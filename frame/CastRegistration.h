@@ -41,3 +41,4 @@ private:
 
     ValueFunction valueFunction;
 };
+static_assert(sizeof(CastRegistration<int, int>) == registrationHostAreaSize + sizeof(void*));

@@ -68,3 +68,5 @@ private:
 
     ValueFunction valueFunction;
 };
+// The host area and one function pointer, whatever the width of a pointer.
+static_assert(sizeof(PropertyRegistration<int>) == registrationHostAreaSize + sizeof(void*));

@@ -9,6 +9,14 @@
 
 #include <cstdint>
 
+// veritor.dll exports these functions on Windows; a library that calls them
+// imports them from it by name.
+#if defined(_WIN32) && defined(VERITOR_BUILDING_HOST)
+#define VERITOR_HOST_INTERFACE __declspec(dllexport)
+#else
+#define VERITOR_HOST_INTERFACE
+#endif
+
 // --- Evaluation callbacks --------------------------------------------------
 //
 // Every callback that yields a value receives storage of the result type's
@@ -16,22 +24,19 @@
 // (or throws NoSuchObject: "no value"). The registration object comes last.
 
 // A property: (result, index, direct object, unused word, registration).
-using PropertyCallback = void* (*)(void* resultStorage, const void* index,
-                                   const void* directObject, void* unused,
-                                   const void* registration);
+using PropertyCallback = void* (*)(void* resultStorage, const void* index, const void* directObject,
+                                   void* unused, const void* registration);
 // `first` and `next` of an iterated property.
 using IterationCallback = void* (*)(void* resultStorage, const void* index,
                                     const void* directObject, void* state,
                                     const void* registration);
 // The six state operations of an aggregate: begin, beginAlt, add, addAlt,
 // finish, finishAlt.
-using AggregateCallback = void* (*)(void* resultStorage, const void* index,
-                                    const void* element, void* state,
-                                    const void* registration);
-using BinaryOperatorCallback = void* (*)(void* resultStorage, const void* left,
-                                         const void* right, const void* registration);
-using CastCallback = void* (*)(void* resultStorage, const void* source,
-                               const void* registration);
+using AggregateCallback = void* (*)(void* resultStorage, const void* index, const void* element,
+                                    void* state, const void* registration);
+using BinaryOperatorCallback = void* (*)(void* resultStorage, const void* left, const void* right,
+                                         const void* registration);
+using CastCallback = void* (*)(void* resultStorage, const void* source, const void* registration);
 
 // Construct a state in host storage of the declared size; destroy one in place.
 using ConstructStateCallback = void* (*)(void* stateStorage);
@@ -67,50 +72,49 @@ enum BinaryOperatorCode : int {
 
 extern "C" {
 
-int Register_Type(void* object, unsigned hostAreaSize, const char* typeName,
-                  unsigned valueSize, DestroyValueCallback destroyValue,
-                  const char* baseTypeName, const void* reserved);
+VERITOR_HOST_INTERFACE int Register_Type(void* object, unsigned hostAreaSize, const char* typeName,
+                                         unsigned valueSize, DestroyValueCallback destroyValue,
+                                         const char* baseTypeName, const void* reserved);
 
-int Register_Property(void* object, unsigned hostAreaSize, const char* name,
-                      const char* pluralName, const char* indexType,
-                      const char* directObjectType, const char* resultType,
-                      PropertyCallback evaluate, const void* registration, HookCallback hook);
+VERITOR_HOST_INTERFACE int Register_Property(void* object, unsigned hostAreaSize, const char* name,
+                                             const char* pluralName, const char* indexType,
+                                             const char* directObjectType, const char* resultType,
+                                             PropertyCallback evaluate, const void* registration,
+                                             HookCallback hook);
 
-int Register_Iterated_Property(void* object, unsigned hostAreaSize, const char* name,
-                               const char* pluralName, const char* indexType,
-                               const char* directObjectType, const char* resultType,
-                               unsigned stateSize, ConstructStateCallback constructState,
-                               DestroyStateCallback destroyState, IterationCallback first,
-                               IterationCallback next, const void* registration,
-                               HookCallback hook);
+VERITOR_HOST_INTERFACE int Register_Iterated_Property(
+    void* object, unsigned hostAreaSize, const char* name, const char* pluralName,
+    const char* indexType, const char* directObjectType, const char* resultType, unsigned stateSize,
+    ConstructStateCallback constructState, DestroyStateCallback destroyState,
+    IterationCallback first, IterationCallback next, const void* registration, HookCallback hook);
 
-int Register_Aggregate_Property(void* object, unsigned hostAreaSize, const char* name,
-                                const char* pluralName, const char* indexType,
-                                const char* elementType, const char* resultType,
-                                unsigned stateSize, ConstructStateCallback constructState,
-                                DestroyStateCallback destroyState, AggregateCallback begin,
-                                AggregateCallback beginAlt, AggregateCallback add,
-                                AggregateCallback addAlt, AggregateCallback finish,
-                                AggregateCallback finishAlt, const void* registration,
-                                HookCallback hook);
+VERITOR_HOST_INTERFACE int Register_Aggregate_Property(
+    void* object, unsigned hostAreaSize, const char* name, const char* pluralName,
+    const char* indexType, const char* elementType, const char* resultType, unsigned stateSize,
+    ConstructStateCallback constructState, DestroyStateCallback destroyState,
+    AggregateCallback begin, AggregateCallback beginAlt, AggregateCallback add,
+    AggregateCallback addAlt, AggregateCallback finish, AggregateCallback finishAlt,
+    const void* registration, HookCallback hook);
 
-int Register_Binary_Operator(void* object, unsigned hostAreaSize, int operatorCode,
-                             const char* leftType, const char* rightType,
-                             const char* resultType, BinaryOperatorCallback evaluate,
-                             const void* registration, HookCallback hook);
+VERITOR_HOST_INTERFACE int Register_Binary_Operator(void* object, unsigned hostAreaSize,
+                                                    int operatorCode, const char* leftType,
+                                                    const char* rightType, const char* resultType,
+                                                    BinaryOperatorCallback evaluate,
+                                                    const void* registration, HookCallback hook);
 
-int Register_Cast(void* object, unsigned hostAreaSize, const char* castName,
-                  const char* sourceType, const char* targetType, CastCallback evaluate,
-                  const void* registration, HookCallback hook);
+VERITOR_HOST_INTERFACE int Register_Cast(void* object, unsigned hostAreaSize, const char* castName,
+                                         const char* sourceType, const char* targetType,
+                                         CastCallback evaluate, const void* registration,
+                                         HookCallback hook);
 
-int Unregister_Type(void* object);
-int Unregister_Property(void* object);
-int Unregister_Binary_Operator(void* object);
-int Unregister_Cast(void* object);
+VERITOR_HOST_INTERFACE int Unregister_Type(void* object);
+VERITOR_HOST_INTERFACE int Unregister_Property(void* object);
+VERITOR_HOST_INTERFACE int Unregister_Binary_Operator(void* object);
+VERITOR_HOST_INTERFACE int Unregister_Cast(void* object);
 
 // A block of at least `size` bytes that lives until the host has finished
 // with the current evaluation. Never null; never freed by the library.
-void* Allocate_Inspector_Memory(unsigned size);
+VERITOR_HOST_INTERFACE void* Allocate_Inspector_Memory(unsigned size);
 
 } // extern "C"
 
@@ -130,7 +134,8 @@ struct string_value {
 class integer {
 public:
     integer() = default;
-    constexpr integer(std::int64_t v) : value(v) {}
+    constexpr integer(std::int64_t v)
+        : value(v) {}
     constexpr std::int64_t Value() const { return value; }
 
 private:
@@ -153,7 +158,9 @@ class floating_point {
 public:
     floating_point() = default;
     constexpr floating_point(double n, double s, std::uint32_t f)
-        : number(n), second(s), flags(f) {}
+        : number(n)
+        , second(s)
+        , flags(f) {}
 
     constexpr double Number() const { return number; }
     constexpr double Second() const { return second; }
@@ -168,8 +175,8 @@ private:
 static_assert(sizeof(floating_point) == 20);
 
 // The host's arithmetic, implemented by the host.
-integer operator+(integer a, integer b);
-floating_point operator+(floating_point a, floating_point b);
-floating_point operator*(floating_point a, floating_point b);
-floating_point operator/(floating_point a, integer b);
-floating_point asFloatingPoint(integer a);
+VERITOR_HOST_INTERFACE integer operator+(integer a, integer b);
+VERITOR_HOST_INTERFACE floating_point operator+(floating_point a, floating_point b);
+VERITOR_HOST_INTERFACE floating_point operator*(floating_point a, floating_point b);
+VERITOR_HOST_INTERFACE floating_point operator/(floating_point a, integer b);
+VERITOR_HOST_INTERFACE floating_point asFloatingPoint(integer a);

@@ -17,12 +17,24 @@
 #include <variant>
 #include <vector>
 
+// On Windows, veritor.dll exports this interface and whatever uses it imports
+// it; a shared library elsewhere makes it visible as it is.
+#if defined(_WIN32)
+#if defined(VERITOR_BUILDING_HOST)
+#define VERITOR_API __declspec(dllexport)
+#else
+#define VERITOR_API __declspec(dllimport)
+#endif
+#else
+#define VERITOR_API
+#endif
+
 namespace veritor {
 
 enum class ErrorKind { Syntax, Type, NoValue, Evaluation };
 
 // "syntax", "type", "no value" or "evaluation".
-const char* ErrorKindName(ErrorKind kind);
+VERITOR_API const char* ErrorKindName(ErrorKind kind);
 
 // A query that failed to compile or to evaluate. Syntax and type errors carry
 // the byte offset in the query text where the problem lies.
@@ -79,14 +91,14 @@ struct Result {
 // The text a value is shown as: a string as its bytes, "true"/"false",
 // decimal integers, the shortest round-trip text of a double, tuples joined
 // by ", ", library values as rendered at evaluation.
-std::string RenderText(const Value& value);
+VERITOR_API std::string RenderText(const Value& value);
 
 // The shortest text that reads back to the same double; "nan", "inf", "-inf".
-std::string FormatDouble(double number);
+VERITOR_API std::string FormatDouble(double number);
 
 // Names of the status flags set in `flags`, in the order inexact, underflow,
 // overflow, division by zero, invalid.
-std::vector<std::string> FlagNames(std::uint32_t flags);
+VERITOR_API std::vector<std::string> FlagNames(std::uint32_t flags);
 
 struct VocabularyEntry {
     std::string kind; // "type", "property", "iterated property", "aggregate", "operator", "cast"
@@ -101,11 +113,11 @@ struct VocabularyEntry {
 };
 
 // Registrations in the order they were made.
-std::vector<VocabularyEntry> Vocabulary();
+VERITOR_API std::vector<VocabularyEntry> Vocabulary();
 
 // Names and plural names of properties, aggregates and casts (for
 // completion), sorted and unique.
-std::vector<std::string> VocabularyNames();
+VERITOR_API std::vector<std::string> VocabularyNames();
 
 // Bounds on one evaluation, so that a query cannot exhaust the process.
 struct Limits {
@@ -132,7 +144,7 @@ namespace detail {
 struct CompiledQuery;
 }
 
-class Query {
+class VERITOR_API Query {
 public:
     Query(Query&&) noexcept;
     Query& operator=(Query&&) noexcept;
@@ -150,15 +162,15 @@ private:
 };
 
 // Throws QueryError of kind Syntax or Type; evaluates nothing.
-Query Compile(std::string_view text);
+VERITOR_API Query Compile(std::string_view text);
 
 // Evaluates on the calling thread. Throws QueryError of kind NoValue when a
 // singular query has no value, Evaluation when a callback failed or a limit
 // was exceeded.
-Result Evaluate(const Query& query, const Limits& limits = {});
+VERITOR_API Result Evaluate(const Query& query, const Limits& limits = {});
 
 // Compile and Evaluate.
-Result Run(std::string_view text, const Limits& limits = {});
+VERITOR_API Result Run(std::string_view text, const Limits& limits = {});
 
 // What unloading an inspector library found.
 struct UnloadReport {
@@ -167,7 +179,7 @@ struct UnloadReport {
 };
 
 // A loaded inspector library. Its registrations are made while loading.
-class Plugin {
+class VERITOR_API Plugin {
 public:
     explicit Plugin(const std::string& path); // throws LoadError
     Plugin(const Plugin&) = delete;

@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
 # Builds the project in one preset (debug unless named) and runs the whole test
-# suite. Usage: scripts/test.sh [debug|sanitize|tsan|release]
+# suite. Usage: scripts/test.sh [debug|sanitize|tsan|release|windows]
+# "windows" cross-builds both Windows presets (the 32-bit one builds only)
+# and runs the 64-bit tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 preset="${1:-debug}"
 
-scripts/install-deps.sh
+if [ "$preset" = windows ]; then
+  scripts/install-deps.sh windows
+  cmake --preset windows-x86 >/dev/null
+  cmake --build --preset windows-x86
+else
+  scripts/install-deps.sh
+fi
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset"
 ctest --preset "$preset" -j "$(nproc)"

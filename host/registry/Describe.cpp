@@ -14,7 +14,8 @@ std::string LibraryName(const std::string& path) {
     if (path == HostLibrary()) {
         return "host";
     }
-    auto slash = path.rfind('/');
+    // Windows names modules with either separator.
+    auto slash = path.find_last_of("/\\");
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 

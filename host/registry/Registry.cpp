@@ -1,7 +1,6 @@
 #include "host/registry/Registry.h"
 
 #include <algorithm>
-#include <dlfcn.h>
 
 namespace veritor::host {
 
@@ -72,14 +71,6 @@ std::vector<Registration> Registry::RemoveOwnedBy(const std::string& library) {
     }
     SortBySequence(removed);
     return removed;
-}
-
-std::string LibraryHolding(const void* address) {
-    Dl_info info{};
-    if (dladdr(address, &info) == 0 || info.dli_fname == nullptr) {
-        return {};
-    }
-    return info.dli_fname;
 }
 
 const std::string& HostLibrary() {

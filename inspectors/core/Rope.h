@@ -16,6 +16,8 @@ struct Rope {
     ConstData piece;
     const Rope* right = nullptr;
 };
+// Four words: the 16 bytes of "rope" and "html" values on 32-bit Windows.
+static_assert(sizeof(Rope) == 4 * sizeof(void*));
 
 inline const char* RopeTypeName() {
     return "rope";

@@ -9,6 +9,7 @@
 #include "frame/VeritorInterface.h"
 #include "inspectors/core/FloatingPointStatus.h"
 
+#include <cfenv>
 #include <cmath>
 
 namespace {
@@ -26,7 +27,13 @@ Deviation DeviationOf(double meanOfSquares, double mean) {
     volatile double squares = meanOfSquares;
     volatile double average = mean;
     FloatingPointStatus::Clear();
-    volatile double root = std::sqrt(squares - average * average);
+    volatile double difference = squares - average * average;
+    volatile double root = std::sqrt(difference);
+    // Not every C library's square root raises the flag itself (mingw-w64's
+    // does not); the comparison is a quiet one, so a NaN raises nothing here.
+    if (std::isless(difference, 0.0)) {
+        std::feraiseexcept(FE_INVALID);
+    }
     const uint32 flags = FloatingPointStatus::Raised();
     return Deviation{root, flags};
 }
@@ -65,6 +72,7 @@ private:
     floating_point sum;
     integer count;
 };
+static_assert(sizeof(DeviationState) == 48);
 
 AggregatePropertyRegistration<DeviationState, floating_point, floating_point>
     deviationOfFloatingPoints("standard deviation", "standard deviations", "",

@@ -19,6 +19,8 @@ inline const char* HtmlTypeName() {
 // The value of an "html attribute list" is its text, a view of the
 // accumulator that built it.
 using HtmlAttributeList = ConstData;
+// Two words: the 8 bytes of an "html attribute list" on 32-bit Windows.
+static_assert(sizeof(HtmlAttributeList) == 2 * sizeof(void*));
 
 inline const char* HtmlAttributeListTypeName() {
     return "html attribute list";

@@ -7,7 +7,8 @@
 namespace {
 
 // The error information object is never read: the code says it all.
-void ThrowWindowsError(HRESULT result, IErrorInfo* /*errorInfo*/) {
+// WINAPI: the hook's calling convention, which differs on 32-bit Windows.
+void WINAPI ThrowWindowsError(HRESULT result, IErrorInfo* /*errorInfo*/) {
     Windows::ThrowComError(result);
 }
 

@@ -26,8 +26,8 @@ void SetSelectionProperty(const XmlDomNode& value, const OLECHAR* name, ATL::CCo
 
 XmlDomNode Select(NodeListIteration& state, const OLECHAR* language, ATL::CComBSTR namespaces,
                   const string_value& expression, const XmlDomNode& value) {
-    SetSelectionProperty(value, u"SelectionLanguage", ATL::CComBSTR(language));
-    SetSelectionProperty(value, u"SelectionNamespaces", std::move(namespaces));
+    SetSelectionProperty(value, OLESTR("SelectionLanguage"), ATL::CComBSTR(language));
+    SetSelectionProperty(value, OLESTR("SelectionNamespaces"), std::move(namespaces));
     IXMLDOMNodeListPtr selected;
     CheckResult(value.node->selectNodes(BstrFromText(expression), &selected));
     return state.Start(std::move(selected), value);
@@ -35,19 +35,19 @@ XmlDomNode Select(NodeListIteration& state, const OLECHAR* language, ATL::CComBS
 
 XmlDomNode SelectByPattern(NodeListIteration& state, const string_value& pattern,
                            const XmlDomNode& value) {
-    return Select(state, u"XSLPattern", ATL::CComBSTR(u""), pattern, value);
+    return Select(state, OLESTR("XSLPattern"), ATL::CComBSTR(OLESTR("")), pattern, value);
 }
 
 XmlDomNode SelectByXPath(NodeListIteration& state, const string_value& expression,
                          const XmlDomNode& value) {
-    return Select(state, u"XPath", ATL::CComBSTR(u""), expression, value);
+    return Select(state, OLESTR("XPath"), ATL::CComBSTR(OLESTR("")), expression, value);
 }
 
 // Item 0 declares the namespaces (as the parser reads "SelectionNamespaces"),
 // item 1 is the expression.
 XmlDomNode SelectByXPathWithNamespaces(NodeListIteration& state, const TupleNode& index,
                                        const XmlDomNode& value) {
-    return Select(state, u"XPath", BstrFromText(TupleComponent<string_value>(0, index)),
+    return Select(state, OLESTR("XPath"), BstrFromText(TupleComponent<string_value>(0, index)),
                   TupleComponent<string_value>(1, index), value);
 }
 

@@ -20,6 +20,9 @@ struct XmlDomNode {
 struct XmlDomDocument : XmlDomNode {
     IXMLDOMDocument2Ptr document;
 };
+// Two and three words: 8 and 12 bytes on 32-bit Windows.
+static_assert(sizeof(XmlDomNode) == 2 * sizeof(void*));
+static_assert(sizeof(XmlDomDocument) == 3 * sizeof(void*));
 
 inline const char* XmlDomNodeTypeName() {
     return "xml dom node";

@@ -3,8 +3,7 @@
 // ATL::CAtlException with the result code, as the library does by default.
 #pragma once
 
-#include "oleauto.h"
-
+#include <oleauto.h>
 #include <utility>
 
 namespace ATL {
@@ -125,10 +124,15 @@ public:
     }
 
     HRESULT Clear() noexcept { return VariantClear(this); }
-    HRESULT Copy(const VARIANT* source) noexcept { return VariantCopy(this, source); }
+    // Some declarations of the automation API take the sources as non-const;
+    // they are only read.
+    HRESULT Copy(const VARIANT* source) noexcept {
+        return VariantCopy(this, const_cast<VARIANT*>(source));
+    }
     // Converts in place, or from `source` when one is given.
     HRESULT ChangeType(VARTYPE type, const VARIANT* source = nullptr) noexcept {
-        return VariantChangeType(this, source != nullptr ? source : this, 0, type);
+        return VariantChangeType(this, const_cast<VARIANT*>(source != nullptr ? source : this), 0,
+                                 type);
     }
     // Moves the value into `destination`, which is cleared first.
     HRESULT Detach(VARIANT* destination) noexcept {

@@ -11,6 +11,9 @@ using OLECHAR = WCHAR;
 using LPOLESTR = OLECHAR*;
 using LPCOLESTR = const OLECHAR*;
 using BSTR = OLECHAR*;
+// A literal of OLE characters, written OLESTR("text") as on Windows, where
+// they are wchar_t.
+#define OLESTR(text) u##text
 
 using VARIANT_BOOL = SHORT;
 #define VARIANT_TRUE static_cast<VARIANT_BOOL>(-1)

@@ -3,9 +3,9 @@
 // states are destroyed after the results are rendered, newest first, and
 // exceptions thrown inside the library reach the host as the types they are.
 #include "host/Veritor.h"
+#include "tests/support/LoadedSymbol.h"
 
 #include <algorithm>
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -23,14 +23,10 @@ const veritor::VocabularyEntry* Registered(const std::string& name) {
 // What the library's values and states noted of their lives, or null when it
 // is not loaded.
 const char* Journal() {
-    void* handle = dlopen(TEST_INSPECTORS, RTLD_NOW | RTLD_NOLOAD);
-    if (handle == nullptr) {
-        return nullptr;
-    }
-    const char* journal =
-        reinterpret_cast<const char* (*)()>(dlsym(handle, "TestInspectorsJournal"))();
-    dlclose(handle);
-    return journal;
+    using JournalFunction = const char* (*)();
+    const auto journal =
+        reinterpret_cast<JournalFunction>(LoadedSymbol(TEST_INSPECTORS, "TestInspectorsJournal"));
+    return journal == nullptr ? nullptr : journal();
 }
 
 // The values, apart by "; ", or the kind of error (and an evaluation error's
@@ -103,7 +99,7 @@ TEST(Plugin, UnloadRemovesEveryRegistrationAndReallyUnloads) {
     {
         Plugin plugin(TEST_INSPECTORS);
         ASSERT_TRUE(Registered("counter") && Registered("tally"));
-        EXPECT_EQ(Registered("counter")->library, "libtest_inspectors.so");
+        EXPECT_EQ(Registered("counter")->library, TEST_INSPECTORS_NAME);
         EXPECT_EQ(Registered("length")->library, "host");
         const auto report = plugin.Unload();
         EXPECT_TRUE(report.leftovers.empty());

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 struct ProcessOutcome {
     int status; // the exit status, or -1 when the process did not exit
@@ -9,11 +10,17 @@ struct ProcessOutcome {
     std::string err;
 };
 
-// Runs a shell command line with no input.
+// Runs a shell command line with no input; on Windows, where there is no
+// POSIX shell, nothing runs and the status is -1.
 ProcessOutcome RunProcess(const std::string& commandLine);
 
-// Runs the built veritor tool, with the inspector library built beside it;
-// the arguments are shell words, quoted as on a command line. Its address
-// space is bounded to 1 GiB, so that a run that would exhaust memory fails;
-// sanitizer builds reserve vast address ranges up front, so there it is not.
-ProcessOutcome RunVeritor(const std::string& arguments);
+// Runs the built veritor tool, with the inspector library built beside it,
+// on these arguments, reading standard input from the file `input` (none:
+// empty input). Its memory is bounded to 1 GiB, so that a run that would
+// exhaust memory fails; sanitizer builds reserve vast address ranges up
+// front, so there it is not.
+ProcessOutcome RunVeritor(const std::vector<std::string>& arguments, const std::string& input = "");
+
+// A name for a file of this test process's own in the temporary folder:
+// tests may run in parallel processes and threads.
+std::string TemporaryFile(const std::string& stem);

@@ -1,10 +1,13 @@
-// Captures what the process writes to standard error while in scope. The
-// debugger output goes there, from this process's foundation and from the
-// private copy a loaded inspector library keeps, so a test sees every failed
-// check's report, and, without a debugger attached, also what follows it.
-// The captured text is passed on to standard error at the end of the scope.
+// Captures what failed checks report while in scope, from this process's
+// foundation and from the private copy a loaded inspector library keeps, so
+// a test sees every failed check's report, and, without a debugger attached,
+// also what follows it. On POSIX systems the debugger output is standard
+// error, which is captured; on Windows it is the debugger's, which a handler
+// of the process's exceptions reads (and lets the breakpoint go by). The
+// captured text is passed on to standard error at the end of the scope.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,6 +29,6 @@ public:
     std::vector<std::string> Conditions() const;
 
 private:
-    int savedDescriptor;
-    int captureDescriptor;
+    struct Capture;
+    std::unique_ptr<Capture> capture;
 };

@@ -1,5 +1,6 @@
-// The interactive prompt: line editing, history and completion of vocabulary
-// names, through libedit.
+// The interactive prompt. On POSIX systems it edits lines, keeps a history
+// and completes vocabulary names through libedit; on Windows it reads plain
+// lines.
 #pragma once
 
 #include <functional>

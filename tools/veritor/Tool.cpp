@@ -91,8 +91,8 @@ std::string DefaultPlugin(const std::string& toolDirectory) {
         return {};
     }
     for (const fs::path& candidate :
-         {fs::path(toolDirectory) / "libinspectors.so",
-          fs::path(toolDirectory) / ".." / "lib" / "veritor" / "libinspectors.so"}) {
+         {fs::path(toolDirectory) / VERITOR_PLUGIN_FILE_NAME,
+          fs::path(toolDirectory) / ".." / "lib" / "veritor" / VERITOR_PLUGIN_FILE_NAME}) {
         std::error_code error;
         if (fs::is_regular_file(candidate, error)) {
             return candidate.lexically_normal().string();

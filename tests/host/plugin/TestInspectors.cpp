@@ -132,6 +132,11 @@ const TypeRegistration counterType("counter", sizeof(Counter), DestroyCounter);
 } // namespace
 
 // The one symbol the test library exports, so that tests can read the journal.
-extern "C" __attribute__((visibility("default"))) const char* TestInspectorsJournal() {
+#if defined(_WIN32)
+#define TEST_INSPECTORS_EXPORT __declspec(dllexport)
+#else
+#define TEST_INSPECTORS_EXPORT __attribute__((visibility("default")))
+#endif
+extern "C" TEST_INSPECTORS_EXPORT const char* TestInspectorsJournal() {
     return journal.c_str();
 }

@@ -1,5 +1,6 @@
 #include "universe/time/SystemTimeConversions.h"
 
+#include "tests/support/LocalZone.h"
 #include "tests/support/ReportedAssertions.h"
 
 #include <chrono>
@@ -44,20 +45,15 @@ TEST(SystemTimeConversions, MonthOutOfRangeIsReported) {
 // just after, however long the call is held up.
 TEST(SystemTimeConversions, CurrentDateTimeIsTheLocalTimeInTheLocalZone) {
     using std::chrono::system_clock;
-    setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
+    const LocalZone zone;
     const std::time_t before = system_clock::to_time_t(system_clock::now());
     const DateTimeRecord now = CurrentDateTime();
     const std::time_t after = system_clock::to_time_t(system_clock::now());
-    const auto offset = [](std::time_t t) {
-        std::tm local{};
-        localtime_r(&t, &local);
-        return local.tm_gmtoff;
-    };
+    const auto offset = &LocalZone::OffsetAt;
     EXPECT_THAT(now.zone.SecondsEastOfGMT(), testing::AnyOf(offset(before), offset(after)));
     EXPECT_EQ(now.MicrosecondsSince1970() % 1'000'000, 0);
     EXPECT_THAT(now.MicrosecondsSince1970() / 1'000'000,
                 testing::AllOf(testing::Ge(before), testing::Le(after)));
-    unsetenv("TZ");
 }
 
 } // namespace

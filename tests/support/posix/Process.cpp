@@ -17,25 +17,43 @@ std::string Slurp(const std::string& path) {
     return text;
 }
 
+// A word the shell reads back as `text`.
+std::string ShellWord(const std::string& text) {
+    std::string word = "'";
+    for (char c : text) {
+        word.append(c == '\'' ? "'\\''" : std::string(1, c));
+    }
+    return word + "'";
+}
+
 } // namespace
 
+std::string TemporaryFile(const std::string& stem) {
+    static std::atomic<int> files{0};
+    return testing::TempDir() + stem + "-" + std::to_string(getpid()) + "-" +
+           std::to_string(files++);
+}
+
 ProcessOutcome RunProcess(const std::string& commandLine) {
-    // Tests may run in parallel processes and threads: each run gets files of
-    // its own.
-    static std::atomic<int> runs{0};
-    std::string stem = testing::TempDir() + "veritor-run-";
-    stem += std::to_string(getpid()) + "-" + std::to_string(runs++);
+    const std::string stem = TemporaryFile("veritor-run");
     const std::string redirections = ") >" + stem + ".out 2>" + stem + ".err </dev/null";
     const int status = std::system(("(" + commandLine + redirections).c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(stem + ".out"),
             Slurp(stem + ".err")};
 }
 
-ProcessOutcome RunVeritor(const std::string& arguments) {
+ProcessOutcome RunVeritor(const std::vector<std::string>& arguments, const std::string& input) {
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
     const std::string bound = "";
 #else
     const std::string bound = "ulimit -v 1048576 && ";
 #endif
-    return RunProcess(bound + "exec " + VERITOR_TOOL + " " + arguments);
+    std::string commandLine = bound + "exec " + VERITOR_TOOL;
+    for (const std::string& argument : arguments) {
+        commandLine += " " + ShellWord(argument);
+    }
+    if (!input.empty()) {
+        commandLine += " <" + ShellWord(input);
+    }
+    return RunProcess(commandLine);
 }

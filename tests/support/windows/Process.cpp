@@ -1,0 +1,147 @@
+// The tool runs through CreateProcessW: its arguments as one command line
+// quoted the way the C run time splits it again, its standard streams files
+// of this process's own, its memory bounded by a job.
+#include "tests/support/Process.h"
+
+#include <atomic>
+#include <gtest/gtest.h>
+#include <process.h>
+#include <stdexcept>
+#include <windows.h>
+
+namespace {
+
+std::wstring Wide(const std::string& text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int length =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                        length);
+    return wide;
+}
+
+// One argument as CommandLineToArgvW and the C run time read it back:
+// quoted, each quote escaped, the backslashes before a quote doubled.
+std::wstring Quoted(const std::wstring& argument) {
+    std::wstring quoted = L"\"";
+    std::size_t backslashes = 0;
+    for (wchar_t c : argument) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        quoted.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
+        backslashes = 0;
+        quoted += c;
+    }
+    quoted.append(2 * backslashes, L'\\');
+    return quoted + L"\"";
+}
+
+class Handle {
+public:
+    explicit Handle(HANDLE handle)
+        : handle(handle) {}
+    ~Handle() {
+        if (handle != nullptr && handle != INVALID_HANDLE_VALUE) {
+            CloseHandle(handle);
+        }
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+
+    HANDLE Get() const { return handle; }
+
+private:
+    HANDLE handle;
+};
+
+// A file the child inherits; deleted when the last handle closes.
+HANDLE Inheritable(const std::wstring& name, DWORD access, DWORD disposition, DWORD flags) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE file =
+        CreateFileW(name.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    &inherit, disposition, flags, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        throw std::runtime_error("cannot open a file for the tool: error " +
+                                 std::to_string(GetLastError()));
+    }
+    return file;
+}
+
+HANDLE Capture(const std::string& stem) {
+    return Inheritable(Wide(TemporaryFile(stem)), GENERIC_READ | GENERIC_WRITE, CREATE_ALWAYS,
+                       FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE);
+}
+
+std::string ReadBack(HANDLE file) {
+    std::string text;
+    SetFilePointer(file, 0, nullptr, FILE_BEGIN);
+    char buffer[65536];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+        text.append(buffer, read);
+    }
+    return text;
+}
+
+// A job that bounds the memory of each process in it to 1 GiB.
+HANDLE BoundedJob() {
+    HANDLE job = CreateJobObjectW(nullptr, nullptr);
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_PROCESS_MEMORY;
+    limits.ProcessMemoryLimit = SIZE_T{1} << 30;
+    if (job != nullptr) {
+        SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    }
+    return job;
+}
+
+} // namespace
+
+std::string TemporaryFile(const std::string& stem) {
+    static std::atomic<int> files{0};
+    return testing::TempDir() + stem + "-" + std::to_string(_getpid()) + "-" +
+           std::to_string(files++);
+}
+
+// There is no POSIX shell: the command does not run, as where sh is missing.
+ProcessOutcome RunProcess(const std::string& commandLine) {
+    return {-1, "", "no shell to run " + commandLine};
+}
+
+ProcessOutcome RunVeritor(const std::vector<std::string>& arguments, const std::string& input) {
+    std::wstring commandLine = Quoted(Wide(VERITOR_TOOL));
+    for (const std::string& argument : arguments) {
+        commandLine += L" " + Quoted(Wide(argument));
+    }
+    Handle in(Inheritable(input.empty() ? L"NUL" : Wide(input), GENERIC_READ, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL));
+    Handle out(Capture("veritor-run-out"));
+    Handle err(Capture("veritor-run-err"));
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = in.Get();
+    startup.hStdOutput = out.Get();
+    startup.hStdError = err.Get();
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED,
+                        nullptr, nullptr, &startup, &process)) {
+        throw std::runtime_error("cannot run the tool: error " + std::to_string(GetLastError()));
+    }
+    Handle child(process.hProcess);
+    Handle thread(process.hThread);
+    Handle job(BoundedJob());
+    if (job.Get() != nullptr) {
+        AssignProcessToJobObject(job.Get(), child.Get());
+    }
+    ResumeThread(thread.Get());
+    WaitForSingleObject(child.Get(), INFINITE);
+    DWORD status = 0;
+    GetExitCodeProcess(child.Get(), &status);
+    return {static_cast<int>(status), ReadBack(out.Get()), ReadBack(err.Get())};
+}
