@@ -32,6 +32,9 @@ const std::pair<const char*, const char*> mixes[] = {
      "bA"},
     {"node values of attributes of selects \"r/i\" of xml document of \"<r><i x='A' y='B'/></r>\"",
      "A|B"},
+    {"node names of selects \"r/*[.][index() $ge$ 1]\" of xml document of "
+     "\"<r><a/><tA/><tB/></r>\"",
+     "tA|tB"},
     {"xml document of \"<r>B\"", "error: no value"},
     {"node value of first child of xml document of \"<rB/>\"",
      "error: Windows Error: Type mismatch."},
