@@ -138,7 +138,7 @@ struct Limits {
 // is off until enabled, so that an embedder that evaluates queries from
 // untrusted users exposes no file system. A query that uses it must not
 // outlive turning it off.
-void EnableFiles(bool enabled);
+VERITOR_API void EnableFiles(bool enabled);
 
 namespace detail {
 struct CompiledQuery;
