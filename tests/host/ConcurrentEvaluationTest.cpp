@@ -3,6 +3,7 @@
 // checking its own results (they carry its number, so a value that strays
 // between threads shows). Run under the tsan preset to find races.
 #include "host/Veritor.h"
+#include "tests/support/WineDifferences.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -61,6 +62,9 @@ std::string Outcome(const veritor::Query* shared, const std::string& text) try {
 }
 
 TEST(ConcurrentEvaluation, EightThreadsShareOneLoadedLibrary) {
+    if (const char* reason = WineDifference("XPath selected on several threads at once")) {
+        GTEST_SKIP() << reason;
+    }
     constexpr int threads = 8, queriesPerThread = 2000;
     veritor::Plugin plugin(INSPECTORS);
     std::vector<veritor::Query> shared; // compiled once, evaluated by every thread

@@ -4,6 +4,7 @@
 #include "tools/veritor/Tool.h"
 
 #include "tests/support/Process.h"
+#include "tests/support/WineDifferences.h"
 #include "tools/veritor/Interactive.h"
 
 #include <cstdio>
@@ -224,7 +225,8 @@ std::vector<Row> Rows() {
           R"(xml document of "<!DOCTYPE r [<!ENTITY a 'x'><!ENTITY b '&a;&a;&a;&a;&a;'><!ENTITY c '&b;'>]><r>&c;</r>" as text)"},
          "r\nr\n<i>in</i>\nxxxxx\n"},
         {{R"(xml document of "<!DOCTYPE r [<!NOTATION b SYSTEM 'b'><!NOTATION a SYSTEM 'a'>]><r/>")"},
-         "<!DOCTYPE r [\r\n<!NOTATION b SYSTEM 'b'>\r\n<!NOTATION a SYSTEM 'a'>\r\n]>\r\n<r/>\r\n\n"},
+         "<!DOCTYPE r [\r\n<!NOTATION b SYSTEM 'b'>\r\n<!NOTATION a SYSTEM "
+         "'a'>\r\n]>\r\n<r/>\r\n\n"},
         {{R"(node names of selects "@*" of first child of xml document of "<r xmlns:p='u' b='1'/>")",
           "node names of xpaths \"//a\xE2\x82\xAC\" of xml document of \"<a\xE2\x82\xAC/>\""},
          "xmlns:p\nb\na\xE2\x82\xAC\n"},
@@ -300,11 +302,14 @@ void Check(const std::vector<Row>& rows) {
             std::ofstream(file, std::ios::binary) << row.file;
             shown.append("<").append(file);
         }
+        if (WineDifference(shown + row.file) != nullptr) {
+            continue;
+        }
         const ProcessOutcome run = RunVeritor(arguments, row.file.empty() ? "" : file);
         shown = shown.substr(0, 300);
         EXPECT_EQ(run.status, row.status) << shown;
-        EXPECT_PRED2(Alike, run.out, WithFile(row.out, file)) << shown;
-        EXPECT_PRED2(Alike, run.err, WithFile(row.err, file)) << shown;
+        EXPECT_PRED2(Alike, run.out, AsTheSystemWordsIt(WithFile(row.out, file))) << shown;
+        EXPECT_PRED2(Alike, run.err, AsTheSystemWordsIt(WithFile(row.err, file))) << shown;
     }
     std::remove(file.c_str());
 }

@@ -2,6 +2,7 @@
 // lifetime, node properties and navigation, attributes and selections, with
 // "no value" apart from a failure (a Windows::Error).
 #include "tests/support/InspectorLibrary.h"
+#include "tests/support/WineDifferences.h"
 #include "universe/exceptions/WindowsError.h"
 
 #include <gtest/gtest.h>
@@ -114,11 +115,18 @@ protected:
 
 TEST_F(XmlValues, WalksGiveTheseTexts) {
     for (const Row& row : rows) {
-        EXPECT_EQ(Walk(row.xml, row.path), row.shown) << row.xml << ": " << row.path;
+        const std::string walk = std::string(row.xml) + ": " + std::string(row.path);
+        if (WineDifference(walk) != nullptr) {
+            continue;
+        }
+        EXPECT_EQ(Walk(row.xml, row.path), AsTheSystemWordsIt(std::string(row.shown))) << walk;
     }
 }
 
 TEST_F(XmlValues, DocumentsFailWithTheCodeOfTheFailedCreationOnAThreadWithoutCom) {
+    if (const char* reason = WineDifference("documents on a thread without COM")) {
+        GTEST_SKIP() << reason;
+    }
     std::string shown;
     std::thread([&] { shown = Walk("<r/>", "as xml"); }).join();
     EXPECT_EQ(shown + "\r\n", Windows::Error(CO_E_NOTINITIALIZED).what());

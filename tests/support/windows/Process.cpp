@@ -102,10 +102,16 @@ HANDLE BoundedJob() {
 
 } // namespace
 
+// With forward slashes, which Windows reads as well, so that the name may
+// stand in a query's string literal, where a backslash starts an escape.
 std::string TemporaryFile(const std::string& stem) {
     static std::atomic<int> files{0};
-    return testing::TempDir() + stem + "-" + std::to_string(_getpid()) + "-" +
-           std::to_string(files++);
+    std::string name =
+        testing::TempDir() + stem + "-" + std::to_string(_getpid()) + "-" + std::to_string(files++);
+    for (char& c : name) {
+        c = c == '\\' ? '/' : c;
+    }
+    return name;
 }
 
 // There is no POSIX shell: the command does not run, as where sh is missing.

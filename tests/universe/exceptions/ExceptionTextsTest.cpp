@@ -1,3 +1,4 @@
+#include "tests/support/WineDifferences.h"
 #include "universe/buffers/BufferExceptions.h"
 #include "universe/exceptions/ExceptionPL.h"
 #include "universe/exceptions/WindowsError.h"
@@ -63,7 +64,7 @@ TEST(WindowsError, WhatIsTheSystemTextOrTheCodeInHexadecimal) {
     original.reset();
     EXPECT_EQ(copy.what(), text);
     EXPECT_EQ(assigned.what(), text);
-    EXPECT_STREQ(text, "Windows Error: Access is denied.\r\n");
+    EXPECT_EQ(text, AsTheSystemWordsIt("Windows Error: Access is denied.\r\n"));
 }
 
 TEST(WindowsError, ThrowOperationsThrowTheCodeUnlessItIsZero) {

@@ -1,0 +1,5 @@
+#include "tests/support/WineDifferences.h"
+
+bool UnderWine() {
+    return false;
+}
