@@ -68,7 +68,10 @@ int main() {
     environment.in = &std::cin;
     environment.out = &std::cout;
     environment.err = &std::cerr;
-    environment.terminal = _isatty(_fileno(stdin)) != 0;
+    // A console, not merely a character device: the C run time's _isatty
+    // also says yes for NUL.
+    DWORD consoleMode = 0;
+    environment.terminal = GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &consoleMode) != 0;
     environment.toolDirectory =
         executable.empty() ? std::string() : Utf8(executable.parent_path().c_str());
     environment.prompt = veritor::tool::RunPrompt;
