@@ -49,11 +49,13 @@ ProcessOutcome RunVeritor(const std::vector<std::string>& arguments, const std::
     const std::string bound = "ulimit -v 1048576 && ";
 #endif
     std::string commandLine = bound + "exec " + VERITOR_TOOL;
+    // Appended piece by piece: GCC 12 takes `" " + std::string&&` for an
+    // overlapping copy and fails the release build with -Wrestrict.
     for (const std::string& argument : arguments) {
-        commandLine += " " + ShellWord(argument);
+        commandLine.append(" ").append(ShellWord(argument));
     }
     if (!input.empty()) {
-        commandLine += " <" + ShellWord(input);
+        commandLine.append(" <").append(ShellWord(input));
     }
     return RunProcess(commandLine);
 }
