@@ -57,26 +57,35 @@ DomResult DomResultOf(DocumentTree& tree, xmlNodePtr node) {
     return {};
 }
 
-// Puts each run of one element's attributes and declarations in the order
-// of the element's attribute list.
-void OrderAttributes(DocumentTree& tree, std::vector<DomResult>& results) {
-    auto run = results.begin();
-    while (run != results.end()) {
-        auto end = run + 1;
-        while (end != results.end() && run->owner != nullptr && end->owner == run->owner) {
-            ++end;
-        }
-        if (end - run > 1) {
-            std::unordered_map<xmlNodePtr, std::size_t> position;
-            for (xmlNodePtr shown : tree.AttributesOf(run->owner)) {
-                position.emplace(shown, position.size());
+// Puts the results in the DOM's document order: libxml2 sorts the nodes of a
+// set, but not its namespace nodes against the rest, so a union such as
+// `r/@* | r` would list the declarations before their element. An element
+// comes first, then its attributes and declarations in the order of its
+// attribute list, then what it contains.
+void SortInDomOrder(DocumentTree& tree, std::vector<DomResult>& results) {
+    std::unordered_map<xmlNodePtr, std::size_t> rank; // an attribute's place, from 1
+    std::unordered_set<xmlNodePtr> listed;
+    for (const DomResult& result : results) {
+        if (result.owner != nullptr && listed.insert(result.owner).second) {
+            std::size_t place = 0;
+            for (xmlNodePtr shown : tree.AttributesOf(result.owner)) {
+                rank.emplace(shown, ++place);
             }
-            std::stable_sort(run, end, [&position](const DomResult& a, const DomResult& b) {
-                return position[a.node] < position[b.node];
-            });
         }
-        run = end;
     }
+    const auto keyOf = [](const DomResult& r) { return r.owner != nullptr ? r.owner : r.node; };
+    const auto rankOf = [&rank](const DomResult& r) {
+        return r.owner != nullptr ? rank[r.node] : std::size_t{0};
+    };
+    std::stable_sort(results.begin(), results.end(),
+                     [&](const DomResult& a, const DomResult& b) {
+                         const xmlNodePtr first = keyOf(a);
+                         const xmlNodePtr second = keyOf(b);
+                         if (first != second) {
+                             return xmlXPathCmpNodes(first, second) == 1;
+                         }
+                         return rankOf(a) < rankOf(b);
+                     });
 }
 
 } // namespace
@@ -143,7 +152,7 @@ HRESULT SelectNodes(DocumentTree& tree, xmlNodePtr context, std::string_view exp
         }
     }
     if (mapping) {
-        OrderAttributes(tree, namespaceResults);
+        SortInDomOrder(tree, namespaceResults);
         std::unordered_set<xmlNodePtr> seen;
         nodes.clear();
         for (const DomResult& result : namespaceResults) {

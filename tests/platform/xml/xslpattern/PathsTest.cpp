@@ -112,6 +112,7 @@ TEST_F(Paths, NodeMethodsAndTheAttributeWildcard) {
                          {"lib/@*", "@xmlns:b,@xmlns:p"},
                          {"lib/attribute()", "@xmlns:b,@xmlns:p"},
                          {"lib/@* $intersect$ lib/@*", "@xmlns:b,@xmlns:p"},
+                         {"lib/@* | lib | lib/b:book", "lib0,@xmlns:b,@xmlns:p,b:book0"},
                          {"lib/*[@*]", "book0,b:book0,mixed0"},
                          {"lib/mixed/@xmlns", "@xmlns"},
                          {"lib/@xmlns", ""},
