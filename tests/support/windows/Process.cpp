@@ -3,6 +3,8 @@
 // of this process's own, its memory bounded by a job.
 #include "tests/support/Process.h"
 
+#include "host/windows/WideText.h"
+
 #include <atomic>
 #include <gtest/gtest.h>
 #include <process.h>
@@ -11,17 +13,7 @@
 
 namespace {
 
-std::wstring Wide(const std::string& text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int length =
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                        length);
-    return wide;
-}
+using veritor::host::WideFromUtf8;
 
 // One argument as CommandLineToArgvW and the C run time read it back:
 // quoted, each quote escaped, the backslashes before a quote doubled.
@@ -73,7 +65,7 @@ HANDLE Inheritable(const std::wstring& name, DWORD access, DWORD disposition, DW
 }
 
 HANDLE Capture(const std::string& stem) {
-    return Inheritable(Wide(TemporaryFile(stem)), GENERIC_READ | GENERIC_WRITE, CREATE_ALWAYS,
+    return Inheritable(WideFromUtf8(TemporaryFile(stem)), GENERIC_READ | GENERIC_WRITE, CREATE_ALWAYS,
                        FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE);
 }
 
@@ -120,11 +112,11 @@ ProcessOutcome RunProcess(const std::string& commandLine) {
 }
 
 ProcessOutcome RunVeritor(const std::vector<std::string>& arguments, const std::string& input) {
-    std::wstring commandLine = Quoted(Wide(VERITOR_TOOL));
+    std::wstring commandLine = Quoted(WideFromUtf8(VERITOR_TOOL));
     for (const std::string& argument : arguments) {
-        commandLine += L" " + Quoted(Wide(argument));
+        commandLine += L" " + Quoted(WideFromUtf8(argument));
     }
-    Handle in(Inheritable(input.empty() ? L"NUL" : Wide(input), GENERIC_READ, OPEN_EXISTING,
+    Handle in(Inheritable(input.empty() ? L"NUL" : WideFromUtf8(input), GENERIC_READ, OPEN_EXISTING,
                           FILE_ATTRIBUTE_NORMAL));
     Handle out(Capture("veritor-run-out"));
     Handle err(Capture("veritor-run-err"));
