@@ -1,15 +1,3 @@
-# Cross-compiles for Windows (x86_64) with Debian's mingw-w64 (posix threads).
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-compiles for Windows (x86_64) with Debian's mingw-w64.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
-set(_triplet x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${_triplet}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${_triplet}-g++-posix)
-set(CMAKE_RC_COMPILER ${_triplet}-windres)
-
-# Headers and libraries of the target only; programs of the build machine.
-set(CMAKE_FIND_ROOT_PATH /usr/${_triplet})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)
