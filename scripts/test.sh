@@ -9,6 +9,8 @@ preset="${1:-debug}"
 
 if [ "$preset" = windows ]; then
   scripts/install-deps.sh windows
+  # The tests keep a Wine session alive between them; it ends with the run.
+  trap 'scripts/wine.sh --stop >/dev/null 2>&1 || true' EXIT
   cmake --preset windows-x86 >/dev/null
   cmake --build --preset windows-x86
 else
