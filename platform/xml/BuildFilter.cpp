@@ -1,6 +1,7 @@
 #include "platform/xml/BuildFilter.h"
 
 #include "platform/xml/DocumentTree.h"
+#include "platform/xml/EntityExpansion.h"
 
 #include <cstring>
 
@@ -87,9 +88,13 @@ void BuildFilter::StartElement(void* context, const xmlChar* localName, const xm
         return;
     }
     if (!self->IsMain(context)) {
+        const xmlNode* parent = parser->node;
         self->original_.startElementNs(context, localName, prefix, uri, namespaceCount, namespaces,
                                        attributeCount, defaultedCount, attributes);
-        self->attributeOrder_.Note(parser, parser->node);
+        if (parser->node != parent) {
+            self->attributeOrder_.Note(parser, parser->node);
+            MarkUnboundNames(parser->node, localName, prefix, attributeCount, attributes);
+        }
         return;
     }
     const bool dropped = self->SettleBeforeNode();

@@ -11,7 +11,8 @@
 // inside a text), otherwise it is dropped and the node that follows it (or,
 // before an end tag, the element) is marked as DocumentTree describes.
 // xml:space="preserve" is honoured. Entity content, parsed by libxml2 in
-// contexts of its own, passes through untouched. Whatever the filter cannot
+// contexts of its own, keeps its white space; its names that the content
+// does not bind are marked for EntityExpansion. Whatever the filter cannot
 // drop without changing the tree (white space between two CDATA sections,
 // which libxml2 would otherwise merge) is delivered and left to the loader's
 // pass over the finished tree.

@@ -14,6 +14,41 @@ const xmlEntity* EntityOf(const xmlNode* reference) {
                : nullptr;
 }
 
+// The declaration standing for `prefix` (null: the default namespace) on
+// `element` when no declaration inside the content binds it; null where the
+// element's own declaration is why (xmlns="" on an unprefixed name).
+xmlNsPtr UnboundDeclaration(xmlNodePtr element, const xmlChar* prefix) {
+    for (xmlNsPtr declaration = element->nsDef; declaration != nullptr;
+         declaration = declaration->next) {
+        if (xmlStrEqual(declaration->prefix, prefix) != 0) {
+            return declaration->href == nullptr ? declaration : nullptr;
+        }
+    }
+    return xmlNewNs(element, nullptr, prefix);
+}
+
+bool IsUnbound(const xmlNs* declaration) {
+    return declaration != nullptr && declaration->href == nullptr;
+}
+
+// The declaration of `prefix` in scope at `node`, looking through expanded
+// references to where they stand; null for none, and for the default
+// namespace undeclared (xmlns="").
+xmlNsPtr InScope(const xmlNode* node, const xmlChar* prefix) {
+    for (; node != nullptr; node = node->parent) {
+        if (node->type != XML_ELEMENT_NODE) {
+            continue;
+        }
+        for (xmlNsPtr declaration = node->nsDef; declaration != nullptr;
+             declaration = declaration->next) {
+            if (!IsUnbound(declaration) && xmlStrEqual(declaration->prefix, prefix) != 0) {
+                return declaration->href[0] != 0 ? declaration : nullptr;
+            }
+        }
+    }
+    return nullptr;
+}
+
 void Append(xmlNodePtr parent, xmlNodePtr child) {
     child->parent = parent;
     if (parent->last == nullptr) {
@@ -33,8 +68,9 @@ public:
     explicit ContentCopier(xmlDocPtr document)
         : document_(document) {}
 
-    // Appends copies of `first` and its siblings to `parent`; false if
-    // memory ran out (what was copied stays linked).
+    // Appends copies of `first` and its siblings to `parent`, which stands
+    // where its copies will; false if memory ran out or a prefix is bound
+    // nowhere there (what was copied stays linked).
     bool CopyList(const xmlNode* first, xmlNodePtr parent) {
         for (const xmlNode* node = first; node != nullptr; node = node->next) {
             xmlNodePtr copy = CopyNode(node);
@@ -43,7 +79,8 @@ public:
             }
             Append(parent, copy);
             if (node->type == XML_ELEMENT_NODE &&
-                (!CopyAttributes(node, copy) || !CopyList(node->children, copy))) {
+                (!Bind(node->ns, copy, copy->ns) || !CopyAttributes(node, copy) ||
+                 !CopyList(node->children, copy))) {
                 return false;
             }
         }
@@ -80,6 +117,9 @@ private:
         xmlNsPtr* last = &copy->nsDef;
         for (const xmlNs* declaration = node->nsDef; declaration != nullptr;
              declaration = declaration->next) {
+            if (IsUnbound(declaration)) {
+                continue;
+            }
             xmlNsPtr own = xmlCopyNamespace(const_cast<xmlNsPtr>(declaration));
             if (own == nullptr) {
                 xmlFreeNode(copy);
@@ -89,15 +129,18 @@ private:
             last = &own->next;
             copies_[declaration] = own;
         }
-        copy->ns = Mapped(node->ns);
         return copy;
     }
 
     bool CopyAttributes(const xmlNode* node, xmlNodePtr copy) {
         for (const xmlAttr* attribute = node->properties; attribute != nullptr;
              attribute = attribute->next) {
+            xmlNsPtr bound = nullptr;
+            if (!Bind(attribute->ns, copy, bound)) {
+                return false;
+            }
             // Made without a value: a value would be read for entity references.
-            xmlAttrPtr own = xmlNewNsProp(copy, Mapped(attribute->ns), attribute->name, nullptr);
+            xmlAttrPtr own = xmlNewNsProp(copy, bound, attribute->name, nullptr);
             if (own == nullptr ||
                 !CopyList(attribute->children, reinterpret_cast<xmlNodePtr>(own))) {
                 return false;
@@ -106,11 +149,22 @@ private:
         return true;
     }
 
-    // The declaration a copy refers to: the copy's own where the original's
-    // lies inside the copied content, else the original's.
-    xmlNsPtr Mapped(xmlNsPtr declaration) const {
-        const auto found = copies_.find(declaration);
-        return found != copies_.end() ? found->second : declaration;
+    // The declaration a name of `element`, a copy, refers to, for the
+    // original's `declaration`: the copy's own where the original's lies
+    // inside the copied content; the one in scope where the copy stands for
+    // an unbound one; else the original's (the xml prefix's). False for a
+    // prefix bound nowhere there.
+    bool Bind(xmlNsPtr declaration, const xmlNode* element, xmlNsPtr& bound) const {
+        if (const auto found = copies_.find(declaration); found != copies_.end()) {
+            bound = found->second;
+            return true;
+        }
+        if (!IsUnbound(declaration)) {
+            bound = declaration;
+            return true;
+        }
+        bound = InScope(element, declaration->prefix);
+        return bound != nullptr || declaration->prefix == nullptr;
     }
 
     xmlDocPtr document_;
@@ -208,6 +262,26 @@ bool ExpandList(xmlDocPtr document, xmlNodePtr first, std::vector<xmlNodePtr>& e
 }
 
 } // namespace
+
+void MarkUnboundNames(xmlNodePtr element, const xmlChar* localName, const xmlChar* prefix,
+                      int attributeCount, const xmlChar** attributes) {
+    // A prefix bound nowhere in the parse's context left its name qualified.
+    if (element->ns == nullptr) {
+        if (prefix != nullptr) {
+            xmlNodeSetName(element, localName);
+        }
+        element->ns = UnboundDeclaration(element, prefix);
+    }
+    xmlAttrPtr attribute = element->properties;
+    for (int i = 0; i < attributeCount && attribute != nullptr;
+         ++i, attribute = attribute->next) {
+        const xmlChar* const* entries = attributes + 5 * i;
+        if (entries[1] != nullptr && attribute->ns == nullptr) {
+            xmlNodeSetName(reinterpret_cast<xmlNodePtr>(attribute), entries[0]);
+            attribute->ns = UnboundDeclaration(element, entries[1]);
+        }
+    }
+}
 
 bool IsExpandedReference(const xmlNode* node) {
     return node->type == XML_ENTITY_REF_NODE && node->children != nullptr &&

@@ -9,6 +9,14 @@
 // still shows the reference: it keeps its copy's top nodes as its children,
 // and each of those top nodes names the reference as its holder in its
 // `_private` field (beside DocumentTree's marks), which Navigation reads.
+//
+// Names in the content take their namespaces from where each reference
+// stands, as they would had the content been written there: libxml2 parses
+// an entity's content once, at its first reference, and what it cannot find
+// declared there it loses (an attribute's prefix) or leaves unbound. So the
+// parse marks each name of the content that no declaration inside the content
+// binds, and each copy binds it anew, where it stands. A prefix bound nowhere
+// there makes the document fail to load, like an undeclared prefix in it.
 #pragma once
 
 #include <libxml/tree.h>
@@ -21,6 +29,14 @@ bool IsExpandedReference(const xmlNode* node);
 // The expanded reference whose copy `node` is a top node of, or null.
 xmlNodePtr HolderOf(const xmlNode* node);
 
+// Marks the names of `element`, just built from entity content by libxml2's
+// tree builder out of the tag that the parser reported (its local name and
+// prefix, and the parser's five entries per attribute), that no declaration
+// inside the content binds: each gets an unbound declaration of its prefix
+// (a null href), kept on the element, which copies never take over.
+void MarkUnboundNames(xmlNodePtr element, const xmlChar* localName, const xmlChar* prefix,
+                      int attributeCount, const xmlChar** attributes);
+
 // Expands every entity reference in a document and owns the references
 // taken out. The entities' own content, under the document type, is put out
 // of reach meanwhile: XPath's preceding and following axes would otherwise
@@ -31,7 +47,8 @@ public:
     EntityExpansion(const EntityExpansion&) = delete;
     EntityExpansion& operator=(const EntityExpansion&) = delete;
 
-    // Once, after loading; false if memory ran out (Release still applies).
+    // Once, after loading; false if memory ran out or a reference's content
+    // uses a prefix not declared where it stands (Release still applies).
     bool Expand(xmlDocPtr document);
     // Frees the references taken out and gives the document type its content
     // back, before libxml2 frees the document.

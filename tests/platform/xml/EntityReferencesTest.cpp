@@ -41,6 +41,34 @@ TEST(EntityReferences, AreExpandedForBothSelectionLanguages) {
     }
 }
 
+// Names in a reference's content take their namespaces from where the
+// reference stands, each reference anew; a prefix declared nowhere there
+// fails the load, as it would written there.
+TEST(EntityReferences, BindTheirNamesWhereTheyStand) {
+    constexpr std::string_view Content =
+        "<!DOCTYPE r [<!ENTITY p '<p:i p:a=\"1\" b=\"2\"/>'><!ENTITY d '<i/>'>"
+        "<!ENTITY n '<i xmlns=\"\"/>'><!ENTITY q '<q:i xmlns:q=\"w\" q:a=\"1\"/>'>]>";
+    const struct {
+        std::string_view body, xpath, namespaces, selected;
+    } cases[] = {
+        {"<r xmlns:p='u'>&p;</r>", "//u:i[@u:a = '1']/@*", "xmlns:u='u'", "@p:a,@b"},
+        {"<r xmlns:p='u'>&p;<s xmlns:p='v'>&p;</s></r>", "//v:i", "xmlns:v='v'", "p:i1"},
+        {"<s xmlns:p='v'>&p;</s>", "//*[namespace-uri() = 'v' and local-name() = 'i']", "",
+         "p:i0"},
+        {"<r xmlns='u'>&d;&n;</r>", "//u:i", "xmlns:u='u'", "i0"},
+        {"<r>&d;</r>", "/r/i[namespace-uri() = '']", "", "i0"},
+        {"<r xmlns:q='u'>&q;</r>", "//w:i/@w:a", "xmlns:w='w'", "@q:a"},
+    };
+    for (const auto& c : cases) {
+        IXMLDOMDocument2Ptr document = Load(std::string(Content).append(c.body));
+        EXPECT_EQ(Selected(document, "XPath", c.xpath, nullptr, c.namespaces), c.selected)
+            << c.body << c.xpath;
+    }
+    for (std::string_view body : {"<r>&p;</r>", "<r xmlns:a='u'>&p;</r>"}) {
+        EXPECT_FALSE(Loads(NewDocument(), Bstr(std::string(Content).append(body)))) << body;
+    }
+}
+
 // Each reference has content of its own, which knows its place: its parent
 // is the reference.
 TEST(EntityReferences, HoldContentOfTheirOwn) {
