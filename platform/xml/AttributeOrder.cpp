@@ -108,4 +108,11 @@ void AttributeOrder::Note(xmlParserCtxtPtr context, const xmlNode* element) {
     attributesBefore_.emplace(element, std::move(before));
 }
 
+void AttributeOrder::NoteCopy(const xmlNode* element, const xmlNode* copy) {
+    if (const auto found = attributesBefore_.find(element); found != attributesBefore_.end()) {
+        std::vector<std::uint32_t> before = found->second;
+        attributesBefore_.emplace(copy, std::move(before));
+    }
+}
+
 } // namespace Xml

@@ -15,6 +15,9 @@ public:
     // Notes the start tag that the parser has just read, up to its current
     // position in `context`'s input, for `element`, built from that tag.
     void Note(xmlParserCtxtPtr context, const xmlNode* element);
+    // Notes that `copy`, a copy of `element` with the same declarations but
+    // any unbound ones, shows its attributes in the same order.
+    void NoteCopy(const xmlNode* element, const xmlNode* copy);
 
     // The attributes `element` shows, in written order: its namespace
     // declarations, each as the node `presented` gives for it, among its
@@ -41,7 +44,8 @@ std::vector<xmlNodePtr> AttributeOrder::AttributesOf(const xmlNode* element,
     std::size_t index = 0;
     for (xmlNsPtr declaration = element->nsDef; declaration != nullptr;
          declaration = declaration->next, ++index) {
-        for (; before != nullptr && attribute != nullptr && written < (*before)[index];
+        for (; before != nullptr && index < before->size() && attribute != nullptr &&
+               written < (*before)[index];
              attribute = attribute->next, ++written) {
             attributes.push_back(reinterpret_cast<xmlNodePtr>(attribute));
         }

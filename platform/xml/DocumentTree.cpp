@@ -40,7 +40,7 @@ DocumentTree::~DocumentTree() {
 }
 
 bool DocumentTree::ExpandEntityReferences() {
-    return entities_.Expand(document_);
+    return entities_.Expand(document_, attributeOrder_);
 }
 
 const XslPattern::DocumentFacts& DocumentTree::PatternFacts() {

@@ -65,8 +65,9 @@ void Append(xmlNodePtr parent, xmlNodePtr child) {
 // itself; here a copy uses the very declaration the original does.
 class ContentCopier {
 public:
-    explicit ContentCopier(xmlDocPtr document)
-        : document_(document) {}
+    ContentCopier(xmlDocPtr document, AttributeOrder& order)
+        : document_(document)
+        , order_(order) {}
 
     // Appends copies of `first` and its siblings to `parent`, which stands
     // where its copies will; false if memory ran out or a prefix is bound
@@ -129,6 +130,7 @@ private:
             last = &own->next;
             copies_[declaration] = own;
         }
+        order_.NoteCopy(node, copy);
         return copy;
     }
 
@@ -168,6 +170,7 @@ private:
     }
 
     xmlDocPtr document_;
+    AttributeOrder& order_;
     std::unordered_map<const xmlNs*, xmlNsPtr> copies_;
 };
 
@@ -182,13 +185,13 @@ void SetHolder(xmlNodePtr node, xmlNodePtr holder) {
 // and takes the reference out, keeping the copy as its DOM children. Returns
 // the first node put in its place, the reference itself where there is
 // nothing to put, or null if memory ran out.
-xmlNodePtr Expand(xmlDocPtr document, xmlNodePtr reference) {
+xmlNodePtr Expand(xmlDocPtr document, AttributeOrder& order, xmlNodePtr reference) {
     const xmlEntity* entity = EntityOf(reference);
     if (entity == nullptr || entity->children == nullptr) {
         return reference;
     }
     reference->children = reference->last = nullptr;
-    if (!ContentCopier(document).CopyList(entity->children, reference)) {
+    if (!ContentCopier(document, order).CopyList(entity->children, reference)) {
         xmlFreeNodeList(reference->children);
         reference->children = reference->last = reinterpret_cast<xmlNodePtr>(
             const_cast<xmlEntity*>(entity));
@@ -219,12 +222,13 @@ xmlNodePtr Expand(xmlDocPtr document, xmlNodePtr reference) {
 // Walks `first` and its siblings depth first without recursion (elements
 // may nest thousands deep), expanding each reference met and walking on
 // through what took its place; attribute values are lists of their own.
-bool ExpandList(xmlDocPtr document, xmlNodePtr first, std::vector<xmlNodePtr>& expanded) {
+bool ExpandList(xmlDocPtr document, AttributeOrder& order, xmlNodePtr first,
+                std::vector<xmlNodePtr>& expanded) {
     xmlNodePtr node = first;
     const xmlNode* holder = first != nullptr ? first->parent : nullptr;
     while (node != nullptr) {
         if (node->type == XML_ENTITY_REF_NODE) {
-            xmlNodePtr replacement = Expand(document, node);
+            xmlNodePtr replacement = Expand(document, order, node);
             if (replacement == nullptr) {
                 return false;
             }
@@ -238,7 +242,7 @@ bool ExpandList(xmlDocPtr document, xmlNodePtr first, std::vector<xmlNodePtr>& e
         if (node->type == XML_ELEMENT_NODE) {
             for (xmlAttrPtr attribute = node->properties; attribute != nullptr;
                  attribute = attribute->next) {
-                if (!ExpandList(document, attribute->children, expanded)) {
+                if (!ExpandList(document, order, attribute->children, expanded)) {
                     return false;
                 }
             }
@@ -293,13 +297,13 @@ xmlNodePtr HolderOf(const xmlNode* node) {
                                         ~MarkBits);
 }
 
-bool EntityExpansion::Expand(xmlDocPtr document) {
+bool EntityExpansion::Expand(xmlDocPtr document, AttributeOrder& order) {
     if (xmlDtdPtr type = document->intSubset) {
         typeChildren_ = type->children;
         typeLast_ = type->last;
         type->children = type->last = nullptr;
     }
-    return ExpandList(document, document->children, expanded_);
+    return ExpandList(document, order, document->children, expanded_);
 }
 
 void EntityExpansion::Release(xmlDocPtr document) {

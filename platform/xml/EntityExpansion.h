@@ -19,6 +19,8 @@
 // there makes the document fail to load, like an undeclared prefix in it.
 #pragma once
 
+#include "platform/xml/AttributeOrder.h"
+
 #include <libxml/tree.h>
 #include <vector>
 
@@ -49,7 +51,8 @@ public:
 
     // Once, after loading; false if memory ran out or a reference's content
     // uses a prefix not declared where it stands (Release still applies).
-    bool Expand(xmlDocPtr document);
+    // The copies' attributes keep their originals' order in `order`.
+    bool Expand(xmlDocPtr document, AttributeOrder& order);
     // Frees the references taken out and gives the document type its content
     // back, before libxml2 frees the document.
     void Release(xmlDocPtr document);
