@@ -12,6 +12,7 @@
 #include <objbase.h>
 #include <oleauto.h>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -148,17 +149,21 @@ void XslPatternChain(benchmark::State& state) {
 // `catalog/book[t][...]` over one catalog of `state.range(0)` books, each
 // with a `t`: index() and end() after a first filter count among the
 // siblings, once per book. Items per second count books, so a linear
-// evaluation keeps the same rate at every size.
-void XslPosition(benchmark::State& state) {
+// evaluation keeps the same rate at every size. With `names` "a" and "b" the
+// books alternate the two names and a group selects both: each counts among
+// the siblings of its own name.
+void XslPosition(benchmark::State& state, std::vector<std::string> names, const char* pattern,
+                 int ends) {
     std::string xml = "<catalog>";
     for (std::int64_t i = 0; i < state.range(0); ++i) {
-        xml += "<book><t/></book>";
+        const std::string& name = names[static_cast<std::size_t>(i) % names.size()];
+        xml.append("<").append(name).append("><t/></").append(name).append(">");
     }
     xml += "</catalog>";
     BSTR text = MakeBstr(xml);
     IXMLDOMDocument2* document = LoadedDocument(text);
     SysFreeString(text);
-    BSTR expression = MakeBstr("catalog/book[t][index() = 0 or end()]");
+    BSTR expression = MakeBstr(pattern);
     auto select = [&] {
         IXMLDOMNodeList* list = nullptr;
         LONG length = 0;
@@ -168,8 +173,8 @@ void XslPosition(benchmark::State& state) {
         list->Release();
         return length;
     };
-    // The first book and the last: anything else is a wrong count.
-    if (select() != (state.range(0) > 1 ? 2 : 1)) {
+    // The first book and the last of each name: anything else is a wrong count.
+    if (select() != ends) {
         std::abort();
     }
     for (auto _ : state) {
@@ -197,7 +202,15 @@ struct Registration {
             ->Arg(1000)
             ->Arg(10000)
             ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark("BM_XslPosition", XslPosition)
+        benchmark::RegisterBenchmark("BM_XslPosition", XslPosition,
+                                     std::vector<std::string>{"book"},
+                                     "catalog/book[t][index() = 0 or end()]", 2)
+            ->Arg(1000)
+            ->Arg(100000)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("BM_XslGroupPosition", XslPosition,
+                                     std::vector<std::string>{"a", "b"},
+                                     "catalog/(a | b)[t][index() = 0 or end()]", 4)
             ->Arg(1000)
             ->Arg(100000)
             ->Unit(benchmark::kMillisecond);

@@ -36,8 +36,8 @@ public:
                   std::size_t index) {
         std::size_t at = Position(parent, signature);
         if (at == entries_.size()) {
-            // Filters nest a few levels at most, so replacing in turn keeps
-            // the entry of each level that is still counting.
+            // Filters nest a few levels at most, and a group alternates a
+            // few names, so replacing in turn keeps the entries still counting.
             at = next_;
             next_ = (next_ + 1) % entries_.size();
             entries_[at].parent = parent;
@@ -59,7 +59,7 @@ private:
         return at;
     }
 
-    std::array<Entry, 4> entries_;
+    std::array<Entry, 8> entries_;
     std::size_t next_ = 0;
 };
 

@@ -166,6 +166,7 @@ public:
         , self_(self) {}
 
     bool Matches(const Member& candidate) const { return signature_.Matches(candidate, self_); }
+    bool DependsOnSelf() const { return signature_.DependsOnSelf(); }
     // Stops at the node of an earlier count if it can go on from there: for
     // "same as self" only when that node was counted among the same set.
     std::size_t CountBackwards(xmlNodePtr from, bool attributes,
@@ -235,15 +236,28 @@ std::size_t IndexAmongSiblings(const Member& member, std::string_view signature,
     if (!node->parent) {
         return 0;
     }
-    const IndexMemo::Entry* earlier = memo ? memo->Find(node->parent, signature) : nullptr;
+    if (!memo) {
+        return counter.CountBackwards(node->prev, node->type == XML_ATTRIBUTE_NODE);
+    }
+    // "Same as self" counts another set for each type and name, and a group
+    // of steps alternates them: the memo keeps a count for each.
+    std::string key(signature);
+    if (counter.DependsOnSelf()) {
+        key.append(1, '\n')
+            .append(1, static_cast<char>('0' + DomNodeType(member)))
+            .append(Prefix(member))
+            .append(1, ':')
+            .append(LocalName(member))
+            .append(1, '\n')
+            .append(NamespaceUri(member));
+    }
+    const IndexMemo::Entry* earlier = memo->Find(node->parent, key);
     if (earlier && earlier->node == node) {
         return earlier->index;
     }
     std::size_t index =
         counter.CountBackwards(node->prev, node->type == XML_ATTRIBUTE_NODE, earlier);
-    if (memo) {
-        memo->Remember(node->parent, signature, node, index);
-    }
+    memo->Remember(node->parent, key, node, index);
     return index;
 }
 

@@ -71,6 +71,10 @@ TEST_F(Paths, StepsIndexesAndSetOperations) {
                                    // id() finds declared identifiers.
                                    {"id('k1')/title", "title0"},
                                });
+    // A group whose names alternate counts each name on its own.
+    ExpectSelections(Load("<r><a/><b/><a/><b/><a/></r>"),
+                     {{"r/(a | b)[.][index() = 1]", "a1,b1"},
+                      {"r/(a | b)[.][index() = 2 or end()]", "b1,a2"}});
 }
 
 TEST_F(Paths, IndexAndEndMeanTheSameInFirstAndLaterFilters) {
