@@ -212,7 +212,7 @@ struct Registration {
                                      std::vector<std::string>{"a", "b"},
                                      "catalog/(a | b)[t][index() = 0 or end()]", 4)
             ->Arg(1000)
-            ->Arg(10000)
+            ->Arg(100000)
             ->Unit(benchmark::kMillisecond);
     }
 } registration;

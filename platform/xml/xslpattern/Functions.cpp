@@ -10,6 +10,11 @@
 #include "platform/xml/xslpattern/XslPattern.h"
 
 #include <memory>
+#include <set>
+#include <string>
+#include <unordered_set>
+#include <utility>
+#include <vector>
 
 namespace XslPattern {
 
@@ -176,6 +181,73 @@ void CompareValues(xmlXPathParserContextPtr ctxt, int nargs) {
     valuePush(ctxt, xmlXPathNewBoolean(result));
 }
 
+// The members of node sets by identity: a node, or a namespace declaration
+// by its element and prefix, for XPath makes a new namespace node each time.
+// libxml2's own union compares every node with every node already in the
+// set; a set of the members seen keeps set operations linear.
+class MemberSet {
+public:
+    // Whether `member` was not in the set before.
+    bool Insert(const Member& member) {
+        return member.IsDeclaration() ? declarations_.emplace(member.node, Key(member.ns)).second
+                                      : nodes_.insert(member.node).second;
+    }
+    bool Contains(const Member& member) const {
+        return member.IsDeclaration() ? declarations_.contains({member.node, Key(member.ns)})
+                                      : nodes_.contains(member.node);
+    }
+
+private:
+    // Null (the default namespace) apart from every prefix.
+    static std::string Key(const xmlNs* declaration) {
+        std::string key;
+        if (declaration->prefix) {
+            key.append(1, ':').append(View(declaration->prefix));
+        }
+        return key;
+    }
+
+    std::unordered_set<const xmlNode*> nodes_;
+    std::set<std::pair<const xmlNode*, std::string>> declarations_;
+};
+
+// Adds `member` to `set`, a namespace declaration as a node of its own.
+bool Add(xmlNodeSetPtr set, const Member& member) {
+    return (member.IsDeclaration() ? xmlXPathNodeSetAddNs(set, member.node, member.ns)
+                                   : xmlXPathNodeSetAddUnique(set, member.node)) >= 0;
+}
+
+// xslp-union(a, ...): the nodes of any of its node sets, each once, in
+// document order.
+void Union(xmlXPathParserContextPtr ctxt, int nargs) {
+    if (nargs < 1) {
+        XP_ERROR(XPATH_INVALID_ARITY);
+    }
+    std::vector<NodeSet> sets;
+    sets.reserve(static_cast<std::size_t>(nargs));
+    for (int i = 0; i < nargs; ++i) {
+        sets.emplace_back(xmlXPathPopNodeSet(ctxt));
+        if (xmlXPathCheckError(ctxt)) {
+            return;
+        }
+    }
+    NodeSet result(xmlXPathNodeSetCreate(nullptr));
+    if (!result) {
+        XP_ERROR(XPATH_MEMORY_ERROR);
+    }
+    MemberSet seen;
+    for (const NodeSet& set : sets) {
+        for (int i = 0; set && i < set->nodeNr; ++i) {
+            Member member = MemberOf(set->nodeTab[i]);
+            if (seen.Insert(member) && !Add(result.get(), member)) {
+                XP_ERROR(XPATH_MEMORY_ERROR);
+            }
+        }
+    }
+    xmlXPathNodeSetSort(result.get());
+    valuePush(ctxt, xmlXPathWrapNodeSet(result.release()));
+}
+
 // xslp-intersect(a, b): the nodes of a that are also in b, in document order.
 void Intersect(xmlXPathParserContextPtr ctxt, int nargs) {
     CHECK_ARITY(2);
@@ -188,21 +260,13 @@ void Intersect(xmlXPathParserContextPtr ctxt, int nargs) {
     if (!result) {
         XP_ERROR(XPATH_MEMORY_ERROR);
     }
-    int firstCount = first ? first->nodeNr : 0;
-    int secondCount = second ? second->nodeNr : 0;
-    for (int i = 0; i < firstCount; ++i) {
+    MemberSet inSecond;
+    for (int j = 0; second && j < second->nodeNr; ++j) {
+        inSecond.Insert(MemberOf(second->nodeTab[j]));
+    }
+    for (int i = 0; first && i < first->nodeNr; ++i) {
         Member member = MemberOf(first->nodeTab[i]);
-        bool shared = false;
-        for (int j = 0; j < secondCount && !shared; ++j) {
-            shared = member.SameAs(MemberOf(second->nodeTab[j]));
-        }
-        if (!shared) {
-            continue;
-        }
-        int added = member.IsDeclaration()
-                        ? xmlXPathNodeSetAddNs(result.get(), member.node, member.ns)
-                        : xmlXPathNodeSetAddUnique(result.get(), member.node);
-        if (added < 0) {
+        if (inSecond.Contains(member) && !Add(result.get(), member)) {
             XP_ERROR(XPATH_MEMORY_ERROR);
         }
     }
@@ -222,6 +286,7 @@ void RegisterFunctions(xmlXPathContextPtr context, IndexMemo* memo) {
         {"xslp-index", Index},           {"xslp-end", End},
         {"xslp-node-type", NodeType},    {"xslp-own-ns", OwnDeclaration},
         {"xslp-compare", CompareValues}, {"xslp-intersect", Intersect},
+        {"xslp-union", Union},
     };
     for (const Entry& entry : entries) {
         xmlXPathRegisterFunc(context, reinterpret_cast<const xmlChar*>(entry.name), entry.function);

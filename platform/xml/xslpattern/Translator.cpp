@@ -55,20 +55,20 @@ struct NestingGuard {
     int& depth_;
 };
 
-// libxml2 evaluates a chain of `and`, `or` or (inside parentheses) `|`
-// recursively, one level per operand, and gives up at a few thousand levels. A chain is therefore
-// flat up to this many operands, and longer ones become parenthesised groups of at most this many,
-// nested as deeply as they must be.
+// libxml2 evaluates a chain of `and` or `or`, and a function's arguments,
+// recursively, one level per operand, and gives up at a few thousand levels.
+// A chain is therefore flat up to this many operands, and longer ones become
+// groups of at most this many, nested as deeply as they must be.
 constexpr std::size_t ChainFanout = 1000;
 
 void AppendChain(std::string& out, const std::vector<std::string>& operands, std::size_t begin,
-                 std::size_t end, std::string_view separator) {
+                 std::size_t end, std::string_view separator, std::string_view opening) {
     std::size_t count = end - begin;
     std::size_t groupSize = 1;
     while (count > groupSize * ChainFanout) {
         groupSize *= ChainFanout;
     }
-    out += '(';
+    out.append(opening);
     for (std::size_t at = begin; at < end; at += groupSize) {
         if (at != begin) {
             out.append(separator);
@@ -76,23 +76,31 @@ void AppendChain(std::string& out, const std::vector<std::string>& operands, std
         if (groupSize == 1) {
             out.append(operands[at]);
         } else {
-            AppendChain(out, operands, at, std::min(end, at + groupSize), separator);
+            AppendChain(out, operands, at, std::min(end, at + groupSize), separator, opening);
         }
     }
     out += ')';
 }
 
-// The operands joined by `separator` into one parenthesised chain, written
-// once into one buffer.
-std::string JoinChain(const std::vector<std::string>& operands, std::string_view separator) {
+// The operands joined by `separator` into one chain, each group opened by
+// `opening` (a parenthesis or a function's name and one), written once into
+// one buffer.
+std::string JoinChain(const std::vector<std::string>& operands, std::string_view separator,
+                      std::string_view opening = "(") {
     std::size_t size = 0;
     for (const std::string& operand : operands) {
-        size += operand.size() + separator.size() + 2;
+        size += operand.size() + separator.size() + opening.size() + 1;
     }
     std::string out;
-    out.reserve(size + 2 * operands.size() / ChainFanout + 2);
-    AppendChain(out, operands, 0, operands.size(), separator);
+    out.reserve(size + (opening.size() + 1) * (operands.size() / ChainFanout + 1));
+    AppendChain(out, operands, 0, operands.size(), separator, opening);
     return out;
+}
+
+// The union of node sets: by the extension function, which takes linear time
+// where libxml2's `|` in parentheses compares every node with every other.
+std::string UnionChain(const std::vector<std::string>& operands) {
+    return JoinChain(operands, ", ", "xslp-union(");
 }
 
 } // namespace
@@ -220,14 +228,14 @@ Translator::Fragment Translator::Union() {
             std::string second = std::move(united.back());
             united.pop_back();
             std::string first =
-                united.size() == 1 ? std::move(united.front()) : JoinChain(united, " | ");
+                united.size() == 1 ? std::move(united.front()) : UnionChain(united);
             united.clear();
             joined.xpath = Concat("xslp-intersect(", first, ", ", second, ")");
         }
         left = std::move(joined);
     }
     if (!united.empty()) {
-        left.xpath = JoinChain(united, " | ");
+        left.xpath = UnionChain(united);
     }
     return left;
 }

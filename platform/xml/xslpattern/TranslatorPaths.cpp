@@ -362,8 +362,9 @@ Translator::Fragment Translator::Step(std::string prefix, TokenKind separator) {
         step.xpath = Join(std::move(prefix), separator, selector.Render(filters));
         break;
     case Declarations::Also:
-        step.xpath = Concat("(", Join(prefix, separator, selector.Render(filters)), " | ",
-                            Join(prefix, separator, selector.RenderDeclarations(filters)), ")");
+        step.xpath = Concat("xslp-union(", Join(prefix, separator, selector.Render(filters)),
+                            ", ", Join(prefix, separator, selector.RenderDeclarations(filters)),
+                            ")");
         break;
     case Declarations::Only:
         step.xpath = Join(std::move(prefix), separator, selector.RenderDeclarations(filters));
