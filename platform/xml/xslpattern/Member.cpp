@@ -14,19 +14,7 @@ std::string_view Text(const xmlChar* text) {
     return text ? std::string_view(reinterpret_cast<const char*>(text)) : std::string_view();
 }
 
-bool SameText(const xmlChar* a, const xmlChar* b) {
-    return (a == nullptr && b == nullptr) || (a && b && xmlStrEqual(a, b));
-}
-
 } // namespace
-
-bool Member::SameAs(const Member& other) const {
-    if (IsDeclaration() || other.IsDeclaration()) {
-        return IsDeclaration() && other.IsDeclaration() && node == other.node &&
-               SameText(ns->prefix, other.ns->prefix);
-    }
-    return node == other.node;
-}
 
 Member MemberOf(xmlNodePtr xpathNode) {
     if (xpathNode && xpathNode->type == XML_NAMESPACE_DECL) {

@@ -16,9 +16,6 @@ struct Member {
     xmlNsPtr ns = nullptr;     // set for a namespace declaration
 
     bool IsDeclaration() const { return ns != nullptr; }
-    // Whether both name the same node; declarations are copies, so they are
-    // the same when element and prefix are.
-    bool SameAs(const Member& other) const;
 };
 
 // The member for a node taken from an XPath node-set or context.
