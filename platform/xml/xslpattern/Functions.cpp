@@ -217,6 +217,18 @@ bool Add(xmlNodeSetPtr set, const Member& member) {
                                    : xmlXPathNodeSetAddUnique(set, member.node)) >= 0;
 }
 
+// Pushes the node set that `fill` makes (false: memory ran out), in
+// document order.
+template <class Fill>
+void PushInDocumentOrder(xmlXPathParserContextPtr ctxt, Fill fill) {
+    NodeSet result(xmlXPathNodeSetCreate(nullptr));
+    if (!result || !fill(result.get())) {
+        XP_ERROR(XPATH_MEMORY_ERROR);
+    }
+    xmlXPathNodeSetSort(result.get());
+    valuePush(ctxt, xmlXPathWrapNodeSet(result.release()));
+}
+
 // xslp-union(a, ...): the nodes of any of its node sets, each once, in
 // document order.
 void Union(xmlXPathParserContextPtr ctxt, int nargs) {
@@ -231,21 +243,18 @@ void Union(xmlXPathParserContextPtr ctxt, int nargs) {
             return;
         }
     }
-    NodeSet result(xmlXPathNodeSetCreate(nullptr));
-    if (!result) {
-        XP_ERROR(XPATH_MEMORY_ERROR);
-    }
-    MemberSet seen;
-    for (const NodeSet& set : sets) {
-        for (int i = 0; set && i < set->nodeNr; ++i) {
-            Member member = MemberOf(set->nodeTab[i]);
-            if (seen.Insert(member) && !Add(result.get(), member)) {
-                XP_ERROR(XPATH_MEMORY_ERROR);
+    PushInDocumentOrder(ctxt, [&](xmlNodeSetPtr result) {
+        MemberSet seen;
+        for (const NodeSet& set : sets) {
+            for (int i = 0; set && i < set->nodeNr; ++i) {
+                Member member = MemberOf(set->nodeTab[i]);
+                if (seen.Insert(member) && !Add(result, member)) {
+                    return false;
+                }
             }
         }
-    }
-    xmlXPathNodeSetSort(result.get());
-    valuePush(ctxt, xmlXPathWrapNodeSet(result.release()));
+        return true;
+    });
 }
 
 // xslp-intersect(a, b): the nodes of a that are also in b, in document order.
@@ -256,22 +265,19 @@ void Intersect(xmlXPathParserContextPtr ctxt, int nargs) {
     if (xmlXPathCheckError(ctxt)) {
         return;
     }
-    NodeSet result(xmlXPathNodeSetCreate(nullptr));
-    if (!result) {
-        XP_ERROR(XPATH_MEMORY_ERROR);
-    }
-    MemberSet inSecond;
-    for (int j = 0; second && j < second->nodeNr; ++j) {
-        inSecond.Insert(MemberOf(second->nodeTab[j]));
-    }
-    for (int i = 0; first && i < first->nodeNr; ++i) {
-        Member member = MemberOf(first->nodeTab[i]);
-        if (inSecond.Contains(member) && !Add(result.get(), member)) {
-            XP_ERROR(XPATH_MEMORY_ERROR);
+    PushInDocumentOrder(ctxt, [&](xmlNodeSetPtr result) {
+        MemberSet inSecond;
+        for (int j = 0; second && j < second->nodeNr; ++j) {
+            inSecond.Insert(MemberOf(second->nodeTab[j]));
         }
-    }
-    xmlXPathNodeSetSort(result.get());
-    valuePush(ctxt, xmlXPathWrapNodeSet(result.release()));
+        for (int i = 0; first && i < first->nodeNr; ++i) {
+            Member member = MemberOf(first->nodeTab[i]);
+            if (inSecond.Contains(member) && !Add(result, member)) {
+                return false;
+            }
+        }
+        return true;
+    });
 }
 
 } // namespace
