@@ -139,8 +139,8 @@ const void* Produce(const Text& resultType, const std::function<void*(void*)>& c
     return value;
 }
 
-std::vector<const void*> IterateAll(const IteratedPropertyCall& call, const void* index,
-                                    const void* directObject) {
+std::vector<const void*> Iterate(const IteratedPropertyCall& call, const void* index,
+                                 const void* directObject) {
     void* state = KeptState(call.stateSize, call.constructState, call.destroyState);
     std::vector<const void*> produced;
     for (IterationCallback step = call.first;; step = call.next) {

@@ -211,8 +211,8 @@ const void* Produce(const Text& resultType, const std::function<void*(void*)>& c
 // The values of an iteration, first then next until "no value"; and one
 // evaluation of an aggregate: begin, add per element, finish. Their states
 // are kept with the values, since a result may view its state.
-std::vector<const void*> IterateAll(const IteratedPropertyCall& call, const void* index,
-                                    const void* directObject);
+std::vector<const void*> Iterate(const IteratedPropertyCall& call, const void* index,
+                                 const void* directObject);
 const void* Aggregate(const AggregatePropertyCall& call, std::span<const void* const> elements,
                       const void* index);
 
@@ -227,16 +227,6 @@ const Result* Evaluate(const Kind& call, Operands... operands) {
             return call.evaluate(storage, operands..., call.registration);
         }
     }));
-}
-
-template <typename Result = void>
-std::vector<const Result*> Iterate(const IteratedPropertyCall& call, const void* index,
-                                   const void* directObject) {
-    std::vector<const Result*> values;
-    for (const void* value : IterateAll(call, index, directObject)) {
-        values.push_back(static_cast<const Result*>(value));
-    }
-    return values;
 }
 
 // Elements are host values, or addresses of values.

@@ -29,7 +29,10 @@ TEST(PatternMatcher, EmptyTargetIsReportedAndRefused) {
 }
 
 // Random texts cut into random pieces, searched piece by piece, against a
-// plain search of the joined text.
+// plain search of the joined text. Pieces of every length up to 400 send
+// the matcher's whole-piece search and its prefix search down each of their
+// paths (single byte, vector blocks with their overlapping last block, pair
+// skipping) at every alignment.
 TEST(MatchLoop, PiecewiseSearchAgreesWithSearchOfJoinedText) {
     std::mt19937 random(20260115);
     const auto below = [&](std::size_t n) { return std::size_t(random() % n); };
