@@ -1,6 +1,8 @@
 // What the html vocabulary writes reads back through a real HTML parser
-// (libxml2's) as what it was given: the text of an element, and the names
-// and values of an attribute list, for random texts.
+// (libxml2's) as what it was given: the text of an element, for random texts
+// long enough to take the escaping's block-wise passes. (Attribute values
+// go through the same escaping; the attribute list's own layout is pinned
+// by the html values test.)
 #include "tests/inspectors/html/HtmlFixture.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +34,7 @@ std::string Content(const xmlNode* node) {
 }
 
 // The body of `markup` read as an HTML document: the names and texts of its
-// nodes and of the first node's attributes.
+// nodes.
 std::vector<std::pair<std::string, std::string>> ParsedInBody(const std::string& markup) {
     const std::string text = "<!DOCTYPE html><html><body>" + markup + "</body></html>";
     const std::unique_ptr<xmlDoc, void (*)(xmlDoc*)> document(
@@ -43,10 +45,6 @@ std::vector<std::pair<std::string, std::string>> ParsedInBody(const std::string&
     std::vector<std::pair<std::string, std::string>> parsed;
     for (const xmlNode* node = first; node != nullptr; node = node->next) {
         parsed.emplace_back(reinterpret_cast<const char*>(node->name), Content(node));
-    }
-    for (const xmlAttr* a = first->properties; a != nullptr; a = a->next) {
-        parsed.emplace_back(reinterpret_cast<const char*>(a->name),
-                            Content(reinterpret_cast<const xmlNode*>(a)));
     }
     return parsed;
 }
@@ -72,26 +70,6 @@ TEST_F(ParsedBack, ElementTextIsTheTextGiven) {
             using Parsed = std::vector<std::pair<std::string, std::string>>;
             ASSERT_EQ(ParsedInBody(markup), (Parsed{{element, text}})) << markup;
         }
-        ReleaseValues();
-    }
-}
-
-TEST_F(ParsedBack, AttributeListGivesTheNamesAndValuesGiven) {
-    const auto attrList = Find<AggregatePropertyCall>("attr list");
-    std::mt19937 random(12);
-    for (int round = 0; round < 200; ++round) {
-        std::vector<std::pair<std::string, std::string>> given = {{"div", ""}};
-        for (auto n = random() % 4 + 1; n > 0; --n) {
-            given.emplace_back(static_cast<char>('a' + random() % 26) + std::to_string(n),
-                               RandomText(random));
-        }
-        std::vector<const void*> pairs;
-        for (std::size_t i = 1; i < given.size(); ++i) {
-            pairs.push_back(
-                Tuple({Operand("string", given[i].first), Operand("string", given[i].second)}));
-        }
-        const std::string attributes = RunAggregate<HtmlAttributeList>(attrList, pairs)->AsString();
-        ASSERT_EQ(ParsedInBody("<div " + attributes + "></div>"), given) << attributes;
         ReleaseValues();
     }
 }
