@@ -4,8 +4,10 @@
 // the module already loaded under the name.
 #include "tests/support/InspectorLibrary.h"
 
+#include "host/windows/WideText.h"
 #include "tests/support/windows/HostCalls.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <windows.h>
@@ -14,13 +16,8 @@ namespace {
 
 // A path as the system spells it: UTF-16, with backslashes between folders.
 std::wstring SystemPath(const char* path) {
-    const int length = MultiByteToWideChar(CP_UTF8, 0, path, -1, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, path, -1, wide.data(), length);
-    wide.pop_back(); // the terminator
-    for (wchar_t& c : wide) {
-        c = c == L'/' ? L'\\' : c;
-    }
+    std::wstring wide = veritor::host::WideFromUtf8(path);
+    std::replace(wide.begin(), wide.end(), L'/', L'\\');
     return wide;
 }
 

@@ -1,13 +1,14 @@
 #include "tests/support/LoadedSymbol.h"
 
+#include "host/windows/WideText.h"
+
+#include <algorithm>
 #include <string>
 #include <windows.h>
 
 void (*LoadedSymbol(const char* path, const char* symbol))() {
-    std::wstring wide(path, path + std::char_traits<char>::length(path));
-    for (wchar_t& c : wide) {
-        c = c == L'/' ? L'\\' : c;
-    }
+    std::wstring wide = veritor::host::WideFromUtf8(path);
+    std::replace(wide.begin(), wide.end(), L'/', L'\\');
     // GetModuleHandleW takes no reference: the library stays as it is.
     HMODULE module = GetModuleHandleW(wide.c_str());
     if (module == nullptr) {

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <gtest/gtest.h>
+#include <memory>
 #include <process.h>
 #include <stdexcept>
 #include <windows.h>
@@ -33,23 +34,11 @@ std::wstring Quoted(const std::wstring& argument) {
     return quoted + L"\"";
 }
 
-class Handle {
-public:
-    explicit Handle(HANDLE handle)
-        : handle(handle) {}
-    ~Handle() {
-        if (handle != nullptr && handle != INVALID_HANDLE_VALUE) {
-            CloseHandle(handle);
-        }
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-
-    HANDLE Get() const { return handle; }
-
-private:
-    HANDLE handle;
+// A handle closed when it goes; null stays unclosed.
+struct Closing {
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
 };
+using Handle = std::unique_ptr<void, Closing>;
 
 // A file the child inherits; deleted when the last handle closes.
 HANDLE Inheritable(const std::wstring& name, DWORD access, DWORD disposition, DWORD flags) {
@@ -123,9 +112,9 @@ ProcessOutcome RunVeritor(const std::vector<std::string>& arguments, const std::
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = in.Get();
-    startup.hStdOutput = out.Get();
-    startup.hStdError = err.Get();
+    startup.hStdInput = in.get();
+    startup.hStdOutput = out.get();
+    startup.hStdError = err.get();
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED,
                         nullptr, nullptr, &startup, &process)) {
@@ -134,12 +123,12 @@ ProcessOutcome RunVeritor(const std::vector<std::string>& arguments, const std::
     Handle child(process.hProcess);
     Handle thread(process.hThread);
     Handle job(BoundedJob());
-    if (job.Get() != nullptr) {
-        AssignProcessToJobObject(job.Get(), child.Get());
+    if (job) {
+        AssignProcessToJobObject(job.get(), child.get());
     }
-    ResumeThread(thread.Get());
-    WaitForSingleObject(child.Get(), INFINITE);
+    ResumeThread(thread.get());
+    WaitForSingleObject(child.get(), INFINITE);
     DWORD status = 0;
-    GetExitCodeProcess(child.Get(), &status);
-    return {static_cast<int>(status), ReadBack(out.Get()), ReadBack(err.Get())};
+    GetExitCodeProcess(child.get(), &status);
+    return {static_cast<int>(status), ReadBack(out.get()), ReadBack(err.get())};
 }
