@@ -65,9 +65,7 @@ TEST(TupleElement, StepsAlongTheChainAndReportsAMissingComponent) {
 
 // A leading '*' in the type's name would make type information compare by
 // address only, and the host could never catch what a plug-in throws.
-TEST(NoSuchObject, IsADebuggableExceptionNamedAfterItsClassWhoseTypeMatchesAcrossLibraries) {
-    const DebuggableException& thrown = NoSuchObject();
-    EXPECT_STREQ(thrown.what(), "NoSuchObject");
+TEST(NoSuchObject, TypeMatchesAcrossLibraries) {
     EXPECT_NE(typeid(NoSuchObject).name()[0], '*');
 }
 

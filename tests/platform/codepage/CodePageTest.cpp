@@ -17,9 +17,6 @@ std::u16string ToWide(std::string_view text) {
 
 TEST(CodePages, EachIllFormedSubsequenceAndUnpairedSurrogateIsReplaced) {
     const std::pair<std::string, std::u16string> cases[] = {
-        {"abc", u"abc"},
-        {"\xC3\xA9", u"\u00E9"},
-        {"\xF0\x9F\x98\x80", u"\U0001F600"},
         {"\xFF", u"\uFFFD"},
         {"a\x80z", u"a\uFFFDz"},
         // Overlong forms, surrogates and values above U+10FFFF.
