@@ -221,8 +221,8 @@ struct HostVocabulary {
     // `decoded of file "a.xml"`, or with the bytes as an index, as "file" is.
     const PropertyRegistration<S, NoOperand, S> decoded{
         "decoded", "decodeds", "", "string", "string", &DecodedText, InspectorHook};
-    const PropertyRegistration<S, S> decodedIndex{
-        "decoded", "decodeds", "string", "", "string", &DecodedText, InspectorHook};
+    const PropertyRegistration<S, S> decodedIndex{"decoded", "decodeds",   "string",     "",
+                                                  "string",  &DecodedText, InspectorHook};
     const Reduction<I, Sum> integerSum{"sum", "sums", "integer"};
     const Reduction<F, Sum> floatingPointSum{"sum", "sums", "floating point"};
     const Reduction<I, Minimum> integerMinimum{"minimum", "minimums", "integer"};

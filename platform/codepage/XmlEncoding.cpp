@@ -11,7 +11,7 @@ namespace TextDecoding {
 namespace {
 
 struct Wide {
-    unsigned unit;   // bytes per code unit: 2 or 4
+    unsigned unit; // bytes per code unit: 2 or 4
     bool bigEndian;
     const char* name;
 };
@@ -79,7 +79,8 @@ void AppendUtf8(char32_t c, std::string& out) {
 std::uint32_t UnitAt(std::string_view bytes, std::size_t at, const Wide& wide) {
     std::uint32_t unit = 0;
     for (unsigned i = 0; i < wide.unit; ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[at + (wide.bigEndian ? i : wide.unit - 1 - i)]);
+        const auto byte =
+            static_cast<unsigned char>(bytes[at + (wide.bigEndian ? i : wide.unit - 1 - i)]);
         unit = (unit << 8) | byte;
     }
     return unit;

@@ -62,7 +62,9 @@ TEST(Decoded, RefusesWhatIsNotInItsEncoding) {
         {"ab\xFF", "not valid UTF-8: byte 0xFF at offset 2"},
         {"\xC0\xAF", "not valid UTF-8: byte 0xC0 at offset 0"},
         {"a\xED\xA0\x80", "not valid UTF-8: byte 0xED at offset 1"},
-        {"\xEF\xBB\xBF" "a\xE2\x82", "not valid UTF-8: byte 0xE2 at offset 4"},
+        {"\xEF\xBB\xBF"
+         "a\xE2\x82",
+         "not valid UTF-8: byte 0xE2 at offset 4"},
         {Declared + "'Shift_JIS'?>\x82", "not valid Shift_JIS: byte 0x82 at offset 42"},
         {Declared + "'x-none'?><r/>", "unknown encoding \"x-none\""},
         {Declared + "'a b'?><r/>", "the XML declaration names no encoding"},

@@ -41,8 +41,8 @@ TEST(DefaultedAttributes, AreReadEverywhereButNotWritten) {
         {"<!ENTITY e 'v'><!ATTLIST r a CDATA 'x&e;y'>", "<r/>", "a=xvy <r/>", "/r[@a = 'xvy']",
          "r0"},
         // Only the element declared takes them; #IMPLIED adds nothing.
-        {"<!ATTLIST i a CDATA 'd' b CDATA #IMPLIED>", "<r><i/></r>", " <r><i/></r>",
-         "//*[@a]/@*", "@a"},
+        {"<!ATTLIST i a CDATA 'd' b CDATA #IMPLIED>", "<r><i/></r>", " <r><i/></r>", "//*[@a]/@*",
+         "@a"},
     };
     for (const auto& c : cases) {
         IXMLDOMDocument2Ptr document =
