@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 namespace TextDecoding {
 
@@ -58,6 +59,12 @@ std::string Invalid(std::string_view name, std::string_view bytes, std::size_t o
         .append(" at offset " + std::to_string(offset));
 }
 
+XmlText Refused(std::string failure) {
+    XmlText result;
+    result.failure = std::move(failure);
+    return result;
+}
+
 void AppendUtf8(char32_t c, std::string& out) {
     if (c < 0x80) {
         out += static_cast<char>(c);
@@ -108,13 +115,12 @@ XmlText DecodeWide(std::string_view bytes, std::size_t from, const Wide& wide) {
             }
         }
         if (IsSurrogate(c) || c > 0x10FFFF) {
-            result.failure = Invalid(wide.name, bytes, at);
-            return result;
+            return Refused(Invalid(wide.name, bytes, at));
         }
         AppendUtf8(c, result.text);
     }
     if (at != bytes.size()) {
-        result.failure = Invalid(wide.name, bytes, bytes.size());
+        return Refused(Invalid(wide.name, bytes, bytes.size()));
     }
     return result;
 }
