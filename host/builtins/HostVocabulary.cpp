@@ -9,6 +9,7 @@
 #include "frame/PropertyRegistration.h"
 #include "frame/TypeRegistration.h"
 #include "host/arithmetic/FloatingPointArithmetic.h"
+#include "host/builtins/DecodedText.h"
 #include "host/builtins/HostAggregates.h"
 #include "host/builtins/HostValues.h"
 #include "host/builtins/NumberText.h"
@@ -217,6 +218,11 @@ struct HostVocabulary {
     const PropertyRegistration<I, NoOperand, S> length{"length",  "lengths", "",           "string",
                                                        "integer", &Length,   InspectorHook};
 
+    // `decoded of file "a.xml"`, or with the bytes as an index, as "file" is.
+    const PropertyRegistration<S, NoOperand, S> decoded{
+        "decoded", "decodeds", "", "string", "string", &DecodedText, InspectorHook};
+    const PropertyRegistration<S, S> decodedIndex{"decoded", "decodeds",   "string",     "",
+                                                  "string",  &DecodedText, InspectorHook};
     const Reduction<I, Sum> integerSum{"sum", "sums", "integer"};
     const Reduction<F, Sum> floatingPointSum{"sum", "sums", "floating point"};
     const Reduction<I, Minimum> integerMinimum{"minimum", "minimums", "integer"};

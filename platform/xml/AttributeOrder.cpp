@@ -1,5 +1,6 @@
 #include "platform/xml/AttributeOrder.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace Xml {
@@ -59,59 +60,61 @@ private:
     const xmlChar* end_;
 };
 
-std::string_view PrefixOf(const xmlNs* declaration) {
-    return declaration->prefix != nullptr
-               ? std::string_view(reinterpret_cast<const char*>(declaration->prefix))
-               : std::string_view();
-}
-
 } // namespace
 
-void AttributeOrder::Note(xmlParserCtxtPtr context, const xmlNode* element) {
-    if (element == nullptr || element->nsDef == nullptr || element->properties == nullptr ||
-        context->input == nullptr) {
+void AttributeOrder::Note(xmlParserCtxtPtr context, const xmlNode* element, int defaulted) {
+    if (element == nullptr) {
         return;
     }
-    // The whole tag is still in the input; no '<' occurs in attribute values.
-    const xmlChar* end = context->input->cur;
-    const xmlChar* start = end;
-    while (start > context->input->base && *start != '<') {
-        --start;
-    }
-    if (*start != '<') {
-        return;
-    }
-    // Declarations are in nsDef in written order, but for any that libxml2
-    // leaves out (the xml prefix's) and, last, any a DTD supplies.
-    std::vector<std::uint32_t> before;
-    bool interleaved = false;
-    const xmlNs* declaration = element->nsDef;
-    std::uint32_t attributes = 0;
-    StartTagReader reader(start + 1, end);
-    std::string_view name;
-    while (declaration != nullptr && reader.Next(name)) {
-        const bool isDeclaration = name == "xmlns" || name.starts_with("xmlns:");
-        if (!isDeclaration) {
-            ++attributes;
-        } else if (name.substr(name.size() > 5 ? 6 : 5) == PrefixOf(declaration)) {
-            before.push_back(attributes);
-            interleaved = interleaved || attributes > 0;
-            declaration = declaration->next;
+    Shape shape;
+    shape.defaultedAttributes = static_cast<std::uint32_t>(std::max(defaulted, 0));
+    if (element->nsDef != nullptr && context->input != nullptr) {
+        // The whole tag is still in the input; no '<' occurs in attribute values.
+        const xmlChar* end = context->input->cur;
+        const xmlChar* start = end;
+        while (start > context->input->base && *start != '<') {
+            --start;
+        }
+        if (*start == '<') {
+            // libxml2 keeps every written declaration but the xml prefix's,
+            // in written order; what follows them in nsDef are defaults.
+            std::vector<std::uint32_t> before;
+            bool interleaved = false;
+            std::uint32_t attributes = 0;
+            StartTagReader reader(start + 1, end);
+            std::string_view name;
+            while (reader.Next(name)) {
+                if (name != "xmlns" && !name.starts_with("xmlns:")) {
+                    ++attributes;
+                } else if (name != "xmlns:xml") {
+                    before.push_back(attributes);
+                    interleaved = interleaved || attributes > 0;
+                }
+            }
+            // Declarations without a URI stand for prefixes that entity
+            // content uses unbound (EntityExpansion); copies leave them out.
+            std::uint32_t declarations = 0;
+            for (const xmlNs* declaration = element->nsDef; declaration != nullptr;
+                 declaration = declaration->next) {
+                declarations += declaration->href != nullptr ? 1 : 0;
+            }
+            const auto written = static_cast<std::uint32_t>(before.size());
+            shape.defaultedDeclarations = declarations > written ? declarations - written : 0;
+            if (interleaved) {
+                shape.attributesBefore = std::move(before);
+            }
         }
     }
-    if (!interleaved) {
-        return;
+    if (!shape.attributesBefore.empty() || shape.defaultedDeclarations != 0 ||
+        shape.defaultedAttributes != 0) {
+        shapes_.emplace(element, std::move(shape));
     }
-    for (; declaration != nullptr; declaration = declaration->next) {
-        before.push_back(attributes);
-    }
-    attributesBefore_.emplace(element, std::move(before));
 }
 
 void AttributeOrder::NoteCopy(const xmlNode* element, const xmlNode* copy) {
-    if (const auto found = attributesBefore_.find(element); found != attributesBefore_.end()) {
-        std::vector<std::uint32_t> before = found->second;
-        attributesBefore_.emplace(copy, std::move(before));
+    if (const auto found = shapes_.find(element); found != shapes_.end()) {
+        Shape shape = found->second;
+        shapes_.emplace(copy, std::move(shape));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "platform/xml/DocumentTree.h"
 #include "platform/xml/EntityExpansion.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace Xml {
@@ -87,12 +88,23 @@ void BuildFilter::StartElement(void* context, const xmlChar* localName, const xm
     if (!Admitted(parser, self->limits_.AdmitDepth(parser->nameNr + 1))) {
         return;
     }
+    // Defaults are copied into every element that takes them: a long default
+    // on many short elements would otherwise multiply the input.
+    // Five entries per attribute: local name, prefix, URI, value start, value end.
+    std::uint64_t defaultedBytes = 0;
+    for (int i = attributeCount - defaultedCount; i < attributeCount; ++i) {
+        const xmlChar** attribute = attributes + 5 * i;
+        defaultedBytes += static_cast<std::uint64_t>(attribute[4] - attribute[3]);
+    }
+    if (!Admitted(parser, self->limits_.AdmitDefaults(defaultedBytes))) {
+        return;
+    }
     if (!self->IsMain(context)) {
         const xmlNode* parent = parser->node;
         self->original_.startElementNs(context, localName, prefix, uri, namespaceCount, namespaces,
                                        attributeCount, defaultedCount, attributes);
         if (parser->node != parent) {
-            self->attributeOrder_.Note(parser, parser->node);
+            self->attributeOrder_.Note(parser, parser->node, defaultedCount);
             MarkUnboundNames(parser->node, localName, prefix, attributeCount, attributes);
         }
         return;
@@ -100,12 +112,11 @@ void BuildFilter::StartElement(void* context, const xmlChar* localName, const xm
     const bool dropped = self->SettleBeforeNode();
     self->original_.startElementNs(context, localName, prefix, uri, namespaceCount, namespaces,
                                    attributeCount, defaultedCount, attributes);
-    self->attributeOrder_.Note(parser, parser->node);
+    self->attributeOrder_.Note(parser, parser->node, defaultedCount);
     if (dropped && self->context_->node != nullptr) {
         DocumentTree::MarkDroppedBefore(self->context_->node);
     }
     bool preserve = self->Preserving();
-    // Five entries per attribute: local name, prefix, URI, value start, value end.
     for (int i = 0; i < attributeCount; ++i) {
         const xmlChar** attribute = attributes + 5 * i;
         if (xmlStrEqual(attribute[0], BAD_CAST "space") &&

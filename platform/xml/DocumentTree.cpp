@@ -107,6 +107,15 @@ std::vector<xmlNodePtr> DocumentTree::AttributesOf(xmlNodePtr element) {
     });
 }
 
+std::vector<xmlNodePtr> DocumentTree::WrittenAttributesOf(xmlNodePtr element) {
+    return attributeOrder_.AttributesOf(
+        element,
+        [this](xmlNsPtr declaration) {
+            return reinterpret_cast<xmlNodePtr>(NamespaceAttribute(declaration));
+        },
+        false);
+}
+
 bool DocumentTree::MarkedDroppedBefore(const xmlNode* node) {
     return (MarksOf(node) & DroppedBefore) != 0;
 }

@@ -12,6 +12,9 @@
 // - Namespace declarations are presented as attribute nodes ("xmlns",
 //   "xmlns:p") made on first use and owned here, outside the tree; their parent
 //   is null, as for every attribute in this DOM.
+// - Attributes and namespace declarations that the internal subset's
+//   defaults add are in the tree, as XPath must see them; AttributeOrder
+//   knows them, and "xml" leaves them out, as it was not written.
 // - Every entity reference holds its own copy of its entity's content, owned
 //   here (EntityExpansion).
 #pragma once
@@ -58,8 +61,10 @@ public:
     // The attribute node presenting `declaration` (one of `element`'s nsDef).
     xmlAttrPtr NamespaceAttribute(xmlNsPtr declaration);
     // The attributes an element shows, namespace declarations among them, in
-    // written order.
+    // written order, then those the document type's defaults add.
     std::vector<xmlNodePtr> AttributesOf(xmlNodePtr element);
+    // The same without the defaulted ones: what the element's markup holds.
+    std::vector<xmlNodePtr> WrittenAttributesOf(xmlNodePtr element);
 
     // What XSL pattern translations may assume of the tree, found on first
     // use: the tree does not change after loading.

@@ -166,6 +166,14 @@ bool LoadLimits::AdmitLookup(const xmlEntity* entity, int nesting) {
     return !exceeded_;
 }
 
+bool LoadLimits::AdmitDefaults(std::uint64_t bytes) {
+    copied_ += bytes;
+    if (copied_ > maxExpansion_) {
+        exceeded_ = true;
+    }
+    return !exceeded_;
+}
+
 bool LoadLimits::AdmitDepth(int depth) {
     if (depth > MaxDepth) {
         exceeded_ = true;

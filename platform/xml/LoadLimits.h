@@ -9,7 +9,8 @@
 //   times (each look-up inside an attribute value or an entity value copies
 //   the entity's text, so this bounds that copying too);
 // - the content, with every entity reference expanded, is at most 10 times
-//   the input plus 1 MiB.
+//   the input plus 1 MiB; so are, together with the entities' text copied,
+//   the attribute values that the document type's defaults add.
 // HUGE also lifts libxml2's caps on the length of a single text or name; the
 // size of the input bounds those already.
 #pragma once
@@ -30,6 +31,9 @@ public:
     // Counts a look-up of `entity` at libxml2's entity depth `nesting` while
     // parsing; false, from then on, once a bound is passed.
     bool AdmitLookup(const xmlEntity* entity, int nesting);
+    // Counts `bytes` of default attribute values given to one element; false,
+    // from then on, once a bound is passed.
+    bool AdmitDefaults(std::uint64_t bytes);
     // False, from then on, once elements nest deeper than MaxDepth.
     bool AdmitDepth(int depth);
     // Whether the parsed tree, entity references expanded, is within bounds.

@@ -2,8 +2,11 @@
 //
 // The text is the automation string's characters, so any encoding the text
 // declares is ignored: it is handed to libxml2 as UTF-8 with the declared
-// encoding ignored (IGNORE_ENC). No external DTD or entity is ever read (no DTDLOAD or
-// NOENT options, a refusing entity loader, NONET); internal entities stay
+// encoding ignored (IGNORE_ENC). The internal subset's attribute defaults
+// are applied (DTDATTR), as every XML reader must; AttributeOrder tells
+// them from written attributes. No external DTD or entity is ever read
+// (no DTDLOAD or NOENT options, and DTDATTR's request for the external
+// subset meets a refusing entity loader, NONET); internal entities stay
 // entity-reference nodes, each with its own copy of the entity's content
 // (EntityExpansion). libxml2's own limits on depth and entity expansion are
 // lifted (HUGE), for they refuse ordinary documents; LoadLimits bounds both
@@ -27,7 +30,7 @@ namespace {
 
 constexpr int ParseOptions =
     XML_PARSE_NONET | XML_PARSE_IGNORE_ENC | XML_PARSE_NOERROR | XML_PARSE_NOWARNING |
-    XML_PARSE_HUGE;
+    XML_PARSE_HUGE | XML_PARSE_DTDATTR;
 
 bool IsXmlSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';

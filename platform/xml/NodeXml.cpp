@@ -66,7 +66,7 @@ private:
         const std::string name = NameOf(node);
         out_ += '<';
         out_ += name;
-        for (const xmlNode* attribute : tree_.AttributesOf(const_cast<xmlNodePtr>(node))) {
+        for (const xmlNode* attribute : tree_.WrittenAttributesOf(const_cast<xmlNodePtr>(node))) {
             out_ += ' ';
             Attribute(attribute);
         }

@@ -46,6 +46,9 @@ const Row rows[] = {
     {"<r a=\"1\" b=\"2\"/>", "first child / attribute 'a' / node value", "1"},
     {"<r a=\"1\" b=\"2\"/>", "first child / attribute #2", "-"},
     {"<r a=\"1\" b=\"2\"/>", "first child / attribute 'A'", "-"},
+    {"<!DOCTYPE r [<!ATTLIST r b CDATA 'd'>]><r a=\"1\"/>", "last child / *attribute / as xml",
+     "a=\"1\",b=\"d\""},
+    {"<!DOCTYPE r [<!ATTLIST r b CDATA 'd'>]><r/>", "*xpath 'r[@b = \"d\"]' / as xml", "<r/>"},
     {"<r>t</r>", "first child / first child / attribute #0", "Windows Error: Invalid pointer"},
     {"<r>t</r>", "first child / first child / attribute 'a'", "Windows Error: Invalid pointer"},
     // Each selection sets its own language on the document its node shares.

@@ -62,6 +62,11 @@ TEST(HostileInput, LoadsWithinTheBoundsAndNotBeyond) {
         {"<!DOCTYPE r [<!ENTITY e '" + big + "'><!ENTITY f '" + Repeated("&e;", 100) +
              "'>]><r a='&f;'/>",
          false},
+        // Each element takes its own copy of an attribute default.
+        {"<!DOCTYPE r [<!ATTLIST i a CDATA '" + big + "'>]><r>" + Repeated("<i/>", 10) + "</r>",
+         true},
+        {"<!DOCTYPE r [<!ATTLIST i a CDATA '" + big + "'>]><r>" + Repeated("<i/>", 100) + "</r>",
+         false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(static_cast<bool>(LoadQuietly(Bstr(c.text))), c.loads) << c.text.substr(0, 80);
@@ -74,6 +79,7 @@ TEST(HostileInput, ExternalEntitiesAndDocumentTypesAreNeverRead) {
     const std::string texts[] = {
         "<!DOCTYPE a [<!ENTITY e SYSTEM '" + path + "'>]><a>&e;</a>",
         "<!DOCTYPE a SYSTEM '" + path + "'><a/>",
+        "<!DOCTYPE a SYSTEM '" + path + "' [<!ATTLIST a b CDATA 'c'>]><a/>",
         "<!DOCTYPE a [<!ENTITY % p SYSTEM '" + path + "'> %p;]><a/>",
     };
     for (const std::string& text : texts) {
