@@ -65,6 +65,14 @@ public:
     // use: the tree does not change after loading.
     const XslPattern::DocumentFacts& PatternFacts();
 
+    // Numbers the elements in document order, once, before the first
+    // selection: libxml2 keeps the number in an element's unused `content`
+    // field and then compares two elements by it in constant time, where
+    // otherwise it walks the tree between them. Sorting a node-set, as every
+    // union does, then takes n log n comparisons of constant cost. Not done
+    // at load: the load's own checks read `content` of every node.
+    void NumberElements();
+
     static bool MarkedDroppedBefore(const xmlNode* node);
     static bool MarkedDroppedAtEnd(const xmlNode* node);
     static void MarkDroppedBefore(xmlNodePtr node);
@@ -81,6 +89,7 @@ private:
     std::unordered_map<xmlNsPtr, xmlAttrPtr> namespaceAttributes_;
     AttributeOrder attributeOrder_;
     std::once_flag patternFactsFound_;
+    std::once_flag elementsNumbered_;
     XslPattern::DocumentFacts patternFacts_;
 };
 

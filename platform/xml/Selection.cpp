@@ -2,6 +2,7 @@
 
 #include "platform/xml/LibxmlSession.h"
 #include "platform/xml/XPathNames.h"
+#include "platform/xml/XPathUnions.h"
 
 #include <algorithm>
 #include <libxml/xpath.h>
@@ -97,6 +98,7 @@ HRESULT SelectNodes(DocumentTree& tree, xmlNodePtr context, std::string_view exp
     }
     EnsureLibxmlReady();
     std::string xpath;
+    std::string unionFunction;
     if (settings.language == SelectionLanguage::XslPattern) {
         XslPattern::Translation translation =
             XslPattern::Translate(expression, settings.bindings, tree.PatternFacts());
@@ -105,8 +107,11 @@ HRESULT SelectNodes(DocumentTree& tree, xmlNodePtr context, std::string_view exp
         }
         xpath = std::move(translation.xpath);
     } else {
-        xpath = WithReadableNames(expression, settings.bindings);
+        UnionRewrite rewrite = WithLinearUnions(WithReadableNames(expression, settings.bindings));
+        xpath = std::move(rewrite.xpath);
+        unionFunction = std::move(rewrite.function);
     }
+    tree.NumberElements();
     ErrorCapture capture;
     XslPattern::IndexMemo memo; // outlives the context that points to it
     std::unique_ptr<xmlXPathContext, ContextDeleter> evaluation(
@@ -124,6 +129,8 @@ HRESULT SelectNodes(DocumentTree& tree, xmlNodePtr context, std::string_view exp
     }
     if (settings.language == SelectionLanguage::XslPattern) {
         XslPattern::RegisterFunctions(evaluation.get(), &memo);
+    } else if (!unionFunction.empty()) {
+        XslPattern::RegisterUnion(evaluation.get(), unionFunction);
     }
     std::unique_ptr<xmlXPathObject, ObjectDeleter> result(
         xmlXPathEvalExpression(Utf8(xpath), evaluation.get()));

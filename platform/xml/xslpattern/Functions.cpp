@@ -218,32 +218,33 @@ bool Add(xmlNodeSetPtr set, const Member& member) {
 }
 
 // Pushes the node set that `fill` makes (false: memory ran out), in
-// document order.
+// document order or, unless `sorted`, in the order made.
 template <class Fill>
-void PushInDocumentOrder(xmlXPathParserContextPtr ctxt, Fill fill) {
+void Push(xmlXPathParserContextPtr ctxt, bool sorted, Fill fill) {
     NodeSet result(xmlXPathNodeSetCreate(nullptr));
     if (!result || !fill(result.get())) {
         XP_ERROR(XPATH_MEMORY_ERROR);
     }
-    xmlXPathNodeSetSort(result.get());
+    if (sorted) {
+        xmlXPathNodeSetSort(result.get());
+    }
     valuePush(ctxt, xmlXPathWrapNodeSet(result.release()));
 }
 
-// xslp-union(a, ...): the nodes of any of its node sets, each once, in
-// document order.
-void Union(xmlXPathParserContextPtr ctxt, int nargs) {
+// The nodes of any of the node-set arguments, each once, in the order first
+// met, as libxml2's union operator merges them.
+void Unite(xmlXPathParserContextPtr ctxt, int nargs, bool sorted) {
     if (nargs < 1) {
         XP_ERROR(XPATH_INVALID_ARITY);
     }
-    std::vector<NodeSet> sets;
-    sets.reserve(static_cast<std::size_t>(nargs));
-    for (int i = 0; i < nargs; ++i) {
-        sets.emplace_back(xmlXPathPopNodeSet(ctxt));
+    std::vector<NodeSet> sets(static_cast<std::size_t>(nargs));
+    for (int i = nargs - 1; i >= 0; --i) {
+        sets[static_cast<std::size_t>(i)].reset(xmlXPathPopNodeSet(ctxt));
         if (xmlXPathCheckError(ctxt)) {
             return;
         }
     }
-    PushInDocumentOrder(ctxt, [&](xmlNodeSetPtr result) {
+    Push(ctxt, sorted, [&](xmlNodeSetPtr result) {
         MemberSet seen;
         for (const NodeSet& set : sets) {
             for (int i = 0; set && i < set->nodeNr; ++i) {
@@ -257,6 +258,18 @@ void Union(xmlXPathParserContextPtr ctxt, int nargs) {
     });
 }
 
+// xslp-union(a, ...): the union in document order.
+void Union(xmlXPathParserContextPtr ctxt, int nargs) {
+    Unite(ctxt, nargs, true);
+}
+
+// The union operator of plain XPath: libxml2 sorts its result where the
+// order matters (a parenthesised expression, an argument, the whole
+// expression), and sorts what this merges at the same places.
+void UnionOperator(xmlXPathParserContextPtr ctxt, int nargs) {
+    Unite(ctxt, nargs, false);
+}
+
 // xslp-intersect(a, b): the nodes of a that are also in b, in document order.
 void Intersect(xmlXPathParserContextPtr ctxt, int nargs) {
     CHECK_ARITY(2);
@@ -265,7 +278,7 @@ void Intersect(xmlXPathParserContextPtr ctxt, int nargs) {
     if (xmlXPathCheckError(ctxt)) {
         return;
     }
-    PushInDocumentOrder(ctxt, [&](xmlNodeSetPtr result) {
+    Push(ctxt, true, [&](xmlNodeSetPtr result) {
         MemberSet inSecond;
         for (int j = 0; second && j < second->nodeNr; ++j) {
             inSecond.Insert(MemberOf(second->nodeTab[j]));
@@ -297,6 +310,10 @@ void RegisterFunctions(xmlXPathContextPtr context, IndexMemo* memo) {
     for (const Entry& entry : entries) {
         xmlXPathRegisterFunc(context, reinterpret_cast<const xmlChar*>(entry.name), entry.function);
     }
+}
+
+void RegisterUnion(xmlXPathContextPtr context, const std::string& name) {
+    xmlXPathRegisterFunc(context, reinterpret_cast<const xmlChar*>(name.c_str()), UnionOperator);
 }
 
 } // namespace XslPattern
