@@ -158,7 +158,11 @@ HRESULT SelectNodes(DocumentTree& tree, xmlNodePtr context, std::string_view exp
             namespaceResults.push_back(result);
         }
     }
-    if (mapping) {
+    if (!mapping) {
+        // Nothing for the set to free but itself: spares xmlXPathFreeObject
+        // a look at every node.
+        result->nodesetval->nodeNr = 0;
+    } else {
         SortInDomOrder(tree, namespaceResults);
         std::unordered_set<xmlNodePtr> seen;
         nodes.clear();
