@@ -74,7 +74,7 @@ public:
     const XslPattern::DocumentFacts& PatternFacts();
 
     // Numbers the elements in document order, once, before the first
-    // selection: libxml2 keeps the number in an element's unused `content`
+    // selection that sorts a merged set: libxml2 keeps the number in an element's unused `content`
     // field and then compares two elements by it in constant time, where
     // otherwise it walks the tree between them. Sorting a node-set, as every
     // union does, then takes n log n comparisons of constant cost. Not done

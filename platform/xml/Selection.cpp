@@ -111,7 +111,12 @@ HRESULT SelectNodes(DocumentTree& tree, xmlNodePtr context, std::string_view exp
         xpath = std::move(rewrite.xpath);
         unionFunction = std::move(rewrite.function);
     }
-    tree.NumberElements();
+    // Sorting what a union merges compares nodes from all over the tree;
+    // other results come sorted, and a plain path spares the walk.
+    if (!unionFunction.empty() || xpath.find("xslp-union(") != std::string::npos ||
+        xpath.find("xslp-intersect(") != std::string::npos) {
+        tree.NumberElements();
+    }
     ErrorCapture capture;
     XslPattern::IndexMemo memo; // outlives the context that points to it
     std::unique_ptr<xmlXPathContext, ContextDeleter> evaluation(
