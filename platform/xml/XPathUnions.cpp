@@ -44,7 +44,7 @@ bool IsNameCharacter(char c) {
 // brackets nested too deep.
 class Tokenizer {
 public:
-    static constexpr std::size_t MaxDepth = 5000;
+    static constexpr std::size_t MaxDepth = 1000;
 
     explicit Tokenizer(std::string_view text)
         : text_(text) {}
@@ -60,11 +60,11 @@ public:
                 return std::move(tokens_);
             }
             const std::optional<Role> role = Next();
-            // The rewrite recurses once per level of brackets; deeper nesting
-            // than libxml2 itself accepts is left to it to refuse.
             if (!role) {
                 return std::nullopt;
             }
+            // The rewrite recurses once per level of brackets: deeper text
+            // is left as written, for libxml2 to evaluate or refuse.
             if (*role == Role::Open && ++depth > MaxDepth) {
                 return std::nullopt;
             }

@@ -144,6 +144,11 @@ TEST(XPathUnions, RewriteOnlyTheUnions) {
         EXPECT_EQ(rewrite.xpath, c.rewritten) << c.expression;
         EXPECT_EQ(rewrite.function.empty(), rewrite.xpath == c.expression) << c.expression;
     }
+    // The rewrite recurses per bracket: deeper nesting is left as written.
+    for (std::size_t depth : {1000, 1001}) {
+        const std::string deep = std::string(depth, '(') + "a|b" + std::string(depth, ')');
+        EXPECT_EQ(Xml::WithLinearUnions(deep).function.empty(), depth > 1000);
+    }
 }
 
 } // namespace
