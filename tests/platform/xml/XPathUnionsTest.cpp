@@ -63,7 +63,7 @@ std::string Evaluate(xmlDocPtr document, const std::string& xpath, const std::st
         return nodes + "}";
     }
     case XPATH_STRING:
-        return "'" + std::string(reinterpret_cast<const char*>(result->stringval)) + "'";
+        return std::string("'").append(reinterpret_cast<const char*>(result->stringval)) + "'";
     default:
         return std::to_string(xmlXPathCastToNumber(result.get()));
     }
