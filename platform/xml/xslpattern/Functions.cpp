@@ -10,6 +10,7 @@
 #include "platform/xml/xslpattern/Signature.h"
 #include "platform/xml/xslpattern/XslPattern.h"
 
+#include <limits>
 #include <memory>
 #include <string>
 #include <utility>
@@ -195,6 +196,22 @@ void ForgetPlainNodes(xmlNodeSetPtr set, bool declarations) {
     }
 }
 
+// Room in `set` for `count` nodes at once, where adding them one by one
+// grows its table by doubling; false if memory ran out.
+bool Reserve(xmlNodeSetPtr set, std::size_t count) {
+    if (count <= static_cast<std::size_t>(set->nodeMax) ||
+        count > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        return true;
+    }
+    void* grown = xmlRealloc(set->nodeTab, count * sizeof(xmlNodePtr));
+    if (grown == nullptr) {
+        return false;
+    }
+    set->nodeTab = static_cast<xmlNodePtr*>(grown);
+    set->nodeMax = static_cast<int>(count);
+    return true;
+}
+
 // Pushes `result` (null: memory ran out) after `fill` (false: memory ran
 // out) has made it, in document order or, unless `sorted`, in the order made.
 template <class Fill>
@@ -227,6 +244,9 @@ void Unite(xmlXPathParserContextPtr ctxt, int nargs, bool sorted) {
     }
     NodeSet result = sets.front() ? std::move(sets.front()) : NodeSet(xmlXPathNodeSetCreate(nullptr));
     Push(ctxt, std::move(result), sorted, [&](xmlNodeSetPtr united) {
+        if (!Reserve(united, total)) {
+            return false;
+        }
         MemberSet seen(total);
         for (int i = 0; i < united->nodeNr; ++i) {
             seen.Insert(MemberOf(united->nodeTab[i]));
