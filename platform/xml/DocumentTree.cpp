@@ -1,6 +1,7 @@
 #include "platform/xml/DocumentTree.h"
 
 #include <cstdint>
+#include <libxml/xpath.h>
 #include <string>
 
 namespace Xml {
@@ -46,6 +47,10 @@ bool DocumentTree::ExpandEntityReferences() {
 const XslPattern::DocumentFacts& DocumentTree::PatternFacts() {
     std::call_once(patternFactsFound_, [this] { patternFacts_ = XslPattern::FactsOf(document_); });
     return patternFacts_;
+}
+
+void DocumentTree::NumberElements() {
+    std::call_once(elementsNumbered_, [this] { xmlXPathOrderDocElems(document_); });
 }
 
 xmlAttrPtr DocumentTree::MakeDetachedAttribute(const std::string& name, const std::string& value) {

@@ -33,6 +33,8 @@
 
 namespace Xml {
 
+class DomDocument;
+
 class DocumentTree {
 public:
     // Takes ownership of `document`.
@@ -42,6 +44,12 @@ public:
     DocumentTree& operator=(const DocumentTree&) = delete;
 
     xmlDocPtr Document() const { return document_; }
+
+    // The document object that loaded the tree. A node object reaches it
+    // here rather than holding it in a field of its own: a query may hold
+    // millions of node objects at once, and the field took a quarter of each.
+    DomDocument& Owner() const { return *owner_; }
+    void SetOwner(DomDocument& owner) { owner_ = &owner; }
 
     // Gives the entity references their copies (once, after loading); false
     // if memory ran out.
@@ -70,6 +78,14 @@ public:
     // use: the tree does not change after loading.
     const XslPattern::DocumentFacts& PatternFacts();
 
+    // Numbers the elements in document order, once, before the first
+    // selection that sorts a merged set: libxml2 keeps the number in an element's unused `content`
+    // field and then compares two elements by it in constant time, where
+    // otherwise it walks the tree between them. Sorting a node-set, as every
+    // union does, then takes n log n comparisons of constant cost. Not done
+    // at load: the load's own checks read `content` of every node.
+    void NumberElements();
+
     static bool MarkedDroppedBefore(const xmlNode* node);
     static bool MarkedDroppedAtEnd(const xmlNode* node);
     static void MarkDroppedBefore(xmlNodePtr node);
@@ -79,6 +95,7 @@ private:
     xmlAttrPtr MakeDetachedAttribute(const std::string& name, const std::string& value);
 
     xmlDocPtr document_;
+    DomDocument* owner_ = nullptr;
     EntityExpansion entities_;
     xmlNodePtr declaration_ = nullptr;
     std::vector<xmlAttrPtr> declarationAttributes_;
@@ -86,6 +103,7 @@ private:
     std::unordered_map<xmlNsPtr, xmlAttrPtr> namespaceAttributes_;
     AttributeOrder attributeOrder_;
     std::once_flag patternFactsFound_;
+    std::once_flag elementsNumbered_;
     XslPattern::DocumentFacts patternFacts_;
 };
 

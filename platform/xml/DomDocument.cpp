@@ -36,6 +36,7 @@ HRESULT PutFlag(VARIANT_BOOL value, VARIANT_BOOL& flag) {
 
 DomDocument::DomDocument()
     : NodeObject(NewEmptyTree(), nullptr) {
+    tree_->SetOwner(*this);
     node_ = DocumentNodeOf(tree_);
 }
 
@@ -89,6 +90,7 @@ STDMETHODIMP DomDocument::loadXML(BSTR xml, VARIANT_BOOL* successful) {
             LoadDocumentTree(CharactersOf(xml), preserveWhiteSpace_ != VARIANT_FALSE);
         const bool ok = loaded != nullptr;
         tree_ = ok ? std::move(loaded) : NewEmptyTree();
+        tree_->SetOwner(*this);
         node_ = DocumentNodeOf(tree_);
         if (successful != nullptr) {
             *successful = ok ? VARIANT_TRUE : VARIANT_FALSE;

@@ -4,14 +4,13 @@
 
 namespace Xml {
 
-DomNode::DomNode(DomDocument& document, std::shared_ptr<DocumentTree> tree, xmlNodePtr node)
-    : NodeObject(std::move(tree), node)
-    , document_(document) {
-    document_.AddRef();
+DomNode::DomNode(std::shared_ptr<DocumentTree> tree, xmlNodePtr node)
+    : NodeObject(std::move(tree), node) {
+    Document().AddRef();
 }
 
 DomNode::~DomNode() {
-    document_.Release();
+    Document().Release();
 }
 
 STDMETHODIMP DomNode::QueryInterface(REFIID iid, void** object) {

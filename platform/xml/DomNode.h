@@ -7,15 +7,14 @@ namespace Xml {
 
 class DomNode final : public NodeObject<IXMLDOMNode> {
 public:
-    DomNode(DomDocument& document, std::shared_ptr<DocumentTree> tree, xmlNodePtr node);
+    // Holds a reference to the tree's owner, the document object.
+    DomNode(std::shared_ptr<DocumentTree> tree, xmlNodePtr node);
 
     STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
 
 private:
     ~DomNode() override;
-    DomDocument& Document() override { return document_; }
-
-    DomDocument& document_;
+    DomDocument& Document() override { return tree_->Owner(); }
 };
 
 } // namespace Xml

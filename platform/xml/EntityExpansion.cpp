@@ -298,11 +298,13 @@ xmlNodePtr HolderOf(const xmlNode* node) {
 }
 
 bool EntityExpansion::Expand(xmlDocPtr document, AttributeOrder& order) {
-    if (xmlDtdPtr type = document->intSubset) {
-        typeChildren_ = type->children;
-        typeLast_ = type->last;
-        type->children = type->last = nullptr;
+    xmlDtdPtr type = document->intSubset;
+    if (type == nullptr) {
+        return true; // without a document type, no reference to expand
     }
+    typeChildren_ = type->children;
+    typeLast_ = type->last;
+    type->children = type->last = nullptr;
     return ExpandList(document, order, document->children, expanded_);
 }
 

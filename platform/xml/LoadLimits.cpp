@@ -182,6 +182,12 @@ bool LoadLimits::AdmitDepth(int depth) {
 }
 
 bool LoadLimits::AdmitTree(const xmlDoc* document) {
+    if (document->intSubset == nullptr) {
+        // No document type, so no entity references: the content is part of
+        // the input, and the parse has held the depth. A walk over a tree of
+        // millions of nodes would find nothing.
+        return !exceeded_;
+    }
     Measure measure(maxExpansion_);
     Extent extent;
     const auto* top = reinterpret_cast<const xmlNode*>(document);

@@ -24,7 +24,7 @@ HRESULT NewNodeObject(DomDocument& document, const std::shared_ptr<DocumentTree>
         *result = &document;
         return S_OK;
     }
-    *result = new DomNode(document, tree, node);
+    *result = new DomNode(tree, node);
     return S_OK;
 }
 

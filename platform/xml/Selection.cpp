@@ -2,6 +2,7 @@
 
 #include "platform/xml/LibxmlSession.h"
 #include "platform/xml/XPathNames.h"
+#include "platform/xml/XPathUnions.h"
 
 #include <algorithm>
 #include <libxml/xpath.h>
@@ -97,6 +98,7 @@ HRESULT SelectNodes(DocumentTree& tree, xmlNodePtr context, std::string_view exp
     }
     EnsureLibxmlReady();
     std::string xpath;
+    std::string unionFunction;
     if (settings.language == SelectionLanguage::XslPattern) {
         XslPattern::Translation translation =
             XslPattern::Translate(expression, settings.bindings, tree.PatternFacts());
@@ -105,7 +107,15 @@ HRESULT SelectNodes(DocumentTree& tree, xmlNodePtr context, std::string_view exp
         }
         xpath = std::move(translation.xpath);
     } else {
-        xpath = WithReadableNames(expression, settings.bindings);
+        UnionRewrite rewrite = WithLinearUnions(WithReadableNames(expression, settings.bindings));
+        xpath = std::move(rewrite.xpath);
+        unionFunction = std::move(rewrite.function);
+    }
+    // Sorting what a union merges compares nodes from all over the tree;
+    // other results come sorted, and a plain path spares the walk.
+    if (!unionFunction.empty() || xpath.find("xslp-union(") != std::string::npos ||
+        xpath.find("xslp-intersect(") != std::string::npos) {
+        tree.NumberElements();
     }
     ErrorCapture capture;
     XslPattern::IndexMemo memo; // outlives the context that points to it
@@ -124,6 +134,8 @@ HRESULT SelectNodes(DocumentTree& tree, xmlNodePtr context, std::string_view exp
     }
     if (settings.language == SelectionLanguage::XslPattern) {
         XslPattern::RegisterFunctions(evaluation.get(), &memo);
+    } else if (!unionFunction.empty()) {
+        XslPattern::RegisterUnion(evaluation.get(), unionFunction);
     }
     std::unique_ptr<xmlXPathObject, ObjectDeleter> result(
         xmlXPathEvalExpression(Utf8(xpath), evaluation.get()));
@@ -151,7 +163,11 @@ HRESULT SelectNodes(DocumentTree& tree, xmlNodePtr context, std::string_view exp
             namespaceResults.push_back(result);
         }
     }
-    if (mapping) {
+    if (!mapping) {
+        // Nothing for the set to free but itself: spares xmlXPathFreeObject
+        // a look at every node.
+        result->nodesetval->nodeNr = 0;
+    } else {
         SortInDomOrder(tree, namespaceResults);
         std::unordered_set<xmlNodePtr> seen;
         nodes.clear();

@@ -19,7 +19,7 @@ namespace Xml {
 // nothing declares, is left out; duplicates that this creates are dropped.
 // An element's attributes and declarations come in the order written, as its
 // attribute list shows them. XPath names that libxml2 cannot read are
-// rewritten first (XPathNames.h).
+// rewritten first (XPathNames.h), then its unions (XPathUnions.h).
 HRESULT SelectNodes(DocumentTree& tree, xmlNodePtr context, std::string_view expression,
                     const SelectionSettings& settings, std::vector<xmlNodePtr>& nodes);
 

@@ -5,14 +5,14 @@
 #include "platform/xml/xslpattern/Comparison.h"
 #include "platform/xml/xslpattern/IndexMemo.h"
 #include "platform/xml/xslpattern/Member.h"
+#include "platform/xml/xslpattern/MemberSet.h"
 #include "platform/xml/xslpattern/Numbers.h"
 #include "platform/xml/xslpattern/Signature.h"
 #include "platform/xml/xslpattern/XslPattern.h"
 
+#include <limits>
 #include <memory>
-#include <set>
 #include <string>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -181,80 +181,102 @@ void CompareValues(xmlXPathParserContextPtr ctxt, int nargs) {
     valuePush(ctxt, xmlXPathNewBoolean(result));
 }
 
-// The members of node sets by identity: a node, or a namespace declaration
-// by its element and prefix, for XPath makes a new namespace node each time.
-// libxml2's own union compares every node with every node already in the
-// set; a set of the members seen keeps set operations linear.
-class MemberSet {
-public:
-    // Whether `member` was not in the set before.
-    bool Insert(const Member& member) {
-        return member.IsDeclaration() ? declarations_.emplace(member.node, Key(member.ns)).second
-                                      : nodes_.insert(member.node).second;
-    }
-    bool Contains(const Member& member) const {
-        return member.IsDeclaration() ? declarations_.contains({member.node, Key(member.ns)})
-                                      : nodes_.contains(member.node);
-    }
-
-private:
-    // Null (the default namespace) apart from every prefix.
-    static std::string Key(const xmlNs* declaration) {
-        std::string key;
-        if (declaration->prefix) {
-            key.append(1, ':').append(View(declaration->prefix));
-        }
-        return key;
-    }
-
-    std::unordered_set<const xmlNode*> nodes_;
-    std::set<std::pair<const xmlNode*, std::string>> declarations_;
-};
-
 // Adds `member` to `set`, a namespace declaration as a node of its own.
 bool Add(xmlNodeSetPtr set, const Member& member) {
     return (member.IsDeclaration() ? xmlXPathNodeSetAddNs(set, member.node, member.ns)
                                    : xmlXPathNodeSetAddUnique(set, member.node)) >= 0;
 }
 
-// Pushes the node set that `fill` makes (false: memory ran out), in
-// document order.
+// Empties `set` unless it holds namespace nodes, which it owns: freeing a
+// set looks at every node for them, a walk over the tree's memory that a
+// set of a million nodes pays in cache misses.
+void ForgetPlainNodes(xmlNodeSetPtr set, bool declarations) {
+    if (set != nullptr && !declarations) {
+        set->nodeNr = 0;
+    }
+}
+
+// Room in `set` for `count` nodes at once, where adding them one by one
+// grows its table by doubling; false if memory ran out.
+bool Reserve(xmlNodeSetPtr set, std::size_t count) {
+    if (count <= static_cast<std::size_t>(set->nodeMax) ||
+        count > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        return true;
+    }
+    void* grown = xmlRealloc(set->nodeTab, count * sizeof(xmlNodePtr));
+    if (grown == nullptr) {
+        return false;
+    }
+    set->nodeTab = static_cast<xmlNodePtr*>(grown);
+    set->nodeMax = static_cast<int>(count);
+    return true;
+}
+
+// Pushes `result` (null: memory ran out) after `fill` (false: memory ran
+// out) has made it, in document order or, unless `sorted`, in the order made.
 template <class Fill>
-void PushInDocumentOrder(xmlXPathParserContextPtr ctxt, Fill fill) {
-    NodeSet result(xmlXPathNodeSetCreate(nullptr));
+void Push(xmlXPathParserContextPtr ctxt, NodeSet result, bool sorted, Fill fill) {
     if (!result || !fill(result.get())) {
         XP_ERROR(XPATH_MEMORY_ERROR);
     }
-    xmlXPathNodeSetSort(result.get());
+    if (sorted) {
+        xmlXPathNodeSetSort(result.get());
+    }
     valuePush(ctxt, xmlXPathWrapNodeSet(result.release()));
 }
 
-// xslp-union(a, ...): the nodes of any of its node sets, each once, in
-// document order.
-void Union(xmlXPathParserContextPtr ctxt, int nargs) {
+// The nodes of any of the node-set arguments, each once, in the order first
+// met, as libxml2's union operator merges them: the first set, a set
+// already, is extended in place by the new nodes of the others.
+void Unite(xmlXPathParserContextPtr ctxt, int nargs, bool sorted) {
     if (nargs < 1) {
         XP_ERROR(XPATH_INVALID_ARITY);
     }
-    std::vector<NodeSet> sets;
-    sets.reserve(static_cast<std::size_t>(nargs));
-    for (int i = 0; i < nargs; ++i) {
-        sets.emplace_back(xmlXPathPopNodeSet(ctxt));
+    std::vector<NodeSet> sets(static_cast<std::size_t>(nargs));
+    std::size_t total = 0;
+    for (int i = nargs - 1; i >= 0; --i) {
+        NodeSet& set = sets[static_cast<std::size_t>(i)];
+        set.reset(xmlXPathPopNodeSet(ctxt));
         if (xmlXPathCheckError(ctxt)) {
             return;
         }
+        total += set ? static_cast<std::size_t>(set->nodeNr) : 0;
     }
-    PushInDocumentOrder(ctxt, [&](xmlNodeSetPtr result) {
-        MemberSet seen;
-        for (const NodeSet& set : sets) {
+    NodeSet result = sets.front() ? std::move(sets.front()) : NodeSet(xmlXPathNodeSetCreate(nullptr));
+    Push(ctxt, std::move(result), sorted, [&](xmlNodeSetPtr united) {
+        if (!Reserve(united, total)) {
+            return false;
+        }
+        MemberSet seen(total);
+        for (int i = 0; i < united->nodeNr; ++i) {
+            seen.Insert(MemberOf(united->nodeTab[i]));
+        }
+        for (std::size_t s = 1; s < sets.size(); ++s) {
+            const NodeSet& set = sets[s];
+            bool declarations = false;
             for (int i = 0; set && i < set->nodeNr; ++i) {
                 Member member = MemberOf(set->nodeTab[i]);
-                if (seen.Insert(member) && !Add(result, member)) {
+                declarations = declarations || member.IsDeclaration();
+                if (seen.Insert(member) && !Add(united, member)) {
                     return false;
                 }
             }
+            ForgetPlainNodes(set.get(), declarations);
         }
         return true;
     });
+}
+
+// xslp-union(a, ...): the union in document order.
+void Union(xmlXPathParserContextPtr ctxt, int nargs) {
+    Unite(ctxt, nargs, true);
+}
+
+// The union operator of plain XPath: libxml2 sorts its result where the
+// order matters (a parenthesised expression, an argument, the whole
+// expression), and sorts what this merges at the same places.
+void UnionOperator(xmlXPathParserContextPtr ctxt, int nargs) {
+    Unite(ctxt, nargs, false);
 }
 
 // xslp-intersect(a, b): the nodes of a that are also in b, in document order.
@@ -265,8 +287,8 @@ void Intersect(xmlXPathParserContextPtr ctxt, int nargs) {
     if (xmlXPathCheckError(ctxt)) {
         return;
     }
-    PushInDocumentOrder(ctxt, [&](xmlNodeSetPtr result) {
-        MemberSet inSecond;
+    Push(ctxt, NodeSet(xmlXPathNodeSetCreate(nullptr)), true, [&](xmlNodeSetPtr result) {
+        MemberSet inSecond(second ? static_cast<std::size_t>(second->nodeNr) : 0);
         for (int j = 0; second && j < second->nodeNr; ++j) {
             inSecond.Insert(MemberOf(second->nodeTab[j]));
         }
@@ -297,6 +319,10 @@ void RegisterFunctions(xmlXPathContextPtr context, IndexMemo* memo) {
     for (const Entry& entry : entries) {
         xmlXPathRegisterFunc(context, reinterpret_cast<const xmlChar*>(entry.name), entry.function);
     }
+}
+
+void RegisterUnion(xmlXPathContextPtr context, const std::string& name) {
+    xmlXPathRegisterFunc(context, reinterpret_cast<const xmlChar*>(name.c_str()), UnionOperator);
 }
 
 } // namespace XslPattern

@@ -106,4 +106,11 @@ Translation Translate(std::string_view pattern, const std::vector<Binding>& bind
 // the first sibling.
 void RegisterFunctions(xmlXPathContextPtr context, IndexMemo* memo = nullptr);
 
+// Registers the union function of the translations alone, under `name`, for
+// plain XPath whose unions are rewritten as calls (Xml::WithLinearUnions):
+// the nodes of any of its node-set arguments, each once, in the order first
+// met, which is how libxml2's operator merges them before it sorts;
+// XPATH_INVALID_TYPE for an argument that is not a node-set.
+void RegisterUnion(xmlXPathContextPtr context, const std::string& name);
+
 } // namespace XslPattern

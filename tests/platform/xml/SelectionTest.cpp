@@ -15,6 +15,13 @@ TEST(Selections, XPathMapsNamespacesAndAcceptsOnlyNodeSets) {
     } cases[] = {
         {"//p:i", "xmlns:p='urn:x'", "x:i0,i1"},
         {"//p:i | //q:i", " xmlns:p=\"urn:x\"\txmlns:q='urn:y' ", "x:i0,y:i0,i1"},
+        // Unions in document order at any depth; the function that evaluates
+        // them is out of the expression's reach, and `|` needs node-sets.
+        {"(//y:i | (/r/* | //p:i))[2]", "xmlns:p='urn:x' xmlns:y='urn:y'", "i0"},
+        {"//*[(p:i | i)]", "xmlns:p='urn:x'", "r0,d0"},
+        {"/r/*[. = '|' or self::i | self::y:i]", "xmlns:y='urn:y'", "i0,y:i0"},
+        {"union(//i) | //i", "", "E_FAIL"},
+        {"//i | 1", "", "E_FAIL"},
         // A default declaration binds nothing: unprefixed names have no namespace.
         {"//i", "xmlns='urn:x'", "i0"},
         // Namespace nodes are the attributes that declare them.
