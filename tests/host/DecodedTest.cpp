@@ -26,6 +26,15 @@ std::string Bytes(const char* bytes, std::size_t length) {
     return std::string(bytes, length);
 }
 
+// ASCII text in UTF-16LE, after its byte-order mark.
+std::string Utf16Le(std::string_view ascii) {
+    std::string bytes = "\xFF\xFE";
+    for (char c : ascii) {
+        bytes.append(1, c).append(1, '\0');
+    }
+    return bytes;
+}
+
 const std::string Declared = "<?xml version=\"1.0\" encoding=";
 
 TEST(Decoded, GivesTheTextInUtf8) {
@@ -41,7 +50,10 @@ TEST(Decoded, GivesTheTextInUtf8) {
         {Declared + "\"KOI8-R\"?>\xC1", Declared + "\"KOI8-R\"?>\xD0\xB0"},
         {Declared + "\"Shift_JIS\"?>\x82\xA0", Declared + "\"Shift_JIS\"?>\xE3\x81\x82"},
         {Declared + "\"Big5\"?>\xA4\x40", Declared + "\"Big5\"?>\xE4\xB8\x80"},
-        // A byte-order mark wins over the declaration.
+        // A byte-order mark or the pattern of "<?xml" names the encoding; a
+        // declaration may name the same.
+        {Utf16Le(Declared + "'utf-16'?><r/>"), Declared + "'utf-16'?><r/>"},
+        {"\xEF\xBB\xBF" + Declared + "'UTF-8'?>", Declared + "'UTF-8'?>"},
         {Bytes("\xFF\xFE<\0r\0/\0>\0", 10), "<r/>"},
         {Bytes("\xFE\xFF\0<\xD8\x3D\xDE\x00", 8), "<\xF0\x9F\x98\x80"},
         {Bytes("<\0?\0x\0m\0l\0", 10), "<?xml"},
@@ -69,6 +81,10 @@ TEST(Decoded, RefusesWhatIsNotInItsEncoding) {
         {Declared + "'x-none'?><r/>", "unknown encoding \"x-none\""},
         {Declared + "'a b'?><r/>", "the XML declaration names no encoding"},
         {Declared + "'UTF-16'?><r/>", "not valid UTF-16: the text starts in 8-bit characters"},
+        {Utf16Le(Declared + "'ISO-8859-1'?><r/>"),
+         "the text is in UTF-16LE but its XML declaration names \"ISO-8859-1\""},
+        {"\xEF\xBB\xBF" + Declared + "'UTF-16'?>",
+         "the text is in UTF-8 but its XML declaration names \"UTF-16\""},
         {Bytes("\xFF\xFE<\0\0\xDC", 6), "not valid UTF-16LE: byte 0x00 at offset 4"},
         {Bytes("\xFE\xFF\0<\0", 5), "not valid UTF-16BE: the text ends inside a character, "
                                     "at offset 5"},
