@@ -111,14 +111,24 @@ private:
         return node;
     }
 
-    static Node Binary(int code, std::size_t position, Node left, Node right) {
-        Node node = Make(Syntax::Kind::Operator, position);
-        node->operatorCode = code;
-        Adopt(*node, left.get());
-        Adopt(*node, right.get());
-        node->parts.push_back(std::move(left));
-        node->parts.push_back(std::move(right));
+    // Operators of one level chain from left to right: `a - b - c` is one
+    // node of three parts, so that a long chain is not a deep tree.
+    static Node Chain(Node first) {
+        Node node = Make(Syntax::Kind::Operator, first->position);
+        Adopt(*node, first.get());
+        node->parts.push_back(std::move(first));
         return node;
+    }
+
+    static void Extend(Node& chain, int code, std::size_t position, Node operand) {
+        // Extending any chain keeps the meaning: it is evaluated from the
+        // left, so `(a + b) * c` is the chain a, + b, * c.
+        if (chain->kind != Syntax::Kind::Operator) {
+            chain = Chain(std::move(chain));
+        }
+        Adopt(*chain, operand.get());
+        chain->operators.push_back({code, position});
+        chain->parts.push_back(std::move(operand));
     }
 
     // --- grammar ---------------------------------------------------------------
@@ -162,7 +172,7 @@ private:
         Node left = Conjunction(depth);
         while (IsWord("or")) {
             std::size_t position = Take().position;
-            left = Binary(OperatorOr, position, std::move(left), Conjunction(depth));
+            Extend(left, OperatorOr, position, Conjunction(depth));
         }
         return left;
     }
@@ -171,7 +181,7 @@ private:
         Node left = Relation(depth);
         while (IsWord("and")) {
             std::size_t position = Take().position;
-            left = Binary(OperatorAnd, position, std::move(left), Relation(depth));
+            Extend(left, OperatorAnd, position, Relation(depth));
         }
         return left;
     }
@@ -192,7 +202,7 @@ private:
         Node left = Sum(depth);
         if (int code = RelationCode()) {
             std::size_t position = Take().position;
-            left = Binary(code, position, std::move(left), Sum(depth));
+            Extend(left, code, position, Sum(depth));
             if (RelationCode() != 0) {
                 Fail("comparisons do not chain: use parentheses");
             }
@@ -211,7 +221,7 @@ private:
                 return left;
             }
             std::size_t position = Take().position;
-            left = Binary(code, position, std::move(left), Product(depth));
+            Extend(left, code, position, Product(depth));
         }
     }
 
@@ -226,7 +236,7 @@ private:
                 return left;
             }
             std::size_t position = Take().position;
-            left = Binary(code, position, std::move(left), CastChain(depth));
+            Extend(left, code, position, CastChain(depth));
         }
     }
 

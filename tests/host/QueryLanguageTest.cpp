@@ -233,19 +233,73 @@ TEST(ValueLimit, EndsTheEvaluationOfAnExpressionWithTooManyValues) {
     }
 }
 
-// 100,000 levels of parentheses, of an operator chain and of negations are
-// refused instead of exhausting the stack; 50 levels are fine.
-TEST(QueryNesting, IsBoundedInsteadOfExhaustingTheStack) {
-    std::string parentheses(100000, '('), chain = "1", negations;
-    for (int i = 0; i < 100000; ++i) {
-        chain += " + 1";
-        negations += "not ";
+std::string Repeated(std::string_view text, std::string_view separator, int times) {
+    std::string all(text);
+    for (int i = 1; i < times; ++i) {
+        all.append(separator).append(text);
     }
-    for (const std::string& deep :
-         {parentheses + "1" + std::string(100000, ')'), chain, negations + "true"}) {
+    return all;
+}
+
+// A chain of one level's operators, however long, is evaluated from the left
+// one step at a time, each step raising its own overflow; lists take as many
+// parts. Far more than the nesting limit, and deeper than a recursive
+// evaluation's stack would be.
+TEST(LongChains, EvaluateFromTheLeft) {
+    struct Case {
+        std::string query;
+        std::string value; // empty: no value
+    };
+    const int n = 100000;
+    for (const Case& c : {
+             Case{Repeated("1", " + ", n), "100000"},
+             Case{"(" + Repeated("10", " - ", n) + ") / 5 mod 7", "-6"},
+             Case{"length of (" + Repeated(R"("ab")", " & ", n) + " & 1 as string)", "200001"},
+             Case{Repeated("true", " and ", n) + " and false or true", "true"},
+             Case{"number of (" + Repeated("1", "; ", n) + ")", "100000"},
+             Case{Repeated("1.5", " * ", 3) + " - " + Repeated("0.125", " - ", 1000), "-121.625"},
+             Case{Repeated("2", " * ", 64), ""},
+             Case{Repeated(R"("a")", " & ", 3) + R"( & ("x" as integer) as string)", ""},
+         }) {
+        try {
+            EXPECT_EQ(Texts(veritor::Run(c.query)), std::vector<std::string>{c.value})
+                << c.query.substr(0, 40);
+        } catch (const QueryError& error) {
+            EXPECT_TRUE(c.value.empty() && error.Kind() == ErrorKind::NoValue)
+                << c.query.substr(0, 40) << ": " << error.what();
+        }
+    }
+}
+
+TEST(LongChains, AreTypedStepByStep) {
+    const std::string ones = Repeated("1", " + ", 1000);
+    for (const std::string& query : {ones + " + 1.5", ones + R"( & "a")"}) {
+        try {
+            veritor::Run(query);
+            ADD_FAILURE() << "no error";
+        } catch (const QueryError& error) {
+            EXPECT_EQ(error.Kind(), ErrorKind::Type) << error.what();
+            EXPECT_EQ(error.Position(), ones.size() + 1) << error.what();
+        }
+    }
+}
+
+// Parentheses, negations and casts nested past 256 levels are refused instead
+// of exhausting the stack; 256 levels are fine.
+TEST(QueryNesting, IsBoundedInsteadOfExhaustingTheStack) {
+    std::string negations, casts = "1";
+    for (int i = 0; i < 100000; ++i) {
+        negations += "not ";
+        casts += " as string";
+    }
+    for (int depth : {257, 100000}) {
+        std::string deep = std::string(depth, '(') + "1" + std::string(depth, ')');
+        EXPECT_THROW(veritor::Run(deep), QueryError) << depth;
+    }
+    for (const std::string& deep : {negations + "true", casts}) {
         EXPECT_THROW(veritor::Run(deep), QueryError);
     }
-    EXPECT_EQ(Texts(veritor::Run(std::string(50, '(') + "1" + std::string(50, ')'))),
+    EXPECT_EQ(Texts(veritor::Run(std::string(255, '(') + "1" + std::string(255, ')'))),
               std::vector<std::string>{"1"});
 }
 
