@@ -103,9 +103,10 @@ public:
             if (value.present && right.present) {
                 const Registration& r = calls[steps[i].call].r;
                 const ResultType& result = calls[steps[i].call].result;
-                value.value = evaluation.Produce(result.size, result.destroyValue, [&](void* storage) {
-                    return r.binary(storage, value.value, right.value, r.callbackObject);
-                });
+                value.value =
+                    evaluation.Produce(result.size, result.destroyValue, [&](void* storage) {
+                        return r.binary(storage, value.value, right.value, r.callbackObject);
+                    });
             }
             value.present = value.present && right.present && value.value != nullptr;
             ++i;

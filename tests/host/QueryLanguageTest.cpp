@@ -200,14 +200,22 @@ TEST_P(UnknownName, IsRefusedWithTheClosestNameIfOneIsClose) {
 // swap of neighbours as one edit.
 INSTANTIATE_TEST_SUITE_P(
     HostVocabulary, UnknownName,
-    testing::Values(Refused{"lenght of \"a\"", "unknown name \"lenght\"; did you mean \"length\"?"},
-                    Refused{"lxngxh of \"a\"", "unknown name \"lxngxh\"; did you mean \"length\"?"},
-                    Refused{"lxxgxh of \"a\"", "unknown name \"lxxgxh\""},
-                    Refused{"ture", "unknown name \"ture\"; did you mean \"true\"?"},
-                    Refused{"\"1\" as intger",
-                            "unknown cast \"intger\"; did you mean \"integer\"?"},
-                    Refused{"\"1\" as floating piont",
-                            "unknown cast \"floating piont\"; did you mean \"floating point\"?"}));
+    testing::Values(
+        Refused{"lenght of \"a\"", "unknown name \"lenght\"; did you mean \"length\"?"},
+        Refused{"lxngxh of \"a\"", "unknown name \"lxngxh\"; did you mean \"length\"?"},
+        Refused{"lxxgxh of \"a\"", "unknown name \"lxxgxh\""},
+        Refused{"ture", "unknown name \"ture\"; did you mean \"true\"?"},
+        Refused{"\"1\" as intger", "unknown cast \"intger\"; did you mean \"integer\"?"},
+        Refused{"\"1\" as floating piont",
+                "unknown cast \"floating piont\"; did you mean \"floating point\"?"},
+        // Names are lower case: the same words in lower case come first.
+        Refused{"LENGTH OF \"a\"", "unknown name \"LENGTH\"; did you mean \"length\"?"},
+        Refused{"Sum of (1; 2)", "unknown name \"Sum\"; did you mean \"sum\"?"},
+        Refused{"Number OF (1; 2)", "unknown name \"Number OF\"; did you mean \"number of\"?"},
+        Refused{"\"1\" as Floating Point",
+                "unknown cast \"Floating Point\"; did you mean \"floating point\"?"},
+        Refused{"length OF \"a\"", "unexpected \"OF\"; did you mean \"of\"?"},
+        Refused{"1 = 1 AND TRUE", "unexpected \"AND\"; did you mean \"and\"?"}));
 
 // Plural properties and casts have as many values as their operand; lists
 // add up their parts, nested ones too.
