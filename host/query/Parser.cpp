@@ -436,7 +436,7 @@ private:
         std::size_t words = 0;
         std::string lower;
         for (std::size_t n = 0; n <= names.longestName && Peek(n).kind == TokenKind::Word; ++n) {
-            lower += (n == 0 ? "" : " ") + Lower(Peek(n).text);
+            lower.append(n == 0 ? "" : " ").append(Lower(Peek(n).text));
             if (known(lower)) {
                 suggestion = lower;
                 words = n + 1;
