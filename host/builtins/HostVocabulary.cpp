@@ -13,6 +13,7 @@
 #include "host/builtins/HostAggregates.h"
 #include "host/builtins/HostValues.h"
 #include "host/builtins/NumberText.h"
+#include "host/builtins/StringJoin.h"
 
 #include <cstdint>
 
@@ -88,10 +89,8 @@ boolean_value Or(const boolean_value& a, const boolean_value& b) {
 }
 
 string_value Concatenate(const string_value& a, const string_value& b) {
-    std::string joined;
-    joined.reserve(std::size_t{a.length} + b.length);
-    joined.append(View(a)).append(View(b));
-    return MakeString(joined);
+    const string_value* pieces[] = {&a, &b};
+    return JoinStrings(pieces);
 }
 
 boolean_value Contains(const string_value& a, const string_value& b) {
@@ -236,5 +235,10 @@ struct HostVocabulary {
 const HostVocabulary hostVocabulary;
 
 } // namespace
+
+bool IsStringConcatenation(const void* registrationObject) {
+    const BinaryOperatorRegistrationBase& concatenate = hostVocabulary.concatenate;
+    return registrationObject == &concatenate;
+}
 
 } // namespace veritor::host

@@ -2,7 +2,11 @@
 // properties and aggregates, following the protocol each kind is registered
 // with.
 #include "host/Veritor.h"
+#include "host/builtins/StringJoin.h"
 #include "host/query/Nodes.h"
+
+#include <map>
+#include <new>
 
 namespace veritor::host {
 
@@ -69,28 +73,87 @@ protected:
     NodePointer operand;
 };
 
-class OperatorCall : public Call {
+// The registrations of a chain are copied once each, however many steps call
+// them; a run of the host's string concatenations is joined in one copy.
+class OperatorChain : public Node {
 public:
-    OperatorCall(const Registration& r, ResultType result, NodePointer left, NodePointer right)
-        : Call(r, result, false)
-        , left(std::move(left))
-        , right(std::move(right)) {}
+    OperatorChain(NodePointer first, std::vector<OperatorStep> operatorSteps)
+        : Node(operatorSteps.back().registration->resultType, false)
+        , first(std::move(first)) {
+        std::map<const Registration*, std::size_t> numbers;
+        steps.reserve(operatorSteps.size());
+        for (OperatorStep& step : operatorSteps) {
+            auto [at, added] = numbers.try_emplace(step.registration, calls.size());
+            if (added) {
+                calls.push_back({*step.registration, step.result});
+            }
+            steps.push_back({at->second, std::move(step.right),
+                             IsStringConcatenation(step.registration->object)});
+        }
+    }
 
     void Evaluate(Evaluation& evaluation, std::vector<const void*>& values) const override {
-        Single a = EvaluateSingle(left, evaluation);
-        Single b = EvaluateSingle(right, evaluation);
-        if (!a.present || !b.present) {
-            return;
+        Single value = EvaluateSingle(first, evaluation);
+        for (std::size_t i = 0; i < steps.size();) {
+            if (steps[i].joinsStrings) {
+                i = Join(evaluation, i, value);
+                continue;
+            }
+            Single right = EvaluateSingle(steps[i].right, evaluation);
+            if (value.present && right.present) {
+                const Registration& r = calls[steps[i].call].r;
+                const ResultType& result = calls[steps[i].call].result;
+                value.value =
+                    evaluation.Produce(result.size, result.destroyValue, [&](void* storage) {
+                        return r.binary(storage, value.value, right.value, r.callbackObject);
+                    });
+            }
+            value.present = value.present && right.present && value.value != nullptr;
+            ++i;
         }
-        const void* value = Produce(evaluation, [&](void* storage) {
-            return r.binary(storage, a.value, b.value, r.callbackObject);
-        });
-        evaluation.Keep(value, values);
+        if (value.present) {
+            evaluation.Keep(value.value, values);
+        }
     }
 
 private:
-    NodePointer left;
-    NodePointer right;
+    // The steps from `from` on that concatenate strings, with `value` as the
+    // left operand of the first; answers the step after them.
+    std::size_t Join(Evaluation& evaluation, std::size_t from, Single& value) const {
+        std::vector<const string_value*> pieces;
+        if (value.present) {
+            pieces.push_back(static_cast<const string_value*>(value.value));
+        }
+        std::size_t at = from;
+        for (; at < steps.size() && steps[at].joinsStrings; ++at) {
+            Single right = EvaluateSingle(steps[at].right, evaluation);
+            value.present = value.present && right.present;
+            if (value.present) {
+                pieces.push_back(static_cast<const string_value*>(right.value));
+            }
+        }
+        if (value.present) {
+            value.value = evaluation.Produce(sizeof(string_value), nullptr, [&](void* storage) {
+                return new (storage) string_value(JoinStrings(pieces));
+            });
+            value.present = value.value != nullptr;
+        }
+        return at;
+    }
+
+    struct Callee {
+        Registration r;
+        ResultType result;
+    };
+    struct Step {
+        std::size_t call; // in calls
+        NodePointer right;
+        bool joinsStrings;
+    };
+
+    NodePointer first;
+    std::vector<Callee> calls;
+    std::vector<Step> steps;
 };
 
 class CastCall : public Call {
@@ -212,9 +275,8 @@ public:
 
 } // namespace
 
-NodePointer CallOperator(const Registration& r, ResultType result, NodePointer left,
-                         NodePointer right) {
-    return std::make_unique<OperatorCall>(r, result, std::move(left), std::move(right));
+NodePointer CallOperators(NodePointer first, std::vector<OperatorStep> steps) {
+    return std::make_unique<OperatorChain>(std::move(first), std::move(steps));
 }
 
 NodePointer CallCast(const Registration& r, ResultType result, NodePointer operand) {

@@ -58,8 +58,11 @@ public:
     }
 
 private:
+    [[noreturn]] static void Fail(const std::string& message, std::size_t position) {
+        throw QueryError(ErrorKind::Type, message, position);
+    }
     [[noreturn]] static void Fail(const std::string& message, const Syntax& at) {
-        throw QueryError(ErrorKind::Type, message, at.position);
+        Fail(message, at.position);
     }
 
     NodePointer Singular(const Syntax& s, const std::string& what) {
@@ -79,6 +82,9 @@ private:
     }
 
     ResultType ResultOf(const Registration& r, const Syntax& at) {
+        return ResultOf(r, at.position);
+    }
+    ResultType ResultOf(const Registration& r, std::size_t at) {
         auto size = types.SizeOf(r.resultType);
         if (!size) {
             Fail("the type " + Quoted(r.resultType) + " is not registered", at);
@@ -147,21 +153,32 @@ private:
 
     int Sum(int a, int b) const { return a < 0 || b < 0 ? -1 : a + b; }
 
+    // Each step is typed on its own: its left operand is the result of the
+    // steps before it.
     NodePointer CompileOperator(const Syntax& s) {
-        std::string symbol = Quoted(OperatorSymbol(s.operatorCode));
-        NodePointer left = Singular(*s.parts[0], "the left operand of " + symbol);
-        NodePointer right = Singular(*s.parts[1], "the right operand of " + symbol);
-        const Registration* chosen =
-            Best(Lexicon::OperatorKey(s.operatorCode), [&](const Registration& r) {
-                return Sum(types.Distance(left->Type(), r.operandType),
-                           types.Distance(right->Type(), r.rightType));
-            });
-        if (chosen == nullptr) {
-            Fail("no operator " + symbol + " for " + Shown(left->Type()) + " and " +
-                     Shown(right->Type()),
-                 s);
+        NodePointer first = Singular(*s.parts[0], "the left operand of " +
+                                                      Quoted(OperatorSymbol(s.operators[0].code)));
+        std::string left = first->Type();
+        std::vector<OperatorStep> steps;
+        steps.reserve(s.operators.size());
+        for (std::size_t i = 0; i < s.operators.size(); ++i) {
+            auto [code, position] = s.operators[i];
+            std::string symbol = Quoted(OperatorSymbol(code));
+            NodePointer right = Singular(*s.parts[i + 1], "the right operand of " + symbol);
+            const Registration* chosen =
+                Best(Lexicon::OperatorKey(code), [&](const Registration& r) {
+                    return Sum(types.Distance(left, r.operandType),
+                               types.Distance(right->Type(), r.rightType));
+                });
+            if (chosen == nullptr) {
+                Fail("no operator " + symbol + " for " + Shown(left) + " and " +
+                         Shown(right->Type()),
+                     position);
+            }
+            steps.push_back({chosen, ResultOf(*chosen, position), std::move(right)});
+            left = chosen->resultType;
         }
-        return CallOperator(*chosen, ResultOf(*chosen, s), std::move(left), std::move(right));
+        return CallOperators(std::move(first), std::move(steps));
     }
 
     NodePointer CompileCast(const Syntax& s) {

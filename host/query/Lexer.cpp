@@ -13,8 +13,10 @@ namespace {
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
+// Names are lower case, but a word with capitals is read as one so that it
+// can be refused with its lower-case spelling as a suggestion.
 bool IsWordStart(char c) {
-    return c >= 'a' && c <= 'z';
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 bool IsWordPart(char c) {
     return IsWordStart(c) || IsDigit(c);

@@ -54,8 +54,16 @@ NodePointer Negate(NodePointer operand); // "integer" or "floating point"
 NodePointer Exists(NodePointer operand);
 NodePointer NumberOf(NodePointer operand);
 
-NodePointer CallOperator(const Registration& r, ResultType result, NodePointer left,
-                         NodePointer right);
+// One operator of a chain: applied to the value of the chain so far and to
+// the value of `right`.
+struct OperatorStep {
+    const Registration* registration;
+    ResultType result;
+    NodePointer right;
+};
+// A left-associative chain of operators, evaluated from the left without
+// recursion however long it is: `first`, then each step in turn.
+NodePointer CallOperators(NodePointer first, std::vector<OperatorStep> steps);
 // Applies to each value of a plural operand.
 NodePointer CallCast(const Registration& r, ResultType result, NodePointer operand);
 // `index` and `operand` may be null; the result is plural when written in the

@@ -25,9 +25,19 @@ bool IsReserved(std::string_view word) {
     return std::ranges::find(reserved, word) != reserved.end();
 }
 
+std::string Lower(std::string_view word) {
+    std::string lower(word);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return lower;
+}
+
 // Words that may stand where a name is expected, for suggestions.
-constexpr std::array<std::string_view, 5> operandKeywords = {"true", "false", "not", "exists",
-                                                             "number"};
+constexpr std::array<std::string_view, 6> operandKeywords = {"true",   "false",     "not",
+                                                             "exists", "number of", "number"};
 
 class Parser {
 public:
@@ -38,7 +48,7 @@ public:
     Node Query() {
         Node node = Expression(0);
         if (Peek().kind != TokenKind::End) {
-            Fail("unexpected " + Describe(Peek()));
+            Fail(Unexpected(Peek()));
         }
         return node;
     }
@@ -71,6 +81,18 @@ private:
         default:
             return "\"" + token.text + "\"";
         }
+    }
+
+    // A structure word written with capitals is suggested in lower case.
+    static std::string Unexpected(const Token& token) {
+        std::string message = "unexpected " + Describe(token);
+        if (token.kind == TokenKind::Word) {
+            std::string lower = Lower(token.text);
+            if (lower != token.text && IsReserved(lower)) {
+                message.append("; did you mean \"").append(lower).append("\"?");
+            }
+        }
+        return message;
     }
 
     [[noreturn]] void Fail(const std::string& message) const { Fail(message, Peek().position); }
@@ -111,14 +133,24 @@ private:
         return node;
     }
 
-    static Node Binary(int code, std::size_t position, Node left, Node right) {
-        Node node = Make(Syntax::Kind::Operator, position);
-        node->operatorCode = code;
-        Adopt(*node, left.get());
-        Adopt(*node, right.get());
-        node->parts.push_back(std::move(left));
-        node->parts.push_back(std::move(right));
+    // Operators of one level chain from left to right: `a - b - c` is one
+    // node of three parts, so that a long chain is not a deep tree.
+    static Node Chain(Node first) {
+        Node node = Make(Syntax::Kind::Operator, first->position);
+        Adopt(*node, first.get());
+        node->parts.push_back(std::move(first));
         return node;
+    }
+
+    static void Extend(Node& chain, int code, std::size_t position, Node operand) {
+        // Extending any chain keeps the meaning: it is evaluated from the
+        // left, so `(a + b) * c` is the chain a, + b, * c.
+        if (chain->kind != Syntax::Kind::Operator) {
+            chain = Chain(std::move(chain));
+        }
+        Adopt(*chain, operand.get());
+        chain->operators.push_back({code, position});
+        chain->parts.push_back(std::move(operand));
     }
 
     // --- grammar ---------------------------------------------------------------
@@ -162,7 +194,7 @@ private:
         Node left = Conjunction(depth);
         while (IsWord("or")) {
             std::size_t position = Take().position;
-            left = Binary(OperatorOr, position, std::move(left), Conjunction(depth));
+            Extend(left, OperatorOr, position, Conjunction(depth));
         }
         return left;
     }
@@ -171,7 +203,7 @@ private:
         Node left = Relation(depth);
         while (IsWord("and")) {
             std::size_t position = Take().position;
-            left = Binary(OperatorAnd, position, std::move(left), Relation(depth));
+            Extend(left, OperatorAnd, position, Relation(depth));
         }
         return left;
     }
@@ -192,7 +224,7 @@ private:
         Node left = Sum(depth);
         if (int code = RelationCode()) {
             std::size_t position = Take().position;
-            left = Binary(code, position, std::move(left), Sum(depth));
+            Extend(left, code, position, Sum(depth));
             if (RelationCode() != 0) {
                 Fail("comparisons do not chain: use parentheses");
             }
@@ -211,7 +243,7 @@ private:
                 return left;
             }
             std::size_t position = Take().position;
-            left = Binary(code, position, std::move(left), Product(depth));
+            Extend(left, code, position, Product(depth));
         }
     }
 
@@ -226,7 +258,7 @@ private:
                 return left;
             }
             std::size_t position = Take().position;
-            left = Binary(code, position, std::move(left), CastChain(depth));
+            Extend(left, code, position, CastChain(depth));
         }
     }
 
@@ -331,7 +363,7 @@ private:
             token.kind == TokenKind::Number || IsWord("true") || IsWord("false")) {
             return Literal(false);
         }
-        Fail("unexpected " + Describe(token));
+        Fail(Unexpected(token));
     }
 
     // The literal at the current token; `negative` when a '-' preceded it.
@@ -386,22 +418,47 @@ private:
             }
         }
         if (matchedWords == 0) {
-            std::string unknown = Peek().text;
-            for (std::size_t n = 1; Peek(n).kind == TokenKind::Word && !IsReserved(Peek(n).text);
-                 ++n) {
-                unknown += " " + Peek(n).text;
-            }
-            std::string message = std::string("unknown ") + what + " \"" + unknown + "\"";
-            std::vector<std::string_view> candidates(table.begin(), table.end());
-            candidates.insert(candidates.end(), keywords.begin(), keywords.end());
-            std::ranges::sort(candidates);
-            if (auto suggestion = ClosestName(unknown, candidates)) {
-                message.append("; did you mean \"").append(*suggestion).append("\"?");
-            }
-            Fail(message);
+            FailUnknown(table, what, keywords);
         }
         at += matchedWords;
         return matched;
+    }
+
+    // Refuses the words from here as an unknown name. Names are lower-case
+    // words, so the same words in lower case are the first suggestion, else
+    // the closest name.
+    [[noreturn]] void FailUnknown(const std::set<std::string>& table, const char* what,
+                                  std::span<const std::string_view> keywords) {
+        auto known = [&](const std::string& name) {
+            return table.contains(name) || std::ranges::find(keywords, name) != keywords.end();
+        };
+        std::string suggestion;
+        std::size_t words = 0;
+        std::string lower;
+        for (std::size_t n = 0; n <= names.longestName && Peek(n).kind == TokenKind::Word; ++n) {
+            lower.append(n == 0 ? "" : " ").append(Lower(Peek(n).text));
+            if (known(lower)) {
+                suggestion = lower;
+                words = n + 1;
+            }
+        }
+        std::string unknown = Peek().text;
+        for (std::size_t n = 1;
+             Peek(n).kind == TokenKind::Word && (n < words || !IsReserved(Lower(Peek(n).text)));
+             ++n) {
+            unknown += " " + Peek(n).text;
+        }
+        if (words == 0) {
+            std::vector<std::string_view> candidates(table.begin(), table.end());
+            candidates.insert(candidates.end(), keywords.begin(), keywords.end());
+            std::ranges::sort(candidates);
+            suggestion = ClosestName(unknown, candidates).value_or("");
+        }
+        std::string message = std::string("unknown ") + what + " \"" + unknown + "\"";
+        if (!suggestion.empty()) {
+            message.append("; did you mean \"").append(suggestion).append("\"?");
+        }
+        Fail(message);
     }
 
     std::vector<Token> tokens;

@@ -18,7 +18,7 @@ struct Syntax {
         Empty,    // "()"
         List,     // parts separated by ";"
         Tuple,    // parts separated by ","
-        Operator, // parts: left, right
+        Operator, // parts: the operands of a left-associative chain, two or more
         Not,
         Negate,
         Exists,
@@ -35,11 +35,16 @@ struct Syntax {
     std::int64_t integer = 0;
     double number = 0.0;
     std::string text; // string literal bytes, or a name
-    int operatorCode = 0;
+    // Operator: the operator before each part but the first, and where it stands.
+    struct Step {
+        int code = 0;
+        std::size_t position = 0;
+    };
+    std::vector<Step> operators;
 
     std::unique_ptr<Syntax> index;              // Apply
     std::unique_ptr<Syntax> operand;            // Apply, unary kinds, Cast; null when absent
-    std::vector<std::unique_ptr<Syntax>> parts; // List, Tuple; Operator: left, right
+    std::vector<std::unique_ptr<Syntax>> parts; // List, Tuple, Operator
 };
 
 } // namespace veritor::host

@@ -159,6 +159,8 @@ INSTANTIATE_TEST_SUITE_P(
         Fails{"1 as nosuch", ErrorKind::Syntax, 5}, Fails{"of 1", ErrorKind::Syntax, 0},
         // Types.
         Fails{"1 + \"a\"", ErrorKind::Type, 2}, Fails{"not 1", ErrorKind::Type, 4},
+        // Each step of a chain is typed on its own and refused where it stands.
+        Fails{"1 + 2 - 3.5", ErrorKind::Type, 6}, Fails{"\"a\" & \"b\" & 1", ErrorKind::Type, 10},
         Fails{"not 1 = 2", ErrorKind::Type, 4}, Fails{"-\"a\"", ErrorKind::Type, 0},
         Fails{"(1; \"a\")", ErrorKind::Type, 4},
         Fails{"length of (\"a\"; \"b\")", ErrorKind::Type, 0},
@@ -200,14 +202,20 @@ TEST_P(UnknownName, IsRefusedWithTheClosestNameIfOneIsClose) {
 // swap of neighbours as one edit.
 INSTANTIATE_TEST_SUITE_P(
     HostVocabulary, UnknownName,
-    testing::Values(Refused{"lenght of \"a\"", "unknown name \"lenght\"; did you mean \"length\"?"},
-                    Refused{"lxngxh of \"a\"", "unknown name \"lxngxh\"; did you mean \"length\"?"},
-                    Refused{"lxxgxh of \"a\"", "unknown name \"lxxgxh\""},
-                    Refused{"ture", "unknown name \"ture\"; did you mean \"true\"?"},
-                    Refused{"\"1\" as intger",
-                            "unknown cast \"intger\"; did you mean \"integer\"?"},
-                    Refused{"\"1\" as floating piont",
-                            "unknown cast \"floating piont\"; did you mean \"floating point\"?"}));
+    testing::Values(
+        Refused{"lenght of \"a\"", "unknown name \"lenght\"; did you mean \"length\"?"},
+        Refused{"lxngxh of \"a\"", "unknown name \"lxngxh\"; did you mean \"length\"?"},
+        Refused{"lxxgxh of \"a\"", "unknown name \"lxxgxh\""},
+        Refused{"ture", "unknown name \"ture\"; did you mean \"true\"?"},
+        Refused{"\"1\" as intger", "unknown cast \"intger\"; did you mean \"integer\"?"},
+        Refused{"\"1\" as floating piont",
+                "unknown cast \"floating piont\"; did you mean \"floating point\"?"},
+        // Names are lower case: the same words in lower case come first.
+        Refused{"LENGTH OF \"a\"", "unknown name \"LENGTH\"; did you mean \"length\"?"},
+        Refused{"Number OF (1; 2)", "unknown name \"Number OF\"; did you mean \"number of\"?"},
+        Refused{"\"1\" as Floating Point",
+                "unknown cast \"Floating Point\"; did you mean \"floating point\"?"},
+        Refused{"1 = 1 AND TRUE", "unexpected \"AND\"; did you mean \"and\"?"}));
 
 // Plural properties and casts have as many values as their operand; lists
 // add up their parts, nested ones too.
@@ -233,19 +241,56 @@ TEST(ValueLimit, EndsTheEvaluationOfAnExpressionWithTooManyValues) {
     }
 }
 
-// 100,000 levels of parentheses, of an operator chain and of negations are
-// refused instead of exhausting the stack; 50 levels are fine.
+std::string Repeated(std::string_view text, std::string_view separator, int times) {
+    std::string all(text);
+    for (int i = 1; i < times; ++i) {
+        all.append(separator).append(text);
+    }
+    return all;
+}
+
+// A chain of one level's operators, however long, is evaluated from the left
+// one step at a time, each step raising its own overflow; lists take as many
+// parts. Far more than the nesting limit, and deeper than a recursive
+// evaluation's stack would be.
+TEST(LongChains, EvaluateFromTheLeft) {
+    struct Case {
+        std::string query;
+        std::string value; // empty: no value
+    };
+    const int n = 100000;
+    for (const Case& c : {
+             Case{Repeated("1", " + ", n), "100000"},
+             Case{"(" + Repeated("10", " - ", n) + ") / 5 mod 7", "-6"},
+             Case{"length of (" + Repeated(R"("ab")", " & ", n) + " & 1 as string)", "200001"},
+             Case{Repeated("true", " and ", n) + " and false or true", "true"},
+             Case{"number of (" + Repeated("1", "; ", n) + ")", "100000"},
+             Case{Repeated("2", " * ", 64), ""},
+             Case{Repeated(R"("a")", " & ", 3) + R"( & ("x" as integer) as string)", ""},
+         }) {
+        try {
+            EXPECT_EQ(Texts(veritor::Run(c.query)), std::vector<std::string>{c.value})
+                << c.query.substr(0, 40);
+        } catch (const QueryError& error) {
+            EXPECT_TRUE(c.value.empty() && error.Kind() == ErrorKind::NoValue)
+                << c.query.substr(0, 40) << ": " << error.what();
+        }
+    }
+}
+
+// 100,000 levels of parentheses, of negations and of casts are refused
+// instead of exhausting the stack; 255 levels are fine.
 TEST(QueryNesting, IsBoundedInsteadOfExhaustingTheStack) {
-    std::string parentheses(100000, '('), chain = "1", negations;
+    std::string parentheses(100000, '('), casts = "1", negations;
     for (int i = 0; i < 100000; ++i) {
-        chain += " + 1";
+        casts += " as string";
         negations += "not ";
     }
     for (const std::string& deep :
-         {parentheses + "1" + std::string(100000, ')'), chain, negations + "true"}) {
+         {parentheses + "1" + std::string(100000, ')'), casts, negations + "true"}) {
         EXPECT_THROW(veritor::Run(deep), QueryError);
     }
-    EXPECT_EQ(Texts(veritor::Run(std::string(50, '(') + "1" + std::string(50, ')'))),
+    EXPECT_EQ(Texts(veritor::Run(std::string(255, '(') + "1" + std::string(255, ')'))),
               std::vector<std::string>{"1"});
 }
 

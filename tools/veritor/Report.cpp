@@ -1,5 +1,7 @@
 #include "tools/veritor/Report.h"
 
+#include "platform/codepage/Columns.h"
+
 #include <algorithm>
 #include <array>
 
@@ -26,11 +28,15 @@ void PrintError(std::ostream& err, std::string_view query, const QueryError& err
     std::string_view line =
         query.substr(lineStart, lineEnd == std::string_view::npos ? std::string_view::npos
                                                                   : lineEnd - lineStart);
-    // Tabs stay tabs under the query so that the caret lines up.
+    // The caret stands under the character at the place: tabs stay tabs,
+    // any other character is matched by as many spaces as it takes columns.
     std::string caret;
-    for (char c : query.substr(lineStart, position - lineStart)) {
-        caret += c == '\t' ? '\t' : ' ';
+    std::string_view before = query.substr(lineStart, position - lineStart);
+    for (std::size_t tab; (tab = before.find('\t')) != std::string_view::npos;
+         before.remove_prefix(tab + 1)) {
+        caret.append(Utf8Codec::Columns(before.substr(0, tab)), ' ').push_back('\t');
     }
+    caret.append(Utf8Codec::Columns(before), ' ');
     err << "  " << line << "\n  " << caret << "^\n";
 }
 
