@@ -140,6 +140,14 @@ struct Limits {
 // outlive turning it off.
 VERITOR_API void EnableFiles(bool enabled);
 
+// Keeps "file" away from standard input, for a program that reads it
+// itself: `file "-"` then fails with an evaluation error that gives
+// `reason`. An empty reason lets "file" read it again.
+VERITOR_API void ReserveStandardInput(const std::string& reason);
+
+// Whether a query has tried to read standard input while it was reserved.
+VERITOR_API bool StandardInputRefused();
+
 namespace detail {
 struct CompiledQuery;
 }
