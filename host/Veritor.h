@@ -189,7 +189,8 @@ struct UnloadReport {
 // A loaded inspector library. Its registrations are made while loading.
 class VERITOR_API Plugin {
 public:
-    explicit Plugin(const std::string& path); // throws LoadError
+    // Throws LoadError, also for a library that registers nothing.
+    explicit Plugin(const std::string& path);
     Plugin(const Plugin&) = delete;
     Plugin& operator=(const Plugin&) = delete;
     ~Plugin();

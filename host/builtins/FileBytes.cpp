@@ -73,7 +73,7 @@ string_value ReadRest(std::FILE* file, std::string_view prefix, std::string_view
     std::uint64_t total = prefix.size();
     std::size_t pieceSize = std::size_t{64} * 1024;
     constexpr std::size_t largestPiece = std::size_t{16} * 1024 * 1024;
-    for (bool end = total > limit; !end;) {
+    for (bool end = false; !end && total <= limit;) {
         // One byte more than the limit allows tells a file that is too large
         // from one that is exactly as large.
         const std::uint64_t room = limit + 1 - total;
