@@ -34,6 +34,19 @@ public:
 // has been reported.
 struct StandardInputTwice {};
 
+// Throws OutputError with the system's reason when `out` has failed.
+void CheckWritten(std::ostream& out) {
+    // A stream that failed earlier keeps the reason its write left.
+    if (out) {
+        errno = 0;
+        out.flush();
+    }
+    if (!out) {
+        const int error = errno != 0 ? errno : EIO;
+        throw OutputError(std::generic_category().message(error));
+    }
+}
+
 // The start of a long query, cut at a character boundary.
 std::string Shortened(std::string_view query) {
     constexpr std::size_t shown = 40;
@@ -121,19 +134,7 @@ public:
         }
     }
 
-    // Throws OutputError with the system's reason when standard output has
-    // failed.
-    void CheckOutput() {
-        // A stream that failed earlier keeps the reason its write left.
-        if (out) {
-            errno = 0;
-            out.flush();
-        }
-        if (!out) {
-            const int error = errno != 0 ? errno : EIO;
-            throw OutputError(std::generic_category().message(error));
-        }
-    }
+    void CheckOutput() { CheckWritten(out); }
 
     int Status() const { return status; }
 
@@ -205,10 +206,11 @@ int RunTool(const std::vector<std::string>& arguments, const Environment& enviro
         return 2;
     }
     if (options.help) {
-        out << usageText;
-        out.flush();
-        if (!out) {
-            err << "error: cannot write the output\n";
+        try {
+            out << usageText;
+            CheckWritten(out);
+        } catch (const OutputError& error) {
+            err << "error: cannot write the output: " << error.what() << '\n';
             return 2;
         }
         return 0;
