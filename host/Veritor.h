@@ -145,7 +145,8 @@ VERITOR_API void EnableFiles(bool enabled);
 // `reason`. An empty reason lets "file" read it again.
 VERITOR_API void ReserveStandardInput(const std::string& reason);
 
-// Whether a query has tried to read standard input while it was reserved.
+// Whether a query has tried to read standard input since it was last
+// reserved.
 VERITOR_API bool StandardInputRefused();
 
 namespace detail {

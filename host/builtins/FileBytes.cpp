@@ -215,6 +215,7 @@ void ReserveStandardInput(const std::string& reason) {
     host::StandardInputState& state = host::StandardInputOnce();
     std::lock_guard lock(state.mutex);
     state.reservedFor = reason;
+    state.refused = false;
 }
 
 bool StandardInputRefused() {

@@ -20,10 +20,8 @@ std::vector<Row> Rows() {
     const std::string full = "No space left on device";
     return {
         {"{tool} 1 >/dev/full", "error: cannot write the output: " + full + "\n", 2},
-        {"{tool} --json 1 '1 +' >/dev/full", "error: cannot write the output: " + full + "\n", 2},
         {"{tool} --vocabulary >/dev/full", "error: cannot write the output: " + full + "\n", 2},
         {"{tool} --help >/dev/full", "error: cannot write the output: " + full + "\n", 2},
-        {"{tool} 1 | true", "", 0},
         // Refused holding the limit and a piece, well under twice the
         // limit: the memory of the run is bounded to 1 GiB.
         {"{tool} --max-file-bytes 600000000 'length of file \"/dev/zero\"'",
