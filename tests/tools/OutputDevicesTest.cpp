@@ -21,7 +21,6 @@ std::vector<Row> Rows() {
     return {
         {"{tool} 1 >/dev/full", "error: cannot write the output: " + full + "\n", 2},
         {"{tool} --vocabulary >/dev/full", "error: cannot write the output: " + full + "\n", 2},
-        {"{tool} --help >/dev/full", "error: cannot write the output: " + full + "\n", 2},
         // Refused holding the limit and a piece, well under twice the
         // limit: the memory of the run is bounded to 1 GiB.
         {"{tool} --max-file-bytes 600000000 'length of file \"/dev/zero\"'",

@@ -34,11 +34,7 @@ std::string Screen(const std::string& tmux, const std::string& expected) {
     std::string shown;
     for (int tries = 0; tries < 100 && shown != expected; ++tries) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        std::string lines = RunProcess(tmux + " capture-pane -p -t prompt").out;
-        shown.clear();
-        for (std::size_t at = 0, end; (end = lines.find('\n', at)) != std::string::npos; at = end + 1) {
-            shown.append(lines, at, end > at ? end - at + 1 : 0);
-        }
+        shown = RunProcess(tmux + " capture-pane -p -t prompt | grep -v '^$'").out;
     }
     return shown;
 }
