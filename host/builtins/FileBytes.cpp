@@ -40,7 +40,8 @@ namespace fs = std::filesystem;
 }
 
 [[noreturn]] void TooLarge(std::string_view path, std::uint64_t limit) {
-    Fail(path, "larger than the limit of " + std::to_string(limit) + (limit == 1 ? " byte" : " bytes"));
+    Fail(path,
+         "larger than the limit of " + std::to_string(limit) + (limit == 1 ? " byte" : " bytes"));
 }
 
 struct CloseFile {

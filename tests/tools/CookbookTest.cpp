@@ -20,9 +20,9 @@ namespace {
 namespace fs = std::filesystem;
 
 struct Recipe {
-    std::string title;    // the heading above the block
-    std::string commands; // the lines after "$ ", one per line
-    std::string output;   // every other line of the block
+    std::string title;           // the heading above the block
+    std::string commands;        // the lines after "$ ", one per line
+    std::string output;          // every other line of the block
     bool fromSourceTree = false; // else in a copy of the cookbook's examples
 };
 
@@ -64,9 +64,10 @@ TEST_P(CookbookRecipe, PrintsWhatTheCookbookShows) {
     }
     const Recipe& recipe = GetParam();
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    const fs::path folder = recipe.fromSourceTree ? fs::path(VERITOR_SOURCE_TREE)
-                                                  : fs::path(testing::TempDir()) /
-                                                        ("veritor-cookbook-" + std::to_string(stamp));
+    const fs::path folder =
+        recipe.fromSourceTree
+            ? fs::path(VERITOR_SOURCE_TREE)
+            : fs::path(testing::TempDir()) / ("veritor-cookbook-" + std::to_string(stamp));
     if (!recipe.fromSourceTree) {
         fs::copy(VERITOR_COOKBOOK_EXAMPLES, folder, fs::copy_options::recursive);
     }

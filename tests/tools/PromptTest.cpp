@@ -26,7 +26,8 @@ const Step steps[] = {
     {"'length of \"日本\"' Enter", "veritor> length of \"日本\"\n6\nveritor>\n"},
     {"'abc def'", "veritor> length of \"日本\"\n6\nveritor> abc def\n"},
     {"C-c", "veritor> length of \"日本\"\n6\nveritor> abc def^C\nveritor>\n"},
-    {"'1 + 1' Enter", "veritor> length of \"日本\"\n6\nveritor> abc def^C\nveritor> 1 + 1\n2\nveritor>\n"},
+    {"'1 + 1' Enter",
+     "veritor> length of \"日本\"\n6\nveritor> abc def^C\nveritor> 1 + 1\n2\nveritor>\n"},
 };
 
 // The screen once it shows `expected`, or after ten seconds.
@@ -47,8 +48,8 @@ TEST(Prompt, KeepsWhatIsTypedInATerminalInAnyLocale) {
         const fs::path home = TemporaryFile("veritor-home");
         fs::create_directories(home);
         const std::string tmux = "tmux -L " + home.filename().string();
-        RunProcess(tmux + " new-session -d -s prompt -x 100 -y 20 \"env -i HOME='" +
-                   home.string() + "' TERM=xterm " + locale + " '" + VERITOR_TOOL_DIRECTORY +
+        RunProcess(tmux + " new-session -d -s prompt -x 100 -y 20 \"env -i HOME='" + home.string() +
+                   "' TERM=xterm " + locale + " '" + VERITOR_TOOL_DIRECTORY +
                    "/veritor' --no-plugin\"");
         Screen(tmux, "veritor>\n");
         for (const Step& step : steps) {

@@ -92,15 +92,20 @@ std::vector<Row> Rows() {
          "error: \"1 / 0\": no value\nerror: no operator \"+\" for integer and string\n  1 + "
          "\"a\"\n    ^\n",
          2},
-        {{"1", "\"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\" as integer"},
+        {{"1", "\"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
+               "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
+               "\xC3\xA9\xC3\xA9\" as integer"},
          "1\n",
-         "error: \"\"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9...\": no value\n",
+         "error: "
+         "\"\"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3"
+         "\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9...\": no value\n",
          1},
         {{"-f", "{file}"},
          "1\n",
          "error: {file}:3: no value\nerror: {file}:4: unexpected end of query\n  1 +\n     ^\n",
          2,
-         "\xEF\xBB\xBF" "1\n\n1 / 0\n1 +\n"},
+         "\xEF\xBB\xBF"
+         "1\n\n1 / 0\n1 +\n"},
         {{"1 +\t+ 2"}, "", "error: unexpected \"+\"\n  1 +\t+ 2\n     \t^\n", 2},
         {{"--types", "(1, \"x\")", "2.5"}, "( integer, string ): 1, x\nfloating point: 2.5\n"},
         // Queries from files and standard input, in command-line order.
@@ -126,7 +131,12 @@ std::vector<Row> Rows() {
          "queries; name a file instead\n",
          2,
          "1\n"},
-        {{}, "", "error: <stdin>:1: cannot read \"-\": standard input holds the queries; name a file instead\n", 2, "file \"-\"\n2\n"},
+        {{},
+         "",
+         "error: <stdin>:1: cannot read \"-\": standard input holds the queries; name a file "
+         "instead\n",
+         2,
+         "file \"-\"\n2\n"},
         // Files and standard input inside queries: every byte as it is,
         // standard input read once and shared.
         {{"number of xpaths \"//i\" of xml document of file \"-\"", "length of file \"-\"",
@@ -137,7 +147,8 @@ std::vector<Row> Rows() {
          "<r><i>1</i>\r\n<i>2</i></r>"},
         {{"file \"/nonexistent.xml\"", "1"},
          "1\n",
-         "error: \"file \"/nonexistent.xml\"\": cannot read \"/nonexistent.xml\": No such file or directory\n",
+         "error: \"file \"/nonexistent.xml\"\": cannot read \"/nonexistent.xml\": No such file or "
+         "directory\n",
          1},
         {{"--max-file-bytes", "2", "length of file \"{file}\""},
          "",
@@ -307,7 +318,11 @@ std::vector<Row> HostileRows() {
          "",
          0,
          "node type of " + Document(Repeated("<n>", 2000) + Repeated("</n>", 2000)) + "\n"},
-        {{"-f", "{file}"}, "", "error: {file}:1: no value\n", 1, Document(QuadraticBlowup()) + "\n"},
+        {{"-f", "{file}"},
+         "",
+         "error: {file}:1: no value\n",
+         1,
+         Document(QuadraticBlowup()) + "\n"},
         {{"-f", "{file}"},
          std::to_string(text.size()) + "\n",
          "",

@@ -42,7 +42,8 @@ std::string NearestName(std::string_view typed, const std::vector<std::string>& 
         const std::size_t distance = Distance(word, name);
         // Two edits at most, and fewer than a third of the name: "--x" is
         // near nothing.
-        if (distance <= 2 && distance * 3 < name.size() && (best.empty() || distance < bestDistance)) {
+        if (distance <= 2 && distance * 3 < name.size() &&
+            (best.empty() || distance < bestDistance)) {
             best = candidate;
             bestDistance = distance;
         }

@@ -18,11 +18,10 @@ Number PositiveNumber(const std::string& option, const std::string& text, Number
     Number number = 0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, number);
-    const bool digits = !text.empty() && stop == end && text.find_first_not_of("0123456789") ==
-                                                            std::string::npos;
+    const bool digits =
+        !text.empty() && stop == end && text.find_first_not_of("0123456789") == std::string::npos;
     if (digits && (error == std::errc::result_out_of_range || number > largest)) {
-        throw UsageError(option + " " + text + " is too large: at most " +
-                         std::to_string(largest));
+        throw UsageError(option + " " + text + " is too large: at most " + std::to_string(largest));
     }
     if (!digits || error != std::errc() || number == 0) {
         throw UsageError(option + " needs a positive whole number, not \"" + text + "\"");
@@ -31,9 +30,9 @@ Number PositiveNumber(const std::string& option, const std::string& text, Number
 }
 
 constexpr std::array<std::string_view, 13> optionNames = {
-    "-e",         "-f",          "--types",      "--json",           "--vocabulary",
-    "--markdown", "--plugin",    "--no-plugin",  "--max-values",     "--no-files",
-    "--max-file-bytes",          "-h",           "--help"};
+    "-e",       "-f",          "--types",      "--json",     "--vocabulary",     "--markdown",
+    "--plugin", "--no-plugin", "--max-values", "--no-files", "--max-file-bytes", "-h",
+    "--help"};
 
 // A dash, then a letter or a second dash: "-3", "-(1)" and "-" are queries.
 bool LooksLikeOption(const std::string& argument) {
@@ -83,7 +82,8 @@ const char* const usageText =
     "With no query, queries are read from standard input: interactively, with\n"
     "line editing and completion, when it is a terminal.\n";
 
-const char* const usageHint = "usage: veritor [options] [QUERY...]; veritor --help lists the options";
+const char* const usageHint =
+    "usage: veritor [options] [QUERY...]; veritor --help lists the options";
 
 Options ParseOptions(const std::vector<std::string>& arguments) {
     Options options;

@@ -220,7 +220,8 @@ int RunTool(const std::vector<std::string>& arguments, const Environment& enviro
     // for itself.
     EnableFiles(!options.noFiles);
     const bool queriesFromInput = QueriesFromStandardInput(options);
-    ReserveStandardInput(queriesFromInput ? "standard input holds the queries; name a file instead" : "");
+    ReserveStandardInput(queriesFromInput ? "standard input holds the queries; name a file instead"
+                                          : "");
 
     std::vector<std::string> paths = options.plugins;
     if (!options.noPlugin && paths.empty()) {

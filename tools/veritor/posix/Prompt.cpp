@@ -5,11 +5,11 @@
 
 #include <cerrno>
 #include <clocale>
-#include <cwchar>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <iterator>
 #include <langinfo.h>
 #include <string_view>
