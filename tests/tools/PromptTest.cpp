@@ -16,8 +16,8 @@ namespace {
 namespace fs = std::filesystem;
 
 struct Step {
-    std::string keys;   // tmux send-keys arguments
-    std::string screen; // the terminal's lines after them, blank ones left out
+    const char* keys;   // tmux send-keys arguments
+    const char* screen; // the terminal's lines after them, blank ones left out
 };
 
 // Each step waits for its screen before the next: Ctrl-C throws away what
@@ -48,9 +48,9 @@ TEST(Prompt, KeepsWhatIsTypedInATerminalInAnyLocale) {
         const fs::path home = TemporaryFile("veritor-home");
         fs::create_directories(home);
         const std::string tmux = "tmux -L " + home.filename().string();
-        RunProcess(tmux + " new-session -d -s prompt -x 100 -y 20 \"env -i HOME='" + home.string() +
-                   "' TERM=xterm " + locale + " '" + VERITOR_TOOL_DIRECTORY +
-                   "/veritor' --no-plugin\"");
+        std::string session = "env -i HOME='" + home.string() + "' TERM=xterm ";
+        session.append(locale).append(" '" VERITOR_TOOL_DIRECTORY "/veritor' --no-plugin");
+        RunProcess(tmux + " new-session -d -s prompt -x 100 -y 20 \"" + session.append("\""));
         Screen(tmux, "veritor>\n");
         for (const Step& step : steps) {
             RunProcess(tmux + " send-keys -t prompt " + step.keys);
