@@ -231,9 +231,9 @@ std::vector<Row> Rows() {
          // The rest is the system loader's own words.
          "error: cannot load inspector library: /nonexistent.so: ...",
          2},
-        {{"--plugin", VERITOR_COM_LIBRARY, "1"},
+        {{"--plugin", VERITOR_SILENT_LIBRARY, "1"},
          "",
-         "error: cannot load inspector library: " VERITOR_COM_LIBRARY
+         "error: cannot load inspector library: " VERITOR_SILENT_LIBRARY
          ": registers no vocabulary: not an inspector library\n",
          2},
         // The inspector library beside the tool.
