@@ -140,6 +140,15 @@ struct Limits {
 // outlive turning it off.
 VERITOR_API void EnableFiles(bool enabled);
 
+// Keeps "file" away from standard input, for a program that reads it
+// itself: `file "-"` then fails with an evaluation error that gives
+// `reason`. An empty reason lets "file" read it again.
+VERITOR_API void ReserveStandardInput(const std::string& reason);
+
+// Whether a query has tried to read standard input since it was last
+// reserved.
+VERITOR_API bool StandardInputRefused();
+
 namespace detail {
 struct CompiledQuery;
 }
@@ -181,7 +190,8 @@ struct UnloadReport {
 // A loaded inspector library. Its registrations are made while loading.
 class VERITOR_API Plugin {
 public:
-    explicit Plugin(const std::string& path); // throws LoadError
+    // Throws LoadError, also for a library that registers nothing.
+    explicit Plugin(const std::string& path);
     Plugin(const Plugin&) = delete;
     Plugin& operator=(const Plugin&) = delete;
     ~Plugin();

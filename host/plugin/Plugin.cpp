@@ -12,6 +12,15 @@ namespace veritor {
 Plugin::Plugin(const std::string& path)
     : path(path) {
     handle = host::OpenLibrary(path, loadedName);
+    // A library that registers nothing is no inspector library: most likely
+    // the wrong file was named.
+    for (const auto& registration : *host::Registry::Instance().Snapshot()) {
+        if (registration.library == loadedName) {
+            return;
+        }
+    }
+    Unload();
+    throw LoadError(path + ": registers no vocabulary: not an inspector library");
 }
 
 Plugin::~Plugin() {

@@ -1,7 +1,9 @@
-// Every recipe of docs/cookbook.md, run as its reader would run it: the
-// commands of each console block through sh, in a copy of the example
-// folder, with the built tool first on the PATH. What they print, errors
-// included, must be the rest of the block, exactly.
+// Every recipe of docs/cookbook.md and every example of docs/veritor.md,
+// run as their reader would run them: the commands of each console block
+// through sh, with the built tool first on the PATH; the cookbook's in a
+// copy of its example folder, the tool's from the top of the source tree,
+// as its paths are written. What they print, errors included, must be the
+// rest of the block, exactly.
 #include "tests/support/Process.h"
 
 #include <cctype>
@@ -18,13 +20,14 @@ namespace {
 namespace fs = std::filesystem;
 
 struct Recipe {
-    std::string title;    // the heading above the block
-    std::string commands; // the lines after "$ ", one per line
-    std::string output;   // every other line of the block
+    std::string title;           // the heading above the block
+    std::string commands;        // the lines after "$ ", one per line
+    std::string output;          // every other line of the block
+    bool fromSourceTree = false; // else in a copy of the cookbook's examples
 };
 
-std::vector<Recipe> Recipes() {
-    std::ifstream document(VERITOR_COOKBOOK, std::ios::binary);
+std::vector<Recipe> Recipes(const char* path = VERITOR_COOKBOOK, bool fromSourceTree = false) {
+    std::ifstream document(path, std::ios::binary);
     std::vector<Recipe> recipes;
     std::string line, title;
     bool inBlock = false;
@@ -33,7 +36,7 @@ std::vector<Recipe> Recipes() {
             title = line.substr(3);
         } else if (!inBlock && line == "```console") {
             inBlock = true;
-            recipes.push_back({title, "", ""});
+            recipes.push_back({title, "", "", fromSourceTree});
         } else if (inBlock && line == "```") {
             inBlock = false;
         } else if (inBlock && line.starts_with("$ ")) {
@@ -62,26 +65,35 @@ TEST_P(CookbookRecipe, PrintsWhatTheCookbookShows) {
     const Recipe& recipe = GetParam();
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     const fs::path folder =
-        fs::path(testing::TempDir()) / ("veritor-cookbook-" + std::to_string(stamp));
-    fs::copy(VERITOR_COOKBOOK_EXAMPLES, folder, fs::copy_options::recursive);
+        recipe.fromSourceTree
+            ? fs::path(VERITOR_SOURCE_TREE)
+            : fs::path(testing::TempDir()) / ("veritor-cookbook-" + std::to_string(stamp));
+    if (!recipe.fromSourceTree) {
+        fs::copy(VERITOR_COOKBOOK_EXAMPLES, folder, fs::copy_options::recursive);
+    }
     const std::string script = "cd " + Quoted(folder.string()) +
                                " && PATH=" + Quoted(VERITOR_TOOL_DIRECTORY) +
                                ":\"$PATH\" && exec 2>&1\n" + recipe.commands;
     const ProcessOutcome run = RunProcess(script);
-    fs::remove_all(folder);
+    if (!recipe.fromSourceTree) {
+        fs::remove_all(folder);
+    }
     EXPECT_EQ(run.out, recipe.output) << recipe.commands;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cookbook, CookbookRecipe, testing::ValuesIn(Recipes()),
-                         [](const testing::TestParamInfo<Recipe>& info) {
-                             std::string name = std::to_string(info.index);
-                             for (const unsigned char c : info.param.title) {
-                                 if (std::isalnum(c)) {
-                                     name.push_back(static_cast<char>(c));
-                                 }
-                             }
-                             return name;
-                         });
+std::string RecipeName(const testing::TestParamInfo<Recipe>& info) {
+    std::string name = std::to_string(info.index);
+    for (const unsigned char c : info.param.title) {
+        if (std::isalnum(c)) {
+            name.push_back(static_cast<char>(c));
+        }
+    }
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cookbook, CookbookRecipe, testing::ValuesIn(Recipes()), RecipeName);
+INSTANTIATE_TEST_SUITE_P(ToolDocument, CookbookRecipe,
+                         testing::ValuesIn(Recipes(VERITOR_TOOL_DOCUMENT, true)), RecipeName);
 
 TEST(Cookbook, HasARecipeForEachTaskItCovers) {
     const std::vector<Recipe> recipes = Recipes();

@@ -59,9 +59,12 @@ std::string QuadraticBlowup() {
            Repeated("&e;", 1000) + "</b>";
 }
 
-// A usage error: the message, then the usage text.
+// A usage error: the message, then one line that points to --help.
 Row Refused(std::vector<std::string> arguments, const std::string& message) {
-    return {std::move(arguments), "", std::string("error: ").append(message) + "\nusage: ...", 2};
+    return {std::move(arguments), "",
+            std::string("error: ").append(message) +
+                "\nusage: veritor [options] [QUERY...]; veritor --help lists the options\n",
+            2};
 }
 
 // The checked-in vocabulary, with the inspector library under its file name
@@ -81,11 +84,24 @@ std::vector<Row> Rows() {
     return {
         // Values, each on its own line; the worst outcome decides the status.
         {{"\"a\" & \"b\"", "-e", "(1; 2)", "()"}, "ab\n1\n2\n"},
-        {{"2", "1 / 0"}, "2\n", "error: no value\n", 1},
+        // Among several queries an error names its query, or its file and
+        // line; a syntax or type error shows its query under it.
+        {{"2", "1 / 0"}, "2\n", "error: \"1 / 0\": no value\n", 1},
         {{"1 / 0", "1 + \"a\"", "2"},
          "2\n",
-         "error: no value\nerror: no operator \"+\" for integer and string\n  1 + \"a\"\n    ^\n",
+         "error: \"1 / 0\": no value\nerror: no operator \"+\" for integer and string\n  1 + "
+         "\"a\"\n    ^\n",
          2},
+        {{"1", "\"" + Repeated("é", 22) + "\" as integer"},
+         "1\n",
+         "error: \"\"" + Repeated("é", 19) + "...\": no value\n",
+         1},
+        {{"-f", "{file}"},
+         "1\n",
+         "error: {file}:3: no value\nerror: {file}:4: unexpected end of query\n  1 +\n     ^\n",
+         2,
+         "\xEF\xBB\xBF"
+         "1\n\n1 / 0\n1 +\n"},
         {{"1 +\t+ 2"}, "", "error: unexpected \"+\"\n  1 +\t+ 2\n     \t^\n", 2},
         {{"--types", "(1, \"x\")", "2.5"}, "( integer, string ): 1, x\nfloating point: 2.5\n"},
         // Queries from files and standard input, in command-line order.
@@ -96,7 +112,21 @@ std::vector<Row> Rows() {
          "error: unknown name \"json\"\n  --json\n    ^\n",
          2,
          "# 9\n2 * 2\n"},
-        {{"-f", "/nonexistent"}, "", "error: cannot read /nonexistent\n", 2},
+        // A query file that cannot be read ends the run, as "file" words it.
+        {{"-f", "/nonexistent"},
+         "",
+         "error: cannot read \"/nonexistent\": No such file or directory\n",
+         2},
+        {{"-f", ""}, "", "error: cannot read \"\": No such file or directory\n", 2},
+        {{"-f", "."}, "", "error: cannot read \".\": Is a directory\n", 2},
+        // Standard input holds either the queries or a document; a query
+        // that wants it as well ends the run (docs/veritor.md shows -f -).
+        {{},
+         "",
+         "error: <stdin>:1: cannot read \"-\": standard input holds the queries; name a file "
+         "instead\n",
+         2,
+         "file \"-\"\n2\n"},
         // Files and standard input inside queries: every byte as it is,
         // standard input read once and shared.
         {{"number of xpaths \"//i\" of xml document of file \"-\"", "length of file \"-\"",
@@ -107,11 +137,12 @@ std::vector<Row> Rows() {
          "<r><i>1</i>\r\n<i>2</i></r>"},
         {{"file \"/nonexistent.xml\"", "1"},
          "1\n",
-         "error: cannot read \"/nonexistent.xml\": No such file or directory\n",
+         "error: \"file \"/nonexistent.xml\"\": cannot read \"/nonexistent.xml\": No such file or "
+         "directory\n",
          1},
-        {{"--max-file-bytes", "2", "length of file \"{file}\""},
+        {{"--max-file-bytes", "1", "length of file \"{file}\""},
          "",
-         "error: cannot read \"{file}\": larger than the limit of 2 bytes\n",
+         "error: cannot read \"{file}\": larger than the limit of 1 byte\n",
          1,
          "abc"},
         {{"--no-files", "file \"x\""}, "", "error: unknown name \"file\"...", 2},
@@ -164,12 +195,18 @@ std::vector<Row> Rows() {
         // Usage errors.
         Refused({"--frobnicate"}, "unknown option --frobnicate"),
         Refused({"-x"}, "unknown option -x"),
+        Refused({"-V"}, "unknown option -V"),
+        Refused({"--jsno", "1"}, "unknown option --jsno (did you mean --json?)"),
+        Refused({"--max-values", "18446744073709551616"},
+                "--max-values 18446744073709551616 is too large: at most 18446744073709551615"),
+        Refused({"-f", "-", "-f", "-"}, "-f - is given twice: standard input is read once"),
         Refused({"-e"}, "-e needs a value"),
         Refused({"-f"}, "-f needs a value"),
         Refused({"--plugin"}, "--plugin needs a value"),
         Refused({"--max-file-bytes", "0"},
                 "--max-file-bytes needs a positive whole number, not \"0\""),
-        Refused({"--max-file-bytes", "4294967296"}, "--max-file-bytes is at most 4294967295"),
+        Refused({"--max-file-bytes", "4294967296"},
+                "--max-file-bytes 4294967296 is too large: at most 4294967295"),
         Refused({"--no-plugin", "--plugin", "x.so"}, "--no-plugin and --plugin exclude each other"),
         Refused({"--markdown"}, "--markdown goes with --vocabulary and without --json"),
         Refused({"--vocabulary", "--json", "--markdown"},
@@ -178,6 +215,11 @@ std::vector<Row> Rows() {
          "",
          // The rest is the system loader's own words.
          "error: cannot load inspector library: /nonexistent.so: ...",
+         2},
+        {{"--plugin", VERITOR_SILENT_LIBRARY, "1"},
+         "",
+         "error: cannot load inspector library: " VERITOR_SILENT_LIBRARY
+         ": registers no vocabulary: not an inspector library\n",
          2},
         // The inspector library beside the tool.
         {{"conjunction of (true; false)", "number of (1; 2; 3)",
@@ -249,19 +291,23 @@ std::vector<Row> HostileRows() {
     const std::string text(50 * 1024 * 1024, 'x'); // 50 MB
     const std::string nested = Repeated("<n>", 10000) + Repeated("</n>", 10000);
     return {
-        {{"-f", "{file}"}, "", "error: no value\n", 1, Document(BillionLaughs()) + "\n"},
+        {{"-f", "{file}"}, "", "error: {file}:1: no value\n", 1, Document(BillionLaughs()) + "\n"},
         {{"-f", "{file}"},
          "\n",
          "",
          0,
          TextQuery("<!DOCTYPE r [<!ENTITY e SYSTEM '" + secret + "'>]><r>&e;</r>")},
-        {{"-f", "{file}"}, "", "error: no value\n", 1, Document(nested) + "\n"},
+        {{"-f", "{file}"}, "", "error: {file}:1: no value\n", 1, Document(nested) + "\n"},
         {{"-f", "{file}"},
          "9\n",
          "",
          0,
          "node type of " + Document(Repeated("<n>", 2000) + Repeated("</n>", 2000)) + "\n"},
-        {{"-f", "{file}"}, "", "error: no value\n", 1, Document(QuadraticBlowup()) + "\n"},
+        {{"-f", "{file}"},
+         "",
+         "error: {file}:1: no value\n",
+         1,
+         Document(QuadraticBlowup()) + "\n"},
         {{"-f", "{file}"},
          std::to_string(text.size()) + "\n",
          "",
@@ -270,7 +316,7 @@ std::vector<Row> HostileRows() {
         {{"-f", "{file}"}, "\xEF\xBF\xBD\xEF\xBF\xBD\n", "", 0, TextQuery("<a>\xFF\xFE</a>")},
         {{"--max-values", "2", "-f", "{file}"},
          "",
-         "error: too many values: more than 2 in one expression\n",
+         "error: {file}:1: too many values: more than 2 in one expression\n",
          1,
          "node names of child nodes of first child of " + Document("<r><a/><b/><c/></r>") + "\n"},
     };

@@ -1,6 +1,6 @@
 // The interactive prompt. On POSIX systems it edits lines, keeps a history
-// and completes vocabulary names through libedit; on Windows it reads plain
-// lines.
+// and completes vocabulary names through libedit; on Windows the console
+// edits the lines it reads. Ctrl-C gives up the line being typed.
 #pragma once
 
 #include <functional>

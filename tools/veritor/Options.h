@@ -38,6 +38,13 @@ struct Options {
 // Throws UsageError.
 Options ParseOptions(const std::vector<std::string>& arguments);
 
+// Whether the queries, or some of them, are read from standard input, which
+// then is not there for "file".
+bool QueriesFromStandardInput(const Options& options);
+
+// What -h prints.
 extern const char* const usageText;
+// The line under a usage error.
+extern const char* const usageHint;
 
 } // namespace veritor::tool

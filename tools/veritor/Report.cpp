@@ -16,9 +16,14 @@ void PrintResult(std::ostream& out, const Result& result, bool withTypes) {
     }
 }
 
-void PrintError(std::ostream& err, std::string_view query, const QueryError& error) {
-    err << "error: " << error.what() << '\n';
+void PrintError(std::ostream& err, std::string_view query, const QueryError& error,
+                std::string_view where) {
     std::size_t position = error.Position();
+    err << "error: ";
+    if (!where.empty()) {
+        err << where << ": ";
+    }
+    err << error.what() << '\n';
     if (position == QueryError::noPosition || position > query.size()) {
         return;
     }

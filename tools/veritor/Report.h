@@ -12,9 +12,10 @@ namespace veritor::tool {
 // One line per value, "type: " before each with `withTypes`.
 void PrintResult(std::ostream& out, const Result& result, bool withTypes);
 
-// "error: message", then for errors with a place the query line and a caret
-// under the place.
-void PrintError(std::ostream& err, std::string_view query, const QueryError& error);
+// "error: message", or "error: where: message" when `where` is given; then
+// for errors with a place in the query, its line and a caret under the place.
+void PrintError(std::ostream& err, std::string_view query, const QueryError& error,
+                std::string_view where = {});
 
 void PrintVocabularyTable(std::ostream& out, const std::vector<VocabularyEntry>& entries);
 

@@ -7,20 +7,71 @@
 #include "tools/veritor/Report.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <stdexcept>
+#include <string_view>
+#include <system_error>
 
 namespace veritor::tool {
 
 namespace {
 
+// What errors call standard input when it holds the queries.
+constexpr const char* standardInputName = "<stdin>";
+
+namespace fs = std::filesystem;
+
+// Output that could not be written: the run cannot go on.
+class OutputError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Standard input asked for by a query while it holds the queries; the error
+// has been reported.
+struct StandardInputTwice {};
+
+// Throws OutputError with the system's reason when `out` has failed.
+void CheckWritten(std::ostream& out) {
+    // A stream that failed earlier keeps the reason its write left.
+    if (out) {
+        errno = 0;
+        out.flush();
+    }
+    if (!out) {
+        const int error = errno != 0 ? errno : EIO;
+        throw OutputError(std::generic_category().message(error));
+    }
+}
+
+// The start of a long query, cut at a character boundary.
+std::string Shortened(std::string_view query) {
+    constexpr std::size_t shown = 40;
+    if (query.size() <= shown + 3) {
+        return std::string(query);
+    }
+    std::size_t end = shown;
+    while (end > 0 && (static_cast<unsigned char>(query[end]) & 0xC0) == 0x80) {
+        --end;
+    }
+    return std::string(query.substr(0, end)) + "...";
+}
+
+struct Place {
+    std::string name;
+    bool evenWhenShown = false; // named also when the error shows the query
+};
+
 class Session {
 public:
-    Session(const Options& options, const Environment& environment)
+    Session(const Options& options, const Environment& environment, bool stopOnRefusal)
         : options(options)
         , out(*environment.out)
-        , err(*environment.err) {
+        , err(*environment.err)
+        , stopOnRefusal(stopOnRefusal) {
         if (options.maxValues) {
             limits.maxValues = *options.maxValues;
         }
@@ -29,7 +80,9 @@ public:
         }
     }
 
-    void Evaluate(const std::string& query) {
+    // `place` names the query in error messages: "file:line", or the query
+    // itself among several, which a syntax or type error shows anyway.
+    void Evaluate(const std::string& query, const Place& place = {}) {
         try {
             Result result = Run(query, limits);
             if (options.json) {
@@ -39,21 +92,37 @@ public:
             }
         } catch (const QueryError& error) {
             status = std::max(status, ExitStatusOf(error.Kind()));
-            out.flush();
+            CheckOutput();
             if (options.json) {
                 out << JsonError(query, error) << '\n';
             } else {
-                PrintError(err, query, error);
+                const bool shown = error.Position() != QueryError::noPosition;
+                PrintError(err, query, error, shown && !place.evenWhenShown ? "" : place.name);
+            }
+            if (stopOnRefusal && StandardInputRefused()) {
+                // The run would go on without the rest of its queries or
+                // its document: it ends here, as a usage error.
+                throw StandardInputTwice();
             }
         }
-        out.flush();
+        CheckOutput();
+    }
+
+    // Among several queries on the command line, an evaluation error names
+    // its query; a syntax or type error shows it anyway.
+    void EvaluateArgument(const std::string& query, bool several) {
+        Evaluate(query, {several ? "\"" + Shortened(query) + "\"" : std::string(), false});
     }
 
     // One query per non-empty line; lines whose first visible character is
-    // '#' are comments.
-    void EvaluateLines(std::istream& in) {
+    // '#' are comments. `name` is what errors call the file.
+    void EvaluateLines(std::istream& in, const std::string& name) {
         std::string line;
-        while (std::getline(in, line)) {
+        for (std::size_t number = 1; std::getline(in, line); ++number) {
+            // An editor's byte-order mark is no part of the first query.
+            if (number == 1 && line.starts_with("\xEF\xBB\xBF")) {
+                line.erase(0, 3);
+            }
             if (!line.empty() && line.back() == '\r') {
                 line.pop_back();
             }
@@ -61,9 +130,11 @@ public:
             if (first == std::string::npos || line[first] == '#') {
                 continue;
             }
-            Evaluate(line);
+            Evaluate(line, {name + ":" + std::to_string(number), true});
         }
     }
+
+    void CheckOutput() { CheckWritten(out); }
 
     int Status() const { return status; }
 
@@ -72,8 +143,31 @@ private:
     Limits limits;
     std::ostream& out;
     std::ostream& err;
+    bool stopOnRefusal;
     int status = 0;
 };
+
+// Reads the queries of the file `name`, as "file" would read it.
+void EvaluateFile(Session& session, const std::string& name) {
+    const fs::path path(
+        std::u8string_view(reinterpret_cast<const char8_t*>(name.data()), name.size()));
+    std::error_code statusError;
+    std::string reason;
+    if (fs::is_directory(path, statusError)) {
+        reason = std::make_error_code(std::errc::is_a_directory).message();
+    } else {
+        errno = 0;
+        std::ifstream file(path, std::ios::binary);
+        if (file) {
+            session.EvaluateLines(file, name);
+            if (!file.bad()) {
+                return;
+            }
+        }
+        reason = std::generic_category().message(errno != 0 ? errno : ENOENT);
+    }
+    throw UsageError("cannot read \"" + name + "\": " + reason);
+}
 
 void ReportUnload(std::ostream& err, Plugin& plugin) {
     UnloadReport report = plugin.Unload();
@@ -108,17 +202,26 @@ int RunTool(const std::vector<std::string>& arguments, const Environment& enviro
     try {
         options = ParseOptions(arguments);
     } catch (const UsageError& error) {
-        err << "error: " << error.what() << '\n' << usageText;
+        err << "error: " << error.what() << '\n' << usageHint << '\n';
         return 2;
     }
     if (options.help) {
-        out << usageText;
+        try {
+            out << usageText;
+            CheckWritten(out);
+        } catch (const OutputError& error) {
+            err << "error: cannot write the output: " << error.what() << '\n';
+            return 2;
+        }
         return 0;
     }
 
     // The tool reads what its user could read anyway; an embedder decides
     // for itself.
     EnableFiles(!options.noFiles);
+    const bool queriesFromInput = QueriesFromStandardInput(options);
+    ReserveStandardInput(queriesFromInput ? "standard input holds the queries; name a file instead"
+                                          : "");
 
     std::vector<std::string> paths = options.plugins;
     if (!options.noPlugin && paths.empty()) {
@@ -136,47 +239,51 @@ int RunTool(const std::vector<std::string>& arguments, const Environment& enviro
         }
     }
 
-    Session session(options, environment);
+    const bool interactive = options.sources.empty() && !options.vocabulary &&
+                             environment.terminal && environment.prompt;
+    Session session(options, environment, !interactive);
     int status = 0;
-    if (options.vocabulary) {
-        auto entries = Vocabulary();
-        if (options.json) {
-            for (const auto& entry : entries) {
-                out << JsonRegistration(entry) << '\n';
+    try {
+        if (options.vocabulary) {
+            auto entries = Vocabulary();
+            if (options.json) {
+                for (const auto& entry : entries) {
+                    out << JsonRegistration(entry) << '\n';
+                }
+            } else if (options.markdown) {
+                PrintVocabularyMarkdown(out, entries);
+            } else {
+                PrintVocabularyTable(out, entries);
             }
-        } else if (options.markdown) {
-            PrintVocabularyMarkdown(out, entries);
-        } else {
-            PrintVocabularyTable(out, entries);
+            session.CheckOutput();
         }
-    }
-    for (const QuerySource& source : options.sources) {
-        if (source.kind == QuerySource::Kind::Text) {
-            session.Evaluate(source.value);
-        } else if (source.value == "-") {
-            session.EvaluateLines(*environment.in);
-        } else {
-            std::ifstream file(source.value);
-            if (!file) {
-                err << "error: cannot read " << source.value << '\n';
-                status = 2;
-                continue;
+        const bool several = options.sources.size() > 1;
+        for (const QuerySource& source : options.sources) {
+            if (source.kind == QuerySource::Kind::Text) {
+                session.EvaluateArgument(source.value, several);
+            } else if (source.value == "-") {
+                session.EvaluateLines(*environment.in, standardInputName);
+            } else {
+                EvaluateFile(session, source.value);
             }
-            session.EvaluateLines(file);
         }
-    }
-    bool interactive = false;
-    if (options.sources.empty() && !options.vocabulary) {
-        if (environment.terminal && environment.prompt) {
+        if (interactive) {
             // A mistyped line at the prompt is answered there; it does not
             // make the whole session fail.
-            interactive = true;
             environment.prompt([&](const std::string& line) { session.Evaluate(line); });
-        } else {
-            session.EvaluateLines(*environment.in);
+        } else if (queriesFromInput && options.sources.empty()) {
+            session.EvaluateLines(*environment.in, standardInputName);
         }
+        session.CheckOutput();
+    } catch (const OutputError& error) {
+        err << "error: cannot write the output: " << error.what() << '\n';
+        status = 2;
+    } catch (const UsageError& error) {
+        err << "error: " << error.what() << '\n';
+        status = 2;
+    } catch (const StandardInputTwice&) {
+        status = 2;
     }
-    out.flush();
     // Newest first, as a loader unloads what it loaded.
     for (auto it = plugins.rbegin(); it != plugins.rend(); ++it) {
         ReportUnload(err, **it);
