@@ -2,9 +2,7 @@
 
 #include "platform/codepage/Transcode.h"
 
-#include <algorithm>
 #include <array>
-#include <initializer_list>
 #include <cstdint>
 #include <optional>
 #include <utility>
@@ -218,37 +216,6 @@ XmlText AsUtf8(std::string_view bytes, std::size_t skipped) {
     return result;
 }
 
-// Whether an encoding declaration may stand in text whose mark or first
-// bytes show `signature`: the same encoding, or its family's name without
-// the byte order.
-bool DeclarationAgrees(std::string_view declared, const Signature& signature) {
-    if (signature.utf8Mark) {
-        return NamesAlike(declared, "UTF-8");
-    }
-    const Wide& wide = *signature.wide;
-    if (NamesAlike(declared, wide.name)) {
-        return true;
-    }
-    const auto families = wide.unit == 2 ? std::initializer_list<std::string_view>{"UTF-16"}
-                                         : std::initializer_list<std::string_view>{
-                                               "UTF-32", "UCS-4", "ISO-10646-UCS-4"};
-    return std::ranges::any_of(families,
-                               [&](std::string_view family) { return NamesAlike(declared, family); });
-}
-
-// A declaration that names another encoding than the one the text is in is
-// an error of the document, as XML readers treat it: neither is trusted.
-void RefuseDisagreement(const Signature& signature, XmlText& result, std::string_view bytes) {
-    const std::string_view text =
-        result.converted ? std::string_view(result.text) : bytes.substr(result.skipped);
-    const std::optional<std::string_view> declared = DeclaredEncoding(text);
-    if (declared && !DeclarationAgrees(*declared, signature)) {
-        const std::string_view shown = signature.utf8Mark ? "UTF-8" : signature.wide->name;
-        result = Refused("the text is in " + std::string(shown) +
-                         " but its XML declaration names \"" + std::string(*declared) + "\"");
-    }
-}
-
 } // namespace
 
 std::size_t FirstInvalidUtf8(std::string_view text) {
@@ -296,12 +263,10 @@ XmlText DecodeXml(std::string_view bytes) {
         if (!bytes.starts_with(signature.bytes)) {
             continue;
         }
-        XmlText result = signature.utf8Mark ? AsUtf8(bytes, signature.skipped)
-                                            : DecodeWide(bytes, signature.skipped, *signature.wide);
-        if (result.failure.empty()) {
-            RefuseDisagreement(signature, result, bytes);
+        if (signature.utf8Mark) {
+            return AsUtf8(bytes, signature.skipped);
         }
-        return result;
+        return DecodeWide(bytes, signature.skipped, *signature.wide);
     }
     const std::optional<std::string_view> declared = DeclaredEncoding(bytes);
     if (!declared || NamesAlike(*declared, "UTF-8")) {
