@@ -316,11 +316,28 @@ private:
         return node;
     }
 
+    // A word after a name can only start an index: nothing else may follow
+    // a name but `of`, an operator or punctuation.
+    // NAME [index], as an index: `decoded file "a.xml"` reads as
+    // `decoded (file "a.xml")`. It takes no `of`, which belongs to the outer
+    // name.
+    Node IndexName(int depth) {
+        Enter(depth);
+        Node node = Make(Syntax::Kind::Apply, Peek().position);
+        node->text = MatchName(names.properties, "name", operandKeywords);
+        if (names.indexed.contains(node->text) && StartsIndex()) {
+            node->index = Index(depth + 1);
+            Adopt(*node, node->index.get());
+        }
+        return node;
+    }
+
     bool StartsIndex() const {
         const Token& token = Peek();
         return IsSymbol("-") || IsSymbol("(") || token.kind == TokenKind::String ||
                token.kind == TokenKind::Integer || token.kind == TokenKind::Number ||
-               IsWord("true") || IsWord("false");
+               (token.kind == TokenKind::Word &&
+                (!IsReserved(token.text) || IsWord("true") || IsWord("false")));
     }
 
     Node Index(int depth) {
@@ -341,8 +358,11 @@ private:
         } else if (Peek().kind == TokenKind::String || Peek().kind == TokenKind::Integer ||
                    Peek().kind == TokenKind::Number || IsWord("true") || IsWord("false")) {
             body = Literal(false);
+        } else if (!negative && Peek().kind == TokenKind::Word && !IsReserved(Peek().text)) {
+            body = IndexName(depth + 1);
         } else {
-            Fail("an index is a literal or a parenthesised expression");
+            Fail("an index is a literal, a name with its own index or a parenthesised "
+                 "expression");
         }
         return negative ? Unary(Syntax::Kind::Negate, position, std::move(body)) : std::move(body);
     }

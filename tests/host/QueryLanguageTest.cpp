@@ -94,6 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
         Evaluates{"((1; 2); (); 3)", {"1", "2", "3"}, "integer"},
         Evaluates{R"(lengths of ("a"; "bcd"))", {"1", "3"}, "integer"},
         Evaluates{R"(lengths of "ab")", {"2"}, "integer"},
+        // A name with its own index may stand as an index.
+        Evaluates{R"(length of decoded decoded "ab")", {"2"}, "integer"},
         Evaluates{"number of (1; 2; 3)", {"3"}, "integer"},
         Evaluates{"number of ()", {"0"}, "integer"},
         Evaluates{"number of (\"x\" as integer)", {"0"}, "integer"},
@@ -150,6 +152,7 @@ INSTANTIATE_TEST_SUITE_P(
         Fails{R"("\x4")", ErrorKind::Syntax, 1}, Fails{"1 # 2", ErrorKind::Syntax, 2},
         Fails{"Length of \"a\"", ErrorKind::Syntax, 0}, Fails{"1 + \xC3\xA9", ErrorKind::Syntax, 4},
         Fails{"9223372036854775808", ErrorKind::Syntax, 0},
+        Fails{"decoded decoded of \"a\"", ErrorKind::Type, 8},
         Fails{"99999999999999999999999", ErrorKind::Syntax, 0},
         Fails{"1e400", ErrorKind::Syntax, 0}, Fails{"12ab", ErrorKind::Syntax, 0},
         // Grammar.
