@@ -64,9 +64,12 @@ TEST_P(CookbookRecipe, PrintsWhatTheCookbookShows) {
     const fs::path folder =
         fs::path(testing::TempDir()) / ("veritor-cookbook-" + std::to_string(stamp));
     fs::copy(VERITOR_COOKBOOK_EXAMPLES, folder, fs::copy_options::recursive);
-    const std::string script = "cd " + Quoted(folder.string()) +
-                               " && PATH=" + Quoted(VERITOR_TOOL_DIRECTORY) +
-                               ":\"$PATH\" && exec 2>&1\n" + recipe.commands;
+    // The recipes call the tool by its name, as a shell function where the
+    // build's programs run through an emulator.
+    const std::string tool = std::string(VERITOR_TOOL_DIRECTORY) + "/veritor";
+    const std::string script = "cd " + Quoted(folder.string()) + " && veritor() { " +
+                               TargetCommand(tool) + " \"$@\"; } && exec 2>&1\n" +
+                               recipe.commands;
     const ProcessOutcome run = RunProcess(script);
     fs::remove_all(folder);
     EXPECT_EQ(run.out, recipe.output) << recipe.commands;

@@ -3,6 +3,8 @@
 #include "tests/support/ReportedAssertions.h"
 
 #include <gtest/gtest.h>
+#include <memory>
+#include <new>
 #include <random>
 #include <string>
 #include <vector>
@@ -46,6 +48,40 @@ TEST(ExtensibleArray, MatchesAVectorNeverMovesElementsAndFreesSectionsByTheRule)
             ASSERT_EQ(array[i], expected[i]) << i;
         }
     }
+}
+
+// Elements of 16 MiB, whose sections are reserved and never touched: the
+// byte space of 2^32 bytes ends at element 256, which the array refuses.
+// A 32-bit process runs out of address space first, for the last sections
+// are 1 and 2 GiB: the allocator refuses one, and the elements placed stay.
+TEST(ExtensibleArray, GrowthEndsWithTheByteSpaceOrTheAddressSpace) {
+    constexpr uint32 size = 1u << 24;
+    const auto initial = std::make_unique_for_overwrite<uint8[]>(size);
+    ExtensibleArrayBase array(size, Data(initial.get(), size));
+    ReportedAssertions reports;
+    void* last = nullptr;
+    bool full = false;
+    try {
+        for (;;) {
+            last = array.Append(size);
+        }
+    } catch (const ExtensibleArrayFull&) {
+        full = true;
+    } catch (const std::bad_alloc&) {
+    }
+    if constexpr (sizeof(void*) > 4) {
+        EXPECT_TRUE(full);
+        EXPECT_EQ(array.Length(), 256u);
+        EXPECT_EQ(reports.Conditions(),
+                  std::vector<std::string>{"CanMultiply( length, elementSize )"});
+    } else {
+        EXPECT_FALSE(full);
+        EXPECT_GE(array.Length(), 63u);
+        EXPECT_LT(array.Length(), 256u);
+        EXPECT_EQ(reports.Output(), "");
+    }
+    EXPECT_EQ(array[array.Length() - 1], last);
+    array.Clear();
 }
 
 TEST(ExtensibleArrayMisuse, IsReported) {
