@@ -14,6 +14,14 @@ else()
   endfunction()
 endif()
 
+# The C library of 32-bit Linux keeps times and file offsets in 32 bits
+# unless asked otherwise: its times end in January 2038 and it cannot open a
+# file of 2 GiB or more. Every target asks for 64 bits, so that the types
+# agree across the project (GoogleTest's objects too).
+if(NOT WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+  add_compile_definitions(_FILE_OFFSET_BITS=64 _TIME_BITS=64)
+endif()
+
 if(VERITOR_SANITIZE)
   set(_veritor_sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all
                           -fno-omit-frame-pointer)

@@ -9,10 +9,14 @@ preset="${1:-debug}"
 
 if [ "$preset" = windows ]; then
   scripts/install-deps.sh windows
-  # The tests keep a Wine session alive between them; it ends with the run.
+  # The tests keep a Wine session alive between them, in a prefix of the
+  # build tree's own (as the test preset says); it ends with the run.
+  export VERITOR_WINEPREFIX="$PWD/build/windows/wine"
   trap 'scripts/wine.sh --stop >/dev/null 2>&1 || true' EXIT
   cmake --preset windows-x86 >/dev/null
   cmake --build --preset windows-x86
+elif [ "$preset" = linux-x86 ]; then
+  scripts/install-deps.sh linux-x86
 else
   scripts/install-deps.sh
 fi

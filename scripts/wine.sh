@@ -31,4 +31,22 @@ mkdir -p "$WINEPREFIX"
     wineboot --init </dev/null >/dev/null 2>&1 9>&-
   fi
 ) 9>"$WINEPREFIX.lock"
-exec wine "$@"
+
+# A terminal is waited on by no one: a program run by hand keeps it.
+if [ -t 1 ] && [ -t 2 ]; then
+  exec wine "$@"
+fi
+# Otherwise the program writes into files of its own, passed on once it has
+# ended. Wine may start processes on the program's behalf that outlive it: a
+# session service it finds missing, or a whole new server and session when
+# the one above has just been ended (by `--stop`, or by another checkout's
+# run sharing the prefix). Those inherit the program's standard output and
+# error; were these CTest's pipes, CTest would wait for them to close until
+# the test's timeout, long after the program had passed.
+captured="$(mktemp -d)"
+trap 'rm -rf "$captured"' EXIT
+status=0
+wine "$@" >"$captured/out" 2>"$captured/err" || status=$?
+cat "$captured/out"
+cat "$captured/err" >&2
+exit "$status"

@@ -35,24 +35,31 @@ endforeach()
 
 # The tool finds its inspector library in the prefix. (Queries here hold no
 # ";", which would split them as CMake lists.)
-expect("x\n" ${prefix}/bin/veritor [[" x " as trimmed string]])
+expect("x\n" ${EMULATOR} ${prefix}/bin/veritor [[" x " as trimmed string]])
 
 # find_package(Veritor), as the sample's CMakeLists.txt does.
 set(launcher)
 if(LAUNCHER)
   set(launcher -DCMAKE_CXX_COMPILER_LAUNCHER=${LAUNCHER})
 endif()
+# A build for another processor (32-bit Linux) builds the sample with its
+# toolchain, and runs the tool through its emulator.
+set(toolchain)
+if(TOOLCHAIN)
+  set(toolchain -DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN})
+endif()
+separate_arguments(cxx_flags UNIX_COMMAND "${CXX_FLAGS}")
 expect(- ${CMAKE_COMMAND} -S ${SAMPLE_DIR} -B ${WORK_DIR}/sample -G ${GENERATOR}
-         -DCMAKE_CXX_COMPILER=${CXX} ${launcher} -DCMAKE_PREFIX_PATH=${prefix}
+         -DCMAKE_CXX_COMPILER=${CXX} ${launcher} ${toolchain} -DCMAKE_PREFIX_PATH=${prefix}
          -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF)
 expect(- ${CMAKE_COMMAND} --build ${WORK_DIR}/sample)
-expect("3\n" ${prefix}/bin/veritor --plugin ${WORK_DIR}/sample/libwordcount.so ${query})
+expect("3\n" ${EMULATOR} ${prefix}/bin/veritor --plugin ${WORK_DIR}/sample/libwordcount.so ${query})
 
 # pkg-config, with the compiler called directly.
 set(ENV{PKG_CONFIG_PATH} ${prefix}/lib/pkgconfig)
 execute_process(COMMAND ${PKG_CONFIG} --cflags --libs veritor-frame
                 OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 separate_arguments(flags UNIX_COMMAND "${flags}")
-expect(- ${LAUNCHER} ${CXX} -std=c++20 -shared -fPIC ${SAMPLE_DIR}/WordCount.cpp ${flags}
+expect(- ${LAUNCHER} ${CXX} ${cxx_flags} -std=c++20 -shared -fPIC ${SAMPLE_DIR}/WordCount.cpp ${flags}
          -o ${WORK_DIR}/libwordcount.so)
-expect("3\n" ${prefix}/bin/veritor --plugin ${WORK_DIR}/libwordcount.so ${query})
+expect("3\n" ${EMULATOR} ${prefix}/bin/veritor --plugin ${WORK_DIR}/libwordcount.so ${query})

@@ -21,6 +21,11 @@ ProcessOutcome RunProcess(const std::string& commandLine);
 // front, so there it is not.
 ProcessOutcome RunVeritor(const std::vector<std::string>& arguments, const std::string& input = "");
 
+// A shell command that runs the built program at `path`: on a build whose
+// programs need an emulator to run here (32-bit Linux under qemu), through
+// it, for the emulator does not follow a program's exec of another one.
+std::string TargetCommand(const std::string& path);
+
 // A name for a file of this test process's own in the temporary folder:
 // tests may run in parallel processes and threads.
 std::string TemporaryFile(const std::string& stem);

@@ -1,6 +1,6 @@
 // Every recipe of docs/cookbook.md and every example of docs/veritor.md,
 // run as their reader would run them: the commands of each console block
-// through sh, with the built tool first on the PATH; the cookbook's in a
+// through sh, with `veritor` standing for the built tool; the cookbook's in a
 // copy of its example folder, the tool's from the top of the source tree,
 // as its paths are written. What they print, errors included, must be the
 // rest of the block, exactly.
@@ -71,9 +71,12 @@ TEST_P(CookbookRecipe, PrintsWhatTheCookbookShows) {
     if (!recipe.fromSourceTree) {
         fs::copy(VERITOR_COOKBOOK_EXAMPLES, folder, fs::copy_options::recursive);
     }
-    const std::string script = "cd " + Quoted(folder.string()) +
-                               " && PATH=" + Quoted(VERITOR_TOOL_DIRECTORY) +
-                               ":\"$PATH\" && exec 2>&1\n" + recipe.commands;
+    // The examples call the tool by its name, as a shell function where the
+    // build's programs run through an emulator.
+    const std::string tool = std::string(VERITOR_TOOL_DIRECTORY) + "/veritor";
+    const std::string script = "cd " + Quoted(folder.string()) + " && veritor() { " +
+                               TargetCommand(tool) + " \"$@\"; } && exec 2>&1\n" +
+                               recipe.commands;
     const ProcessOutcome run = RunProcess(script);
     if (!recipe.fromSourceTree) {
         fs::remove_all(folder);

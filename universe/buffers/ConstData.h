@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <concepts>
 #include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -36,6 +37,13 @@ uint32 CheckedLength(N theLength) {
     return static_cast<uint32>(theLength);
 }
 
+// The bytes from `from` up to `to`, which must not lie before it. Taken as a
+// difference of addresses, not of pointers: on a 32-bit system a view may
+// span more than 2 GiB, beyond what a pointer difference (ptrdiff_t) holds.
+inline std::size_t Distance(const uint8* from, const uint8* to) noexcept {
+    return reinterpret_cast<std::uintptr_t>(to) - reinterpret_cast<std::uintptr_t>(from);
+}
+
 inline const uint8* AsBytes(const char* text) noexcept {
     return reinterpret_cast<const uint8*>(text);
 }
@@ -53,7 +61,7 @@ public:
         ASSERT(theEnd >= theStart);
         ASSERT(theStart != 0 || theEnd == 0); // NOLINT(modernize-use-nullptr): reported text
         if (theEnd >= theStart && theStart != nullptr) {
-            end = theStart + BufferDetail::CheckedLength(theEnd - theStart);
+            end = theStart + BufferDetail::CheckedLength(BufferDetail::Distance(theStart, theEnd));
         }
     }
 
@@ -86,7 +94,9 @@ public:
 
     const uint8* Start() const noexcept { return start; }
     const uint8* End() const noexcept { return end; }
-    uint32 Length() const noexcept { return static_cast<uint32>(end - start); }
+    uint32 Length() const noexcept {
+        return static_cast<uint32>(BufferDetail::Distance(start, end));
+    }
     bool IsEmpty() const noexcept { return start == end; }
     bool Exhausted() const noexcept { return start == end; }
     bool Valid() const noexcept { return (start == nullptr) == (end == nullptr) && start <= end; }

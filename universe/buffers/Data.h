@@ -18,7 +18,7 @@ public:
         ASSERT(theEnd >= theStart);
         ASSERT(theStart != 0 || theEnd == 0); // NOLINT(modernize-use-nullptr): reported text
         if (theEnd >= theStart && theStart != nullptr) {
-            end = theStart + BufferDetail::CheckedLength(theEnd - theStart);
+            end = theStart + BufferDetail::CheckedLength(BufferDetail::Distance(theStart, theEnd));
         }
     }
 
@@ -41,7 +41,9 @@ public:
 
     uint8* Start() const noexcept { return start; }
     uint8* End() const noexcept { return end; }
-    uint32 Length() const noexcept { return static_cast<uint32>(end - start); }
+    uint32 Length() const noexcept {
+        return static_cast<uint32>(BufferDetail::Distance(start, end));
+    }
     bool IsEmpty() const noexcept { return start == end; }
     bool Exhausted() const noexcept { return !(start < end); }
     bool Valid() const noexcept { return (start == nullptr) == (end == nullptr) && start <= end; }

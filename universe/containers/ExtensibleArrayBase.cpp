@@ -5,7 +5,10 @@
 #include "universe/integers/Overflow.h"
 
 #include <bit>
+#include <cstddef>
 #include <cstdint>
+#include <limits>
+#include <new>
 
 ExtensibleArrayBase::ExtensibleArrayBase(uint32 theElementSize, Data initialSection)
     : elementSize(theElementSize)
@@ -94,8 +97,12 @@ void* ExtensibleArrayBase::Append(uint32 size) {
     }
     if (SectionStart(sectionNumber) == nullptr) {
         ASSERT(sectionNumber > 0);
-        sections[sectionNumber] =
-            std::make_unique_for_overwrite<uint8[]>(SectionSize(sectionNumber, initialSize));
+        const uint64 size = SectionSize(sectionNumber, initialSize);
+        // Cut to a 32-bit size_t, a section of 4 GiB would be an empty block.
+        if (size > std::numeric_limits<std::size_t>::max()) {
+            throw std::bad_alloc();
+        }
+        sections[sectionNumber] = std::make_unique_for_overwrite<uint8[]>(size);
     }
     ++length;
     return SectionStart(sectionNumber) + OffsetInSection(byte, sectionNumber, initialSize);

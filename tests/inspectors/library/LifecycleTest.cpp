@@ -16,12 +16,12 @@ namespace {
 // A property or aggregate of the html vocabulary: the plural is the name
 // followed by "s", and each passes its own address and the hook.
 std::string Html(std::string_view name, std::string_view index, std::string_view operand,
-                 int stateSize = 0, std::string_view result = "html") {
+                 std::string_view stateSize = "", std::string_view result = "html") {
     std::ostringstream line;
-    line << (stateSize ? "Register_Aggregate_Property" : "Register_Property") << "(128, \"" << name
+    line << (!stateSize.empty() ? "Register_Aggregate_Property" : "Register_Property") << "(128, \"" << name
          << "\", \"" << name << "s\", \"" << index << "\", \"" << operand << "\", \"" << result
          << "\", ";
-    if (stateSize) {
+    if (!stateSize.empty()) {
         line << stateSize << ", fn, fn, fn, fn, fn, fn, fn, fn, ";
     } else {
         line << "fn, ";
@@ -30,13 +30,16 @@ std::string Html(std::string_view name, std::string_view index, std::string_view
     return line.str();
 }
 
+// A size of `n` pointers: 4n bytes on the 32-bit platform the library was
+// made for, 8n on a 64-bit build.
+std::string Words(int n) {
+    return std::to_string(n * sizeof(void*));
+}
+
 // The vocabulary in the order of registration: the core's, the html's, the
-// XML's. State and value sizes are those declared for the 32-bit platform
-// the library was made for; only the rope holds pointers (four), so on a
-// 64-bit build it alone is larger, by their extra width.
+// XML's. Sizes of states and values that hold pointers are counted in them.
 std::vector<std::string> Vocabulary() {
-    std::string rope = R"(Register_Type(512, "rope", )";
-    rope += std::to_string(16 + 4 * (sizeof(void*) - 4)) + ", fn, null, null)";
+    const std::string rope = R"(Register_Type(512, "rope", )" + Words(4) + ", fn, null, null)";
     std::vector<std::string> lines = {
         R"(Register_Aggregate_Property(128, "conjunction", "conjunctions", "", "boolean", "boolean", 2, fn, fn, fn, fn, fn, fn, fn, fn, self, fn))",
         R"(Register_Aggregate_Property(128, "disjunction", "disjunctions", "", "boolean", "boolean", 2, fn, fn, fn, fn, fn, fn, fn, fn, self, fn))",
@@ -58,15 +61,15 @@ std::vector<std::string> Vocabulary() {
         R"(Register_Cast(128, "right trimmed string", "string", "string", fn, self, fn))",
         R"(Register_Cast(128, "trimmed string", "string", "string", fn, self, fn))",
         // The html vocabulary.
-        R"(Register_Type(512, "html attribute list", 16, fn, null, null))",
-        Html("attr list", "", "( string, string )", 32, "html attribute list"),
-        Html("concatenation", "", "html", 32),
-        Html("concatenation", "string", "html", 32),
-        Html("concatenation", "html", "string", 32),
-        Html("concatenation", "html", "html", 32),
-        Html("html concatenation", "", "html", 32),
-        Html("html concatenation", "string", "html", 32),
-        R"(Register_Type(512, "html", 32, fn, null, null))",
+        R"(Register_Type(512, "html attribute list", )" + Words(2) + ", fn, null, null)",
+        Html("attr list", "", "( string, string )", Words(4), "html attribute list"),
+        Html("concatenation", "", "html", Words(4)),
+        Html("concatenation", "string", "html", Words(4)),
+        Html("concatenation", "html", "string", Words(4)),
+        Html("concatenation", "html", "html", Words(4)),
+        Html("html concatenation", "", "html", Words(4)),
+        Html("html concatenation", "string", "html", Words(4)),
+        R"(Register_Type(512, "html", )" + Words(4) + ", fn, null, null)",
         Html("html", "string", ""),
         R"(Register_Cast(128, "string", "html", "string", fn, self, fn))",
         R"(Register_Cast(128, "html", "string", "html", fn, self, fn))",
@@ -94,7 +97,7 @@ std::vector<std::string> Vocabulary() {
     for (std::string member; family >> member;) {
         for (const char* kind : {"unordered list", "ordered list", "definition list"}) {
             for (const auto& [index, element] : member == "ul" ? list : Forms()) {
-                lines.push_back(Html(kind, index, element, 64));
+                lines.push_back(Html(kind, index, element, Words(8)));
             }
         }
         for (const auto& [index, object] : member == "br" || member == "hr" ? empty : content) {
@@ -105,8 +108,8 @@ std::vector<std::string> Vocabulary() {
     lines.insert(
         lines.end(),
         {
-            R"(Register_Type(512, "xml dom document", 24, fn, "xml dom node", null))",
-            R"(Register_Type(512, "xml dom node", 16, fn, null, null))",
+            R"(Register_Type(512, "xml dom document", )" + Words(3) + R"(, fn, "xml dom node", null))",
+            R"(Register_Type(512, "xml dom node", )" + Words(2) + ", fn, null, null)",
             R"(Register_Cast(128, "xml", "xml dom node", "string", fn, self, null))",
             R"(Register_Cast(128, "text", "xml dom node", "string", fn, self, null))",
             R"(Register_Property(128, "node name", "node names", "", "xml dom node", "string", fn, self, null))",
@@ -119,13 +122,13 @@ std::vector<std::string> Vocabulary() {
             R"(Register_Property(128, "previous sibling", "previous siblings", "", "xml dom node", "xml dom node", fn, self, null))",
             R"(Register_Property(128, "next sibling", "next siblings", "", "xml dom node", "xml dom node", fn, self, null))",
             R"(Register_Property(128, "child node", "child nodes", "integer", "xml dom node", "xml dom node", fn, self, null))",
-            R"(Register_Iterated_Property(128, "child node", "child nodes", "", "xml dom node", "xml dom node", 16, fn, fn, fn, fn, self, null))",
+            R"(Register_Iterated_Property(128, "child node", "child nodes", "", "xml dom node", "xml dom node", )" + Words(2) + ", fn, fn, fn, fn, self, null)",
             R"(Register_Property(128, "attribute", "attributes", "integer", "xml dom node", "xml dom node", fn, self, null))",
             R"(Register_Property(128, "attribute", "attributes", "string", "xml dom node", "xml dom node", fn, self, null))",
-            R"(Register_Iterated_Property(128, "attribute", "attributes", "", "xml dom node", "xml dom node", 16, fn, fn, fn, fn, self, null))",
-            R"(Register_Iterated_Property(128, "select", "selects", "string", "xml dom node", "xml dom node", 16, fn, fn, fn, fn, self, null))",
-            R"(Register_Iterated_Property(128, "xpath", "xpaths", "string", "xml dom node", "xml dom node", 16, fn, fn, fn, fn, self, null))",
-            R"x(Register_Iterated_Property(128, "xpath", "xpaths", "( string, string )", "xml dom node", "xml dom node", 16, fn, fn, fn, fn, self, null))x",
+            R"(Register_Iterated_Property(128, "attribute", "attributes", "", "xml dom node", "xml dom node", )" + Words(2) + ", fn, fn, fn, fn, self, null)",
+            R"(Register_Iterated_Property(128, "select", "selects", "string", "xml dom node", "xml dom node", )" + Words(2) + ", fn, fn, fn, fn, self, null)",
+            R"(Register_Iterated_Property(128, "xpath", "xpaths", "string", "xml dom node", "xml dom node", )" + Words(2) + ", fn, fn, fn, fn, self, null)",
+            R"x(Register_Iterated_Property(128, "xpath", "xpaths", "( string, string )", "xml dom node", "xml dom node", )x" + Words(2) + ", fn, fn, fn, fn, self, null)",
             R"(Register_Property(128, "xml document", "xml documents", "", "string", "xml dom document", fn, self, null))",
         });
     return lines;

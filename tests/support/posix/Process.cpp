@@ -5,6 +5,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <string_view>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -34,6 +35,11 @@ std::string TemporaryFile(const std::string& stem) {
            std::to_string(files++);
 }
 
+std::string TargetCommand(const std::string& path) {
+    const std::string emulator = VERITOR_TARGET_EMULATOR;
+    return emulator.empty() ? ShellWord(path) : ShellWord(emulator) + " " + ShellWord(path);
+}
+
 ProcessOutcome RunProcess(const std::string& commandLine) {
     const std::string stem = TemporaryFile("veritor-run");
     const std::string redirections = ") >" + stem + ".out 2>" + stem + ".err </dev/null";
@@ -46,9 +52,13 @@ ProcessOutcome RunVeritor(const std::vector<std::string>& arguments, const std::
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
     const std::string bound = "";
 #else
-    const std::string bound = "ulimit -v 1048576 && ";
+    // qemu reserves the whole address space of its 32-bit target up front,
+    // which a limit on its own would forbid; the reservation is the bound.
+    const std::string bound = std::string_view(VERITOR_TARGET_EMULATOR).empty()
+                                  ? "ulimit -v 1048576 && "
+                                  : "export QEMU_RESERVED_VA=1G && ";
 #endif
-    std::string commandLine = bound + "exec " + VERITOR_TOOL;
+    std::string commandLine = bound + "exec " + TargetCommand(VERITOR_TOOL);
     // Appended piece by piece: GCC 12 takes `" " + std::string&&` for an
     // overlapping copy and fails the release build with -Wrestrict.
     for (const std::string& argument : arguments) {

@@ -95,6 +95,12 @@ std::string TemporaryFile(const std::string& stem) {
     return name;
 }
 
+// Windows programs start as they are; the shell commands that would run
+// them do not run here.
+std::string TargetCommand(const std::string& path) {
+    return path;
+}
+
 // There is no POSIX shell: the command does not run, as where sh is missing.
 ProcessOutcome RunProcess(const std::string& commandLine) {
     return {-1, "", "no shell to run " + commandLine};

@@ -6,35 +6,56 @@
 #include <array>
 #include <cstdint>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
-// Ends of views too long to be allocated; never read.
+// Ends of views too long to be allocated; never read. They start low enough
+// in the address space that even a 32-bit process has room for 3 GiB more.
+const char* const farStart = reinterpret_cast<const char*>(std::uintptr_t{1} << 12);
 char* GibibytesOn(const char* start, std::uintptr_t count) {
     return reinterpret_cast<char*>(reinterpret_cast<std::uintptr_t>(start) + (count << 30));
 }
 
 // Empty views are equal whatever their pointers; inconsistent bounds are
-// reported and give one.
+// reported and give one. A view longer than 2 GiB is a view all the same,
+// also where a pointer difference could not hold its length.
 TEST(ConstData, EmptyViewsAndInconsistentBounds) {
     const char text[] = "xyz", t[] = "abcdef";
     EXPECT_TRUE(ConstData().Valid());
     EXPECT_EQ(ConstData(), ConstData(text, 0));
     EXPECT_EQ(Compare(ConstData(), ConstData(text + 1, text + 1)), 0);
 
-    ConstData (*const makers[])(const char*) = {
-        [](const char* t) { return ConstData(t + 3, t + 1); },
-        [](const char* t) { return ConstData(static_cast<const char*>(nullptr), t); },
-        [](const char*) { return ConstData(static_cast<const char*>(nullptr), 5); },
-        [](const char* t) { return ConstData(t, -1); },
+    struct Case {
+        ConstData (*make)(const char*);
+        std::size_t reports;
+        uint32 length;
+    };
+    std::vector<Case> cases = {
+        {[](const char* t) { return ConstData(t + 3, t + 1); }, 1, 0},
+        {[](const char* t) { return ConstData(static_cast<const char*>(nullptr), t); }, 1, 0},
+        {[](const char*) { return ConstData(static_cast<const char*>(nullptr), 5); }, 1, 0},
+        {[](const char* t) { return ConstData(t, -1); }, 1, 0},
+        {[](const char*) { return ConstData(farStart, GibibytesOn(farStart, 3)); }, 0, 3u << 30},
+        {[](const char*) { return ConstData(Data(const_cast<char*>(farStart), 3u << 30)); }, 0,
+         3u << 30},
+        // The longest view a 32-bit address space holds, from address 1 to its last byte.
+        {[](const char*) { return ConstData(reinterpret_cast<const char*>(1), maxuint32 - 1); }, 0,
+         maxuint32 - 1},
+    };
+    if constexpr (sizeof(void*) > 4) {
         // A distance of 2^32 bytes is as long as a length of 2^32.
-        [](const char* t) { return ConstData(t, GibibytesOn(t, 4)); },
-        [](const char* t) { return ConstData(Data(const_cast<char*>(t), GibibytesOn(t, 4))); }};
-    for (const auto make : makers) {
+        cases.push_back({[](const char* t) { return ConstData(t, GibibytesOn(t, 4)); }, 1, 0});
+        cases.push_back(
+            {[](const char* t) { return ConstData(Data(const_cast<char*>(t), GibibytesOn(t, 4))); },
+             1, 0});
+    }
+    for (const auto& [make, reports, length] : cases) {
         ReportedAssertions reported;
         const ConstData made = make(t);
-        EXPECT_EQ(reported.Conditions().size(), 1u) << reported.Output();
-        EXPECT_TRUE(made.Valid() && made.IsEmpty());
+        EXPECT_EQ(reported.Conditions().size(), reports) << reported.Output();
+        EXPECT_TRUE(made.Valid());
+        EXPECT_EQ(made.Length(), length);
     }
 }
 
@@ -83,9 +104,8 @@ TEST(ConstData, StartsEndsAndContains) {
 TEST(ConstDataRope, StandsForItsPiecesInOrderAndReportsALengthBeyond32Bits) {
     const std::array<ConstData, 3> pieces{ConstData("con"), ConstData(), ConstData("cat")};
     EXPECT_EQ(ConstDataRope(pieces).AsString(), "concat");
-    const char t[] = "";
-    const std::array<ConstData, 2> huge{ConstData(t, GibibytesOn(t, 3)),
-                                        ConstData(t, GibibytesOn(t, 3))};
+    const std::array<ConstData, 2> huge{ConstData(farStart, GibibytesOn(farStart, 3)),
+                                        ConstData(farStart, GibibytesOn(farStart, 3))};
     ReportedAssertions reported;
     (void)ConstDataRope(huge).Length();
     EXPECT_EQ(reported.Conditions().size(), 1u) << reported.Output();

@@ -3,6 +3,8 @@
 #include "tests/support/ReportedAssertions.h"
 
 #include <gtest/gtest.h>
+#include <memory>
+#include <new>
 #include <random>
 #include <string>
 #include <vector>
@@ -46,6 +48,47 @@ TEST(ExtensibleArray, MatchesAVectorNeverMovesElementsAndFreesSectionsByTheRule)
             ASSERT_EQ(array[i], expected[i]) << i;
         }
     }
+}
+
+// Elements of 16 MiB, whose sections are reserved and never touched: the
+// byte space of 2^32 bytes ends at element 256, which the array refuses.
+// Element 255 opens a section of 4 GiB, beyond the sections' 32-bit
+// arithmetic (reported, and reserved all the same), which only a 64-bit
+// process can hold. A 32-bit one runs out of address space before, at the
+// section of 1 or 2 GiB: the allocator refuses it; the elements placed stay.
+TEST(ExtensibleArray, GrowthEndsWithTheByteSpaceOrTheAddressSpace) {
+    constexpr uint32 size = 1u << 24;
+    const auto initial = std::make_unique_for_overwrite<uint8[]>(size);
+    ExtensibleArrayBase array(size, Data(initial.get(), size));
+    std::vector<std::string> conditions;
+    void* last = nullptr;
+    bool full = false;
+    {
+        ReportedAssertions reports;
+        try {
+            for (;;) {
+                last = array.Append(size);
+            }
+        } catch (const ExtensibleArrayFull&) {
+            full = true;
+        } catch (const std::bad_alloc&) {
+        }
+        conditions = reports.Conditions();
+    }
+    if constexpr (sizeof(void*) > 4) {
+        EXPECT_TRUE(full);
+        EXPECT_EQ(array.Length(), 256u);
+        EXPECT_EQ(conditions,
+                  (std::vector<std::string>{"CanMultiply( initialSize, 1ul << section )",
+                                            "CanAdd( byte, initialSize )",
+                                            "CanMultiply( length, elementSize )"}));
+    } else {
+        EXPECT_FALSE(full);
+        EXPECT_TRUE(array.Length() == 63 || array.Length() == 127) << array.Length();
+        EXPECT_EQ(conditions, std::vector<std::string>());
+        EXPECT_EQ(array[array.Length() - 1], last);
+    }
+    array.Clear();
 }
 
 TEST(ExtensibleArrayMisuse, IsReported) {

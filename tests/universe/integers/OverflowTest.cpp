@@ -2,7 +2,9 @@
 
 #include "tests/support/ReportedAssertions.h"
 
+#include <cstddef>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -23,10 +25,23 @@ TEST(Overflow, ArithmeticAtTheLimits) {
         {-1, minint64, false},          {minint64, -1, false},           {0, minint64, true},
         {2, minint64 / 2, true},        {2, minint64 / 2 - 1, false},    {-2, minint64 / 2, false},
         {3037000499, 3037000499, true}, {3037000500, 3037000500, false},
+        // Operands of both 32-bit halves, where a 32-bit machine divides in
+        // two words: (2^32 - 1)(2^31 - 1) fits, (2^32 - 1)(2^31 + 1) does not.
+        {two32 - 1, two31 - 1, true},   {two32 - 1, two31 + 1, false},   {1 - two32, two31 - 1, true},
+        {1 - two32, two31 + 1, false},
     };
     for (const auto& [a, b, fits] : cases) {
         EXPECT_EQ(CanMultiply(a, b), fits) << a << " * " << b;
     }
+    // Sums whose low words carry into the high ones.
+    EXPECT_TRUE(CanAdd(maxint64 - 0xFFFFFFFF, int64{0xFFFFFFFF}));
+    EXPECT_FALSE(CanAdd(maxint64 - 0xFFFFFFFF, int64{0x100000000}));
+    EXPECT_TRUE(CanAdd(minint64 + 0xFFFFFFFF, -int64{0xFFFFFFFF}));
+    EXPECT_FALSE(CanAdd(minint64 + 0xFFFFFFFF, -int64{0x100000000}));
+    // Sizes are as wide as the machine's word: 32 bits on a 32-bit build.
+    constexpr std::size_t maxSize = std::numeric_limits<std::size_t>::max();
+    EXPECT_FALSE(CanAdd(maxSize, std::size_t{1}));
+    EXPECT_FALSE(CanMultiply(maxSize / 2 + 1, std::size_t{2}));
     EXPECT_TRUE(CanMultiply(uint32{65535}, 65537));
     EXPECT_FALSE(CanMultiply(uint32{65536}, 65536));
 }
