@@ -5,6 +5,8 @@
 
 #include <objbase.h>
 
+#include <new>
+
 namespace veritor::host {
 
 namespace {
@@ -90,6 +92,9 @@ void Evaluation::Rethrow() {
 std::string CurrentExceptionText() {
     try {
         throw;
+    } catch (const std::bad_alloc&) {
+        // Its own text is the class name, which tells a user nothing.
+        return "out of memory";
     } catch (const std::exception& error) {
         std::string text = error.what();
         while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
