@@ -241,6 +241,36 @@ public:
             }
         }
     }
+
+    // In plural form each value is destroyed once counted, and all of them
+    // share one block of storage.
+    std::size_t Count(Evaluation& evaluation, std::size_t stopAt) const override {
+        if (!Plural()) {
+            return Node::Count(evaluation, stopAt);
+        }
+        Single at = EvaluateSingle(index, evaluation);
+        if (!at.present) {
+            return 0;
+        }
+        std::size_t count = 0;
+        void* storage = evaluation.Allocate(result.size);
+        for (const void* object : EvaluateOperand(operand, evaluation)) {
+            void* state = ConstructState(evaluation, r);
+            auto step = [&](IterationCallback callback) {
+                return evaluation.ProduceTransient(storage, [&](void* into) {
+                    return callback(into, at.value, object, state, r.callbackObject);
+                });
+            };
+            for (void* value = step(r.first); value != nullptr; value = step(r.next)) {
+                evaluation.Discard(result.destroyValue, value);
+                evaluation.CheckCount(count);
+                if (++count == stopAt) {
+                    return count;
+                }
+            }
+        }
+        return count;
+    }
 };
 
 class AggregateCall : public IndexedCall {

@@ -38,8 +38,21 @@ void Evaluation::DestroyStateLater(DestroyStateCallback destroy, void* state) {
     cleanups.push_back({nullptr, destroy, state});
 }
 
+void Evaluation::Discard(DestroyValueCallback destroy, void* value) {
+    if (value == nullptr || destroy == nullptr) {
+        return;
+    }
+    try {
+        destroy(value);
+    } catch (...) {
+        if (discardFailure.empty()) {
+            discardFailure = CurrentExceptionText();
+        }
+    }
+}
+
 std::string Evaluation::Finish() {
-    std::string failure;
+    std::string failure = std::move(discardFailure);
     if (finished) {
         return failure;
     }

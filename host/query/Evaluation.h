@@ -48,6 +48,14 @@ public:
         }
     }
 
+    // Throws the error Keep throws, for a value counted but not kept, with
+    // `counted` values before it.
+    void CheckCount(std::size_t counted) const {
+        if (counted >= limits.maxValues) {
+            TooManyValues();
+        }
+    }
+
     // Runs the destructions; the message of the first that threw, if any.
     std::string Finish();
 
@@ -57,6 +65,14 @@ public:
     // destroyValue is destroyed when the evaluation finishes.
     template <typename Call>
     const void* Produce(unsigned size, DestroyValueCallback destroy, Call call);
+
+    // Like Produce into `storage`, which the caller may reuse, but the value
+    // is the caller's to Discard before the storage is used again.
+    template <typename Call>
+    void* ProduceTransient(void* storage, Call call);
+    // Destroys a value from ProduceTransient now; a destroyer that throws is
+    // reported by Finish, as one run there would be.
+    void Discard(DestroyValueCallback destroy, void* value);
 
 private:
     [[noreturn]] void TooManyValues() const;
@@ -74,21 +90,25 @@ private:
     Arena arena;
     CurrentArena current;
     std::vector<Cleanup> cleanups;
+    std::string discardFailure; // the first destroyer Discard ran that threw
     bool finished = false;
 };
 
 template <typename Call>
-const void* Evaluation::Produce(unsigned size, DestroyValueCallback destroy, Call call) {
-    void* storage = Allocate(size);
-    void* value = nullptr;
+void* Evaluation::ProduceTransient(void* storage, Call call) {
     try {
-        value = call(storage);
+        return call(storage);
     } catch (...) {
         if (IsNoValue()) {
             return nullptr;
         }
         Rethrow();
     }
+}
+
+template <typename Call>
+const void* Evaluation::Produce(unsigned size, DestroyValueCallback destroy, Call call) {
+    void* value = ProduceTransient(Allocate(size), call);
     if (value != nullptr && destroy != nullptr) {
         DestroyValueLater(destroy, value);
     }

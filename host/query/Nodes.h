@@ -23,6 +23,11 @@ public:
 
     virtual void Evaluate(Evaluation& evaluation, std::vector<const void*>& values) const = 0;
 
+    // How many values Evaluate produces, with the same errors, or `stopAt`
+    // once that many have come. A node that can produce its values one at a
+    // time counts them without keeping them alive.
+    virtual std::size_t Count(Evaluation& evaluation, std::size_t stopAt) const;
+
     const std::string& Type() const { return type; }
     bool Plural() const { return plural; }
 

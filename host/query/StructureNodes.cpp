@@ -3,6 +3,7 @@
 #include "host/arithmetic/FloatingPointArithmetic.h"
 #include "host/query/Nodes.h"
 
+#include <algorithm>
 #include <limits>
 #include <new>
 
@@ -91,32 +92,41 @@ NodePointer MakeUnary(std::string type, NodePointer operand, Compute compute) {
     return std::make_unique<HostUnary<Compute>>(std::move(type), std::move(operand), compute);
 }
 
-// Looks at all values of its operand, plural or not.
+// Looks at how many values its operand has, plural or not, counting up to
+// `stopAt`.
 template <typename Summarise>
 class Summary : public Node {
 public:
-    Summary(std::string type, NodePointer operand, Summarise summarise)
+    Summary(std::string type, NodePointer operand, std::size_t stopAt, Summarise summarise)
         : Node(std::move(type), false)
         , operand(std::move(operand))
-        , summarise(summarise) {}
+        , summarise(summarise)
+        , stopAt(stopAt) {}
 
     void Evaluate(Evaluation& evaluation, std::vector<const void*>& values) const override {
-        std::vector<const void*> operands;
-        operand->Evaluate(evaluation, operands);
-        values.push_back(summarise(evaluation, operands.size()));
+        values.push_back(summarise(evaluation, operand->Count(evaluation, stopAt)));
     }
 
 private:
     NodePointer operand;
     Summarise summarise;
+    std::size_t stopAt;
 };
 
 template <typename Summarise>
-NodePointer MakeSummary(std::string type, NodePointer operand, Summarise summarise) {
-    return std::make_unique<Summary<Summarise>>(std::move(type), std::move(operand), summarise);
+NodePointer MakeSummary(std::string type, NodePointer operand, std::size_t stopAt,
+                        Summarise summarise) {
+    return std::make_unique<Summary<Summarise>>(std::move(type), std::move(operand), stopAt,
+                                                summarise);
 }
 
 } // namespace
+
+std::size_t Node::Count(Evaluation& evaluation, std::size_t stopAt) const {
+    std::vector<const void*> values;
+    Evaluate(evaluation, values);
+    return std::min(values.size(), stopAt);
+}
 
 NodePointer List(std::string type, std::vector<NodePointer> parts) {
     return std::make_unique<ListNode>(std::move(type), std::move(parts));
@@ -149,13 +159,15 @@ NodePointer Negate(NodePointer operand) {
 }
 
 NodePointer Exists(NodePointer operand) {
-    return MakeSummary("boolean", std::move(operand), [](Evaluation& e, std::size_t count) {
+    // The first value answers; later ones are not asked for.
+    return MakeSummary("boolean", std::move(operand), 1, [](Evaluation& e, std::size_t count) {
         return Store(e, boolean_value(count != 0));
     });
 }
 
 NodePointer NumberOf(NodePointer operand) {
-    return MakeSummary("integer", std::move(operand), [](Evaluation& e, std::size_t count) {
+    return MakeSummary("integer", std::move(operand), std::numeric_limits<std::size_t>::max(),
+                       [](Evaluation& e, std::size_t count) {
         return Store(e, integer(static_cast<std::int64_t>(count)));
     });
 }

@@ -63,7 +63,8 @@ private:
 } // namespace
 
 void AttributeOrder::Note(xmlParserCtxtPtr context, const xmlNode* element, int defaulted) {
-    if (element == nullptr) {
+    // Most elements have nothing to note.
+    if (element == nullptr || (element->nsDef == nullptr && defaulted <= 0)) {
         return;
     }
     Shape shape;

@@ -171,6 +171,7 @@ void BuildFilter::CdataBlock(void* context, const xmlChar* text, int length) {
     if (!self->held_.empty() && parent != nullptr && parent->last != nullptr &&
         parent->last->type == XML_CDATA_SECTION_NODE) {
         // Keep the sections apart; the pass over the tree drops this text.
+        self->leftWhitespace_ = true;
         self->original_.characters(context, reinterpret_cast<const xmlChar*>(self->held_.data()),
                                    static_cast<int>(self->held_.size()));
         self->held_.clear();

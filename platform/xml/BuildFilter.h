@@ -37,6 +37,10 @@ public:
     BuildFilter(xmlParserCtxtPtr context, bool preserveAll, AttributeOrder& attributeOrder,
                 LoadLimits& limits);
 
+    // Whether it delivered white space it would have dropped (between CDATA
+    // sections), which the pass over the finished tree must drop.
+    bool LeftWhitespace() const { return leftWhitespace_; }
+
 private:
     static BuildFilter* Of(void* context);
     bool IsMain(void* context) const { return context == context_; }
@@ -67,6 +71,7 @@ private:
     xmlSAXHandler original_;
     std::string held_;
     bool textInRun_ = false;
+    bool leftWhitespace_ = false;
     std::vector<bool> preserve_;
 };
 

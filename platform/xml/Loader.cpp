@@ -138,7 +138,10 @@ bool ReadDeclaration(const std::string& text, Declaration& declaration) {
     return true;
 }
 
-xmlDocPtr Parse(const std::string& text, bool preserveWhiteSpace, AttributeOrder& attributeOrder) {
+// `leftWhitespace`: whether the tree may hold white space the pass over it
+// must drop.
+xmlDocPtr Parse(const std::string& text, bool preserveWhiteSpace, AttributeOrder& attributeOrder,
+                bool& leftWhitespace) {
     // Every message goes to the thread's handler, which the capture holds.
     ErrorCapture capture;
     xmlParserCtxtPtr context = xmlNewParserCtxt();
@@ -153,6 +156,7 @@ xmlDocPtr Parse(const std::string& text, bool preserveWhiteSpace, AttributeOrder
     // byte-order mark or NUL bytes, libxml2 reads the text as UTF-8.
     xmlDocPtr document = xmlCtxtReadMemory(context, text.data(), static_cast<int>(text.size()),
                                            nullptr, nullptr, ParseOptions);
+    leftWhitespace = filter.LeftWhitespace();
     const bool wellFormed =
         context->wellFormed != 0 && context->nsWellFormed != 0 && !limits.Exceeded();
     xmlFreeParserCtxt(context);
@@ -182,12 +186,17 @@ std::shared_ptr<DocumentTree> LoadDocumentTree(std::u16string_view text, bool pr
         return nullptr;
     }
     AttributeOrder attributeOrder;
-    xmlDocPtr document = Parse(utf8, preserveWhiteSpace, attributeOrder);
+    bool leftWhitespace = false;
+    xmlDocPtr document = Parse(utf8, preserveWhiteSpace, attributeOrder, leftWhitespace);
     if (document == nullptr) {
         return nullptr;
     }
-    // The filter has dropped nearly everything already; this catches the rest.
-    DropWhitespace(reinterpret_cast<xmlNodePtr>(document), preserveWhiteSpace);
+    // The filter has dropped nearly everything already; this catches the
+    // rest. Preserving everything, the filter drops nothing, while the pass
+    // still drops white space under xml:space="default".
+    if (leftWhitespace || preserveWhiteSpace) {
+        DropWhitespace(reinterpret_cast<xmlNodePtr>(document), preserveWhiteSpace);
+    }
     auto tree = std::make_shared<DocumentTree>(document, std::move(attributeOrder));
     if (!tree->ExpandEntityReferences()) {
         return nullptr;

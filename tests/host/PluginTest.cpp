@@ -78,6 +78,16 @@ const Row rows[] = {
      "+3 ~digits ~3 ", 2},
     {"digits of counters of (2; 3)", "evaluation: too many values: more than 4 in one expression",
      "+2 +3 ~digits ~digits ~3 ~2 ", 4},
+    // Counting destroys each value of an iteration as it comes; exists stops
+    // at the first. An error or too many values still end the count.
+    {"steps of counter of 2", "#0; #1", "+2 +0 +1 ~1 ~0 ~steps ~2 "},
+    {"number of steps of counters of (2; 1)", "3",
+     "+2 +1 +0 ~0 +1 ~1 +0 ~0 ~steps ~steps ~1 ~2 "},
+    {"exists steps of counter of 9", "true", "+9 +0 ~0 ~steps ~9 "},
+    {"exists steps of counter of 0", "false", "+0 ~steps ~0 "},
+    {"number of steps of counter of 9", "evaluation: step 2 broke", "+9 +0 ~0 +1 ~1 ~steps ~9 "},
+    {"number of steps of counter of 3", "evaluation: too many values: more than 2 in one expression",
+     "+3 +0 ~0 +1 ~1 +2 ~2 ~steps ~3 ", 2},
     // Aggregates over nothing still finish.
     {"tally of ()", "0", "~tally "},
     {"tallies of counter of 7", "7", "+7 ~tally ~7 "},

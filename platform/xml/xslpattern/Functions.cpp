@@ -10,6 +10,8 @@
 #include "platform/xml/xslpattern/Signature.h"
 #include "platform/xml/xslpattern/XslPattern.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <limits>
 #include <memory>
 #include <string>
@@ -225,9 +227,72 @@ void Push(xmlXPathParserContextPtr ctxt, NodeSet result, bool sorted, Fill fill)
     valuePush(ctxt, xmlXPathWrapNodeSet(result.release()));
 }
 
+// The document-order number of a numbered element (xmlXPathOrderDocElems
+// keeps it negated in `content`), or 0 for any other node.
+std::ptrdiff_t ElementNumber(const xmlNode* node) {
+    if (node->type != XML_ELEMENT_NODE) {
+        return 0;
+    }
+    const auto number = -reinterpret_cast<std::ptrdiff_t>(node->content);
+    return number > 0 ? number : 0;
+}
+
+// The union of the sets merged in one pass into document order, when they
+// hold numbered elements only, each in document order (location paths give
+// them so); false when they do not, or memory ran out (`united` then has
+// nodes). The smallest head of the sets is taken each time and a node met
+// again is skipped, so that each node is read once, for its number.
+// Elements have one document order only, which is what libxml2's sort gives
+// any arrangement of them: the result is the same as merging in the order
+// first met and sorting.
+bool MergeInOrder(const std::vector<NodeSet>& sets, xmlNodeSetPtr united) {
+    struct Head {
+        const xmlNodeSet* set;
+        int at;
+        std::ptrdiff_t number; // of the node at `at`
+    };
+    std::vector<Head> heads;
+    // Moves `head` on to its next node; false if that is out of order.
+    const auto advance = [](Head& head) {
+        const std::ptrdiff_t previous = head.number;
+        if (++head.at < head.set->nodeNr) {
+            head.number = ElementNumber(head.set->nodeTab[head.at]);
+            return head.number > previous;
+        }
+        return true;
+    };
+    for (const NodeSet& set : sets) {
+        if (set && set->nodeNr > 0) {
+            heads.push_back({set.get(), -1, 0});
+            if (!advance(heads.back())) {
+                return false;
+            }
+        }
+    }
+    std::ptrdiff_t last = 0;
+    while (!heads.empty()) {
+        auto smallest = std::ranges::min_element(heads, {}, &Head::number);
+        if (smallest->number != last) {
+            last = smallest->number;
+            if (xmlXPathNodeSetAddUnique(united, smallest->set->nodeTab[smallest->at]) < 0 ||
+                !advance(*smallest)) {
+                return false;
+            }
+        } else if (!advance(*smallest)) {
+            return false;
+        }
+        if (smallest->at == smallest->set->nodeNr) {
+            heads.erase(smallest);
+        }
+    }
+    return true;
+}
+
 // The nodes of any of the node-set arguments, each once, in the order first
 // met, as libxml2's union operator merges them: the first set, a set
-// already, is extended in place by the new nodes of the others.
+// already, is extended in place by the new nodes of the others. Sets of
+// numbered elements in document order, the usual operands, are merged in
+// order instead, with no table of the nodes seen.
 void Unite(xmlXPathParserContextPtr ctxt, int nargs, bool sorted) {
     if (nargs < 1) {
         XP_ERROR(XPATH_INVALID_ARITY);
@@ -241,6 +306,14 @@ void Unite(xmlXPathParserContextPtr ctxt, int nargs, bool sorted) {
             return;
         }
         total += set ? static_cast<std::size_t>(set->nodeNr) : 0;
+    }
+    if (NodeSet merged(xmlXPathNodeSetCreate(nullptr));
+        merged && Reserve(merged.get(), total) && MergeInOrder(sets, merged.get())) {
+        for (const NodeSet& set : sets) {
+            ForgetPlainNodes(set.get(), false);
+        }
+        valuePush(ctxt, xmlXPathWrapNodeSet(merged.release()));
+        return;
     }
     NodeSet result = sets.front() ? std::move(sets.front()) : NodeSet(xmlXPathNodeSetCreate(nullptr));
     Push(ctxt, std::move(result), sorted, [&](xmlNodeSetPtr united) {

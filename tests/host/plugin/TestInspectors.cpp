@@ -68,6 +68,24 @@ struct Digits {
     std::int64_t next = 0;
 };
 
+// "step"/"steps" of a counter: counters 0, 1, ... up to its value, exclusive;
+// from a counter of 9 or more the third step fails.
+struct Steps {
+    ~Steps() { Note("~steps"); }
+    Counter First(const Counter& counter) { return Next(counter); }
+    Counter Next(const Counter& counter) {
+        if (next >= counter.value) {
+            throw NoSuchObject();
+        }
+        if (next == 2 && counter.value >= 9) {
+            throw std::runtime_error("step 2 broke");
+        }
+        Note(std::string("+").append(std::to_string(next)));
+        return Counter{next++};
+    }
+    std::int64_t next = 0;
+};
+
 // "tally" of counters: the sum of their values; no alternative slot is ever
 // called.
 struct Tally {
@@ -120,6 +138,8 @@ const PropertyRegistration<integer, NoOperand, integer> broken("broken", "broken
                                                                "integer", &Broken, InspectorHook);
 const IteratedPropertyRegistration<Digits, integer, NoOperand, Counter>
     digits("digit", "digits", "", "counter", "integer", InspectorHook);
+const IteratedPropertyRegistration<Steps, Counter, NoOperand, Counter>
+    steps("step", "steps", "", "counter", "counter", InspectorHook);
 const AggregatePropertyRegistration<Tally, integer, Counter>
     tally("tally", "tallies", "", "counter", "integer", InspectorHook);
 const CastRegistration<string_value, Counter> text("string", "counter", "string", &CounterText,

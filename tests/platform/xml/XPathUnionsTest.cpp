@@ -96,6 +96,9 @@ TEST(XPathUnions, SelectTheSameAsLibxml2) {
         "(//a|//b) [2]", "//b/following::* | //a/preceding::*", "//a | 1", "1 | 2",
         "//a | 'x'", "//a |", "| //a", "//a || //b", "//a | -//b", "union(//a) | //b",
         "//a | (//b", "//a | //b)", "//a | '//b", "//a | $v", "*|@*", "r | *",
+        // Elements merged in order, duplicates across several operands; an
+        // operand of other nodes after elements, attributes of one element.
+        "//b | //a | //* | //a", "(//b | //text() | //a)[4]", "//a/@* | //b/@n | //@n",
     };
     for (const std::string& xml : {std::string(Mixed), Alternating()}) {
         Document plain = Parse(xml);
