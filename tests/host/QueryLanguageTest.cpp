@@ -84,7 +84,6 @@ INSTANTIATE_TEST_SUITE_P(
         Evaluates{R"("\xff" > "a")", {"true"}, "boolean"},
         // Casts, also over plurals.
         Evaluates{"12 as string & \"!\"", {"12!"}, "string"},
-        Evaluates{"(1; 2) as string", {"1", "2"}, "string"},
         Evaluates{R"(("7"; "x"; "-3") as integer)", {"7", "-3"}, "integer"},
         Evaluates{R"("2.5" as floating point)", {"2.5"}, "floating point"},
         Evaluates{"3 as floating point / 2.0", {"1.5"}, "floating point"},
