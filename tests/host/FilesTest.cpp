@@ -62,7 +62,6 @@ TEST_F(Files, ReadEveryByteAsItIs) {
              Reads{R"(file "{dir}/empty")", {""}},
              Reads{R"(lengths of files of ("{dir}/four"; "{dir}/empty"; "{dir}/odd"))",
                    {"4", "0", "9"}},
-             Reads{R"(sum of (files of ("{dir}/four"; "{dir}/four") as integer))", {"2468"}},
              Reads{R"(file "{dir}/four")", {"1234"}, 4},
              // Above what a string can hold, the limit is what a string can hold.
              Reads{R"(file "{dir}/four")", {"1234"}, UINT64_MAX},

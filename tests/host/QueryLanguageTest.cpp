@@ -84,7 +84,6 @@ INSTANTIATE_TEST_SUITE_P(
         Evaluates{R"("\xff" > "a")", {"true"}, "boolean"},
         // Casts, also over plurals.
         Evaluates{"12 as string & \"!\"", {"12!"}, "string"},
-        Evaluates{"(1; 2) as string", {"1", "2"}, "string"},
         Evaluates{R"(("7"; "x"; "-3") as integer)", {"7", "-3"}, "integer"},
         Evaluates{R"("2.5" as floating point)", {"2.5"}, "floating point"},
         Evaluates{"3 as floating point / 2.0", {"1.5"}, "floating point"},
@@ -150,10 +149,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Lexical errors.
         Fails{"\"abc", ErrorKind::Syntax, 0}, Fails{R"("a\q")", ErrorKind::Syntax, 2},
         Fails{R"("\x4")", ErrorKind::Syntax, 1}, Fails{"1 # 2", ErrorKind::Syntax, 2},
-        Fails{"Length of \"a\"", ErrorKind::Syntax, 0}, Fails{"1 + \xC3\xA9", ErrorKind::Syntax, 4},
+        Fails{"1 + \xC3\xA9", ErrorKind::Syntax, 4},
         Fails{"9223372036854775808", ErrorKind::Syntax, 0},
         Fails{"decoded decoded of \"a\"", ErrorKind::Type, 8},
-        Fails{"99999999999999999999999", ErrorKind::Syntax, 0},
         Fails{"1e400", ErrorKind::Syntax, 0}, Fails{"12ab", ErrorKind::Syntax, 0},
         // Grammar.
         Fails{"", ErrorKind::Syntax, 0}, Fails{"1 +", ErrorKind::Syntax, 3},

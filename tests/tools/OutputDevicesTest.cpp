@@ -19,7 +19,6 @@ struct Row {
 std::vector<Row> Rows() {
     const std::string full = "No space left on device";
     return {
-        {"{tool} 1 >/dev/full", "error: cannot write the output: " + full + "\n", 2},
         {"{tool} --vocabulary >/dev/full", "error: cannot write the output: " + full + "\n", 2},
         // Refused holding the limit and a piece, well under twice the
         // limit: the memory of the run is bounded to 1 GiB.

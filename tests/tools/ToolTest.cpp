@@ -53,12 +53,6 @@ std::string BillionLaughs() {
     return text + "]><b>&e9;</b>";
 }
 
-// One entity of 100 kB referenced 1,000 times: 100 MB expanded.
-std::string QuadraticBlowup() {
-    return "<!DOCTYPE b [<!ENTITY e '" + std::string(100000, 'x') + "'>]><b>" +
-           Repeated("&e;", 1000) + "</b>";
-}
-
 // A usage error: the message, then one line that points to --help.
 Row Refused(std::vector<std::string> arguments, const std::string& message) {
     return {std::move(arguments), "",
@@ -102,8 +96,6 @@ std::vector<Row> Rows() {
          2,
          "\xEF\xBB\xBF"
          "1\n\n1 / 0\n1 +\n"},
-        {{"1 +\t+ 2"}, "", "error: unexpected \"+\"\n  1 +\t+ 2\n     \t^\n", 2},
-        {{"--types", "(1, \"x\")", "2.5"}, "( integer, string ): 1, x\nfloating point: 2.5\n"},
         // Queries from files and standard input, in command-line order.
         {{"-f", "-"}, "2\nx\n", "", 0, "# a comment\n1 + 1\n\n   \n  # another\n\"x\"\r\n"},
         {{}, "3\n", "", 0, "3\n"},
@@ -117,7 +109,6 @@ std::vector<Row> Rows() {
          "",
          "error: cannot read \"/nonexistent\": No such file or directory\n",
          2},
-        {{"-f", ""}, "", "error: cannot read \"\": No such file or directory\n", 2},
         {{"-f", "."}, "", "error: cannot read \".\": Is a directory\n", 2},
         // Standard input holds either the queries or a document; a query
         // that wants it as well ends the run (docs/veritor.md shows -f -).
@@ -135,11 +126,6 @@ std::vector<Row> Rows() {
          "",
          0,
          "<r><i>1</i>\r\n<i>2</i></r>"},
-        {{"file \"/nonexistent.xml\"", "1"},
-         "1\n",
-         "error: \"file \"/nonexistent.xml\"\": cannot read \"/nonexistent.xml\": No such file or "
-         "directory\n",
-         1},
         {{"--max-file-bytes", "1", "length of file \"{file}\""},
          "",
          "error: cannot read \"{file}\": larger than the limit of 1 byte\n",
@@ -194,15 +180,12 @@ std::vector<Row> Rows() {
          "\n..."},
         // Usage errors.
         Refused({"--frobnicate"}, "unknown option --frobnicate"),
-        Refused({"-x"}, "unknown option -x"),
         Refused({"-V"}, "unknown option -V"),
         Refused({"--jsno", "1"}, "unknown option --jsno (did you mean --json?)"),
         Refused({"--max-values", "18446744073709551616"},
                 "--max-values 18446744073709551616 is too large: at most 18446744073709551615"),
         Refused({"-f", "-", "-f", "-"}, "-f - is given twice: standard input is read once"),
         Refused({"-e"}, "-e needs a value"),
-        Refused({"-f"}, "-f needs a value"),
-        Refused({"--plugin"}, "--plugin needs a value"),
         Refused({"--max-file-bytes", "0"},
                 "--max-file-bytes needs a positive whole number, not \"0\""),
         Refused({"--max-file-bytes", "4294967296"},
@@ -221,65 +204,13 @@ std::vector<Row> Rows() {
          "error: cannot load inspector library: " VERITOR_SILENT_LIBRARY
          ": registers no vocabulary: not an inspector library\n",
          2},
-        // The inspector library beside the tool.
-        {{"conjunction of (true; false)", "number of (1; 2; 3)",
-          "(rope \"ab\" & \"cd\") as string"},
-         "false\n3\nabcd\n"},
-        {{"div of \"a<b\""}, "<div>a&lt;b</div>\n"},
-        {{"div \"class=x\" of \"y\""}, "<div class=x>y</div>\n"},
-        {{"br \"clear=all\""}, "<br clear=all/>\n"},
-        {{"anchor \"href=u\" of \"t\""}, "<a href=u>t</a>\n"},
-        {{"html \"<b>x</b>\""}, "<b>x</b>\n"},
-        {{"\"<b>x</b>\" as html"}, "&lt;b&gt;x&lt;/b&gt;\n"},
-        {{"html of \"x\""}, "<html>x</html>\n"},
-        {{"html tag \"span class=x\" of \"t\""}, "<span class=x>t</span>\n"},
         {{R"(html tag ("span", attr list of (("class", "a b"); ("title", "x<y")), "t"))"},
          "<span class=\"a b\" title=\"x&lt;y\">t</span>\n"},
-        {{"ordered list \"type=a\" of (\"1<2\"; \"3\")"},
-         "<ol type=a><li>1&lt;2</li><li>3</li></ol>\n"},
-        {{"definition list of (\"x\"; \"y\"; \"z\")"}, "<dl><dt>x</dt><dd>y</dd><dt>z</dt></dl>\n"},
-        {{"concatenation \", \" of (html \"x\"; html \"y\")"}, "x, y\n"},
-        {{"html tag \"\" of \"t\""}, "", "error: no value\n", 1},
-        {{"unordered list \"class=x\" of ()"}, "<ul class=x></ul>\n"},
         {{"attr list of (\"a\", \"b\")"}, "<html attribute list>\n"},
-        {{R"(node type of xml document of "<r/>")"}, "9\n"},
-        {{R"(node names of child nodes of first child of xml document of "<r><a/>t<!--c--></r>")"},
-         "a\n#text\n#comment\n"},
-        {{R"(node value of attribute "b" of first child of xml document of "<r a=\"1\" b=\"2\"/>")"},
-         "2\n"},
-        {{R"(number of attributes of first child of xml document of "<r a=\"1\" b=\"2\"/>")"},
-         "2\n"},
-        {{R"((selects "r/item[1]" of xml document of "<r><item>x</item><item>y</item></r>") as text)"},
-         "y\n"},
-        {{R"((xpaths "//item[1]" of xml document of "<r><item>x</item><item>y</item></r>") as text)"},
-         "x\n"},
-        {{R"(number of xpaths ("xmlns:p='urn:x'", "//p:b") of xml document of "<a xmlns=\"urn:x\"><b/><b/></a>")"},
-         "2\n"},
-        {{R"(xml document of "<r>a<b>c</b></r>" as text)"}, "ac\n"},
         {{R"(node name of parent node of first child of first child of xml document of "<a><b/></a>")"},
          "a\n"},
         {{R"(first child of xml document of "<r><a/></r>")"}, "<r><a/></r>\n"},
         {{R"(xml document of "<a>")"}, "", "error: no value\n", 1},
-        // Entities count where they are referenced, in both languages.
-        {{R"(node names of xpaths "/r[. = 'tent']" of xml document of "<!DOCTYPE r [<!ENTITY e 'ent'>]><r>t&e;</r>")",
-          R"(node names of xpaths "/r[@a = 'xenty']" of xml document of "<!DOCTYPE r [<!ENTITY e 'ent'>]><r a='x&e;y'/>")",
-          R"((selects "//i" of xml document of "<!DOCTYPE r [<!ENTITY e '<i>in</i>'>]><r>&e;</r>") as xml)",
-          R"(xml document of "<!DOCTYPE r [<!ENTITY a 'x'><!ENTITY b '&a;&a;&a;&a;&a;'><!ENTITY c '&b;'>]><r>&c;</r>" as text)"},
-         "r\nr\n<i>in</i>\nxxxxx\n"},
-        {{R"(xml document of "<!DOCTYPE r [<!NOTATION b SYSTEM 'b'><!NOTATION a SYSTEM 'a'>]><r/>")"},
-         "<!DOCTYPE r [\r\n<!NOTATION b SYSTEM 'b'>\r\n<!NOTATION a SYSTEM "
-         "'a'>\r\n]>\r\n<r/>\r\n\n"},
-        {{R"(node names of selects "@*" of first child of xml document of "<r xmlns:p='u' b='1'/>")",
-          "node names of xpaths \"//a\xE2\x82\xAC\" of xml document of \"<a\xE2\x82\xAC/>\""},
-         "xmlns:p\nb\na\xE2\x82\xAC\n"},
-        {{R"(node value of first child of xml document of "<r/>")"},
-         "",
-         "error: Windows Error: Type mismatch.\n",
-         1},
-        {{R"(attributes of first child of first child of xml document of "<r>t</r>")"},
-         "",
-         "error: Windows Error: Invalid pointer\n",
-         1},
     };
 }
 
@@ -299,26 +230,11 @@ std::vector<Row> HostileRows() {
          TextQuery("<!DOCTYPE r [<!ENTITY e SYSTEM '" + secret + "'>]><r>&e;</r>")},
         {{"-f", "{file}"}, "", "error: {file}:1: no value\n", 1, Document(nested) + "\n"},
         {{"-f", "{file}"},
-         "9\n",
-         "",
-         0,
-         "node type of " + Document(Repeated("<n>", 2000) + Repeated("</n>", 2000)) + "\n"},
-        {{"-f", "{file}"},
-         "",
-         "error: {file}:1: no value\n",
-         1,
-         Document(QuadraticBlowup()) + "\n"},
-        {{"-f", "{file}"},
          std::to_string(text.size()) + "\n",
          "",
          0,
          "length of ((" + Document("<a>" + text + "</a>") + ") as text)\n"},
         {{"-f", "{file}"}, "\xEF\xBF\xBD\xEF\xBF\xBD\n", "", 0, TextQuery("<a>\xFF\xFE</a>")},
-        {{"--max-values", "2", "-f", "{file}"},
-         "",
-         "error: {file}:1: too many values: more than 2 in one expression\n",
-         1,
-         "node names of child nodes of first child of " + Document("<r><a/><b/><c/></r>") + "\n"},
     };
 }
 

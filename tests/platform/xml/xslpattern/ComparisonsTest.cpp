@@ -33,7 +33,6 @@ TEST(Comparisons, RelationsLiteralsDatesAndLogicalOperators) {
                          {"r/i[. = 10]", "i3"},
                          {"r/i[. > 10]", "i2"},
                          {"r/i[. > 10.0]", "i2,i3"},
-                         {"r/i[. = 10.5]", "i3"},
                          {"r/i[. != 5]", "i0,i1,i2,i3"},
                          // Dates compare as instants with their zones.
                          {"r/d[date() > '2000-01-01']", "d0,d1"},
@@ -65,7 +64,6 @@ TEST(Comparisons, ValueMethodsQuantifiersAndNodesComparedWithNodes) {
                                    {"r/*[. !value() = '3']", "b0"},
                                    {"r[*!index() = 1]", "r0"},
                                    {"r[p:e!index() = 0]", "r0"},
-                                   {"r/node()[index() = 1]", "#comment"},
                                    {"r/*[end() = 1]", "p:e0"},
                                });
     IXMLDOMDocument2Ptr sets =
@@ -76,7 +74,6 @@ TEST(Comparisons, ValueMethodsQuantifiersAndNodesComparedWithNodes) {
                                {"r/g[$any$ v > 0]", "g0,g1"},
                                {"r/g[$all$ v > 0]", "g0,g2"},
                                {"r/g[$all$ v = 3]", "g2"},
-                               {"r/g[$any$ v < 0]", "g1"},
                                {"r/g[$not$ $all$ v > 0]", "g1,g3"},
                                // Nodes compare with nodes as text.
                                {"r/p[x = y]", "p0"},
