@@ -127,7 +127,9 @@ std::vector<Row> Rows() {
         {{},
          "",
          "error: <stdin>:2: cannot read \"-\": standard input holds the queries; name a file "
-         "instead\n  number of files of (\"a\"; (\"b\"; \"-\"))\n                                 ^\n",
+         "instead\n"
+         "  number of files of (\"a\"; (\"b\"; \"-\"))\n"
+         "                                 ^\n",
          2,
          "2\nnumber of files of (\"a\"; (\"b\"; \"-\"))\n"},
         {{"-f", "-", "length of file \"-\""},

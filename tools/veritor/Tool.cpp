@@ -34,8 +34,7 @@ public:
 struct StandardInputTwice {};
 
 // Why "file" may not read standard input while it holds the queries.
-constexpr std::string_view queriesOnInput =
-    "standard input holds the queries; name a file instead";
+constexpr std::string_view queriesOnInput = "standard input holds the queries; name a file instead";
 
 // A query compiled, or the error its compilation gave, to be reported at its
 // turn.
