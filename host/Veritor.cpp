@@ -48,6 +48,9 @@ const std::string& Query::Type() const {
 bool Query::Plural() const {
     return compiled->plural;
 }
+std::size_t Query::StandardInputAt() const {
+    return compiled->tree.standardInputAt;
+}
 
 Query Compile(std::string_view text) {
     auto compiled = std::make_unique<detail::CompiledQuery>();

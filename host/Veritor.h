@@ -162,6 +162,10 @@ public:
     const std::string& Text() const;
     const std::string& Type() const;
     bool Plural() const;
+    // Where the query gives "file" standard input by name, `file "-"`, as a
+    // byte offset in its text; QueryError::noPosition when it does not, or
+    // only through a name computed at evaluation.
+    std::size_t StandardInputAt() const;
 
 private:
     friend Query Compile(std::string_view text);

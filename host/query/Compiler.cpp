@@ -1,6 +1,7 @@
 #include "host/query/Compiler.h"
 
 #include "host/Veritor.h"
+#include "host/registry/Registry.h"
 
 #include <climits>
 #include <map>
@@ -56,6 +57,8 @@ public:
         }
         Fail("unsupported expression", s);
     }
+
+    std::size_t StandardInputAt() const { return standardInputAt; }
 
 private:
     [[noreturn]] static void Fail(const std::string& message, std::size_t position) {
@@ -219,6 +222,10 @@ private:
         }
         const Registration& r = *chosen;
         ResultType result = ResultOf(r, s);
+        if (const Syntax* names = s.index ? s.index.get() : s.operand.get();
+            names != nullptr && standardInputAt == QueryError::noPosition && ReadsFiles(r)) {
+            standardInputAt = StandardInputName(*names);
+        }
         if (r.kind == RegistrationKind::AggregateProperty) {
             return CallAggregate(r, result, std::move(index), std::move(operand));
         }
@@ -234,8 +241,31 @@ private:
         return CallProperty(r, result, pluralForm, std::move(index), std::move(operand));
     }
 
+    // The host's own "file", not a library's property of the same name.
+    static bool ReadsFiles(const Registration& r) {
+        return r.kind == RegistrationKind::Property && r.name == "file" &&
+               r.library == HostLibrary();
+    }
+
+    // Where `names`, given to "file", spells standard input as a literal,
+    // itself or as a part of a list.
+    static std::size_t StandardInputName(const Syntax& names) {
+        if (names.kind == Syntax::Kind::String && names.text == "-") {
+            return names.position;
+        }
+        if (names.kind == Syntax::Kind::List) {
+            for (const auto& part : names.parts) {
+                if (std::size_t at = StandardInputName(*part); at != QueryError::noPosition) {
+                    return at;
+                }
+            }
+        }
+        return QueryError::noPosition;
+    }
+
     const TypeTable& types;
     const std::map<std::string, std::vector<const Registration*>, std::less<>>& byName;
+    std::size_t standardInputAt = QueryError::noPosition;
 };
 
 } // namespace
@@ -245,6 +275,7 @@ CompiledTree CompileQuery(std::string_view query, const Lexicon& lexicon) {
     Compiler compiler(lexicon);
     CompiledTree tree;
     tree.root = compiler.Compile(*syntax);
+    tree.standardInputAt = compiler.StandardInputAt();
     tree.renderer = MakeRenderer(tree.root->Type(), lexicon.types, *lexicon.registrations);
     return tree;
 }

@@ -17,6 +17,8 @@ namespace veritor::host {
 struct CompiledTree {
     NodePointer root;
     std::unique_ptr<Renderer> renderer;
+    // Where "file" is given standard input ("-") by a literal; npos if not.
+    std::size_t standardInputAt = static_cast<std::size_t>(-1);
 };
 
 // Throws QueryError (syntax or type).

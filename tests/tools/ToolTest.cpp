@@ -110,14 +110,37 @@ std::vector<Row> Rows() {
          "error: cannot read \"/nonexistent\": No such file or directory\n",
          2},
         {{"-f", "."}, "", "error: cannot read \".\": Is a directory\n", 2},
-        // Standard input holds either the queries or a document; a query
-        // that wants it as well ends the run (docs/veritor.md shows -f -).
+        // Standard input holds either the queries or a document. A query
+        // that names it for "file", wherever it comes from, stops the run
+        // before anything is evaluated; a name computed in evaluation stops
+        // it at its turn. Other errors keep their turn, even with every
+        // query read ahead.
         {{},
          "",
-         "error: <stdin>:1: cannot read \"-\": standard input holds the queries; name a file "
+         "error: <stdin>:2: cannot read \"-\": standard input holds the queries; name a file "
+         "instead\n"
+         "  number of files of (\"a\"; (\"b\"; \"-\"))\n"
+         "                                 ^\n",
+         2,
+         "2\nnumber of files of (\"a\"; (\"b\"; \"-\"))\n"},
+        {{"-f", "-", "length of file \"-\""},
+         "",
+         "error: cannot read \"-\": standard input holds the queries; name a file instead\n"
+         "  length of file \"-\"\n                 ^\n",
+         2,
+         "1\n"},
+        {{"-f", "-"},
+         "1\n",
+         "error: <stdin>:2: cannot read \"-\": standard input holds the queries; name a file "
          "instead\n",
          2,
-         "file \"-\"\n2\n"},
+         "1\nfile (\"-\" & \"\")\n3\n"},
+        {{"-f", "-", "-f", "/nonexistent", "4"},
+         "1\n3\n",
+         "error: <stdin>:2: unexpected end of query\n  1 +\n     ^\n"
+         "error: cannot read \"/nonexistent\": No such file or directory\n",
+         2,
+         "1\n1 +\n3\n"},
         // Files and standard input inside queries: every byte as it is,
         // standard input read once and shared.
         {{"number of xpaths \"//i\" of xml document of file \"-\"", "length of file \"-\"",

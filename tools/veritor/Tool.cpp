@@ -4,23 +4,22 @@
 #include "tools/veritor/Json.h"
 #include "tools/veritor/Markdown.h"
 #include "tools/veritor/Options.h"
+#include "tools/veritor/QuerySources.h"
 #include "tools/veritor/Report.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 #include <system_error>
+#include <variant>
 
 namespace veritor::tool {
 
 namespace {
-
-// What errors call standard input when it holds the queries.
-constexpr const char* standardInputName = "<stdin>";
 
 namespace fs = std::filesystem;
 
@@ -33,6 +32,21 @@ public:
 // Standard input asked for by a query while it holds the queries; the error
 // has been reported.
 struct StandardInputTwice {};
+
+// Why "file" may not read standard input while it holds the queries.
+constexpr std::string_view queriesOnInput = "standard input holds the queries; name a file instead";
+
+// A query compiled, or the error its compilation gave, to be reported at its
+// turn.
+using CompiledQuery = std::variant<Query, QueryError>;
+
+CompiledQuery Compiled(const std::string& query) {
+    try {
+        return Compile(query);
+    } catch (const QueryError& error) {
+        return error;
+    }
+}
 
 // Throws OutputError with the system's reason when `out` has failed.
 void CheckWritten(std::ostream& out) {
@@ -47,22 +61,18 @@ void CheckWritten(std::ostream& out) {
     }
 }
 
-// The start of a long query, cut at a character boundary.
-std::string Shortened(std::string_view query) {
-    constexpr std::size_t shown = 40;
-    if (query.size() <= shown + 3) {
-        return std::string(query);
-    }
-    std::size_t end = shown;
-    while (end > 0 && (static_cast<unsigned char>(query[end]) & 0xC0) == 0x80) {
-        --end;
-    }
-    return std::string(query.substr(0, end)) + "...";
+// What an error names its query by, given that a syntax or type error shows
+// it anyway.
+std::string Where(const Place& place, const QueryError& error) {
+    const bool shown = error.Position() != QueryError::noPosition;
+    return shown && !place.evenWhenShown ? std::string() : place.name;
 }
 
-struct Place {
-    std::string name;
-    bool evenWhenShown = false; // named also when the error shows the query
+// A query read ahead of the evaluation, compiled or refused by the compiler.
+struct Pending {
+    std::string text;
+    Place place;
+    CompiledQuery compiled;
 };
 
 class Session {
@@ -83,8 +93,15 @@ public:
     // `place` names the query in error messages: "file:line", or the query
     // itself among several, which a syntax or type error shows anyway.
     void Evaluate(const std::string& query, const Place& place = {}) {
+        Evaluate(Compiled(query), query, place);
+    }
+
+    void Evaluate(const CompiledQuery& compiled, const std::string& query, const Place& place) {
         try {
-            Result result = Run(query, limits);
+            if (const auto* error = std::get_if<QueryError>(&compiled)) {
+                throw *error;
+            }
+            Result result = veritor::Evaluate(std::get<Query>(compiled), limits);
             if (options.json) {
                 out << JsonResult(query, result) << '\n';
             } else {
@@ -96,8 +113,7 @@ public:
             if (options.json) {
                 out << JsonError(query, error) << '\n';
             } else {
-                const bool shown = error.Position() != QueryError::noPosition;
-                PrintError(err, query, error, shown && !place.evenWhenShown ? "" : place.name);
+                PrintError(err, query, error, Where(place, error));
             }
             if (stopOnRefusal && StandardInputRefused()) {
                 // The run would go on without the rest of its queries or
@@ -108,30 +124,12 @@ public:
         CheckOutput();
     }
 
-    // Among several queries on the command line, an evaluation error names
-    // its query; a syntax or type error shows it anyway.
-    void EvaluateArgument(const std::string& query, bool several) {
-        Evaluate(query, {several ? "\"" + Shortened(query) + "\"" : std::string(), false});
-    }
-
-    // One query per non-empty line; lines whose first visible character is
-    // '#' are comments. `name` is what errors call the file.
-    void EvaluateLines(std::istream& in, const std::string& name) {
-        std::string line;
-        for (std::size_t number = 1; std::getline(in, line); ++number) {
-            // An editor's byte-order mark is no part of the first query.
-            if (number == 1 && line.starts_with("\xEF\xBB\xBF")) {
-                line.erase(0, 3);
-            }
-            if (!line.empty() && line.back() == '\r') {
-                line.pop_back();
-            }
-            auto first = line.find_first_not_of(" \t");
-            if (first == std::string::npos || line[first] == '#') {
-                continue;
-            }
-            Evaluate(line, {name + ":" + std::to_string(number), true});
-        }
+    // Reports a query that names standard input for "file" while standard
+    // input holds the queries.
+    void RefuseStandardInput(const Pending& pending) {
+        QueryError error(ErrorKind::Syntax, "cannot read \"-\": " + std::string(queriesOnInput),
+                         std::get<Query>(pending.compiled).StandardInputAt());
+        PrintError(err, pending.text, error, Where(pending.place, error));
     }
 
     void CheckOutput() { CheckWritten(out); }
@@ -146,28 +144,6 @@ private:
     bool stopOnRefusal;
     int status = 0;
 };
-
-// Reads the queries of the file `name`, as "file" would read it.
-void EvaluateFile(Session& session, const std::string& name) {
-    const fs::path path(
-        std::u8string_view(reinterpret_cast<const char8_t*>(name.data()), name.size()));
-    std::error_code statusError;
-    std::string reason;
-    if (fs::is_directory(path, statusError)) {
-        reason = std::make_error_code(std::errc::is_a_directory).message();
-    } else {
-        errno = 0;
-        std::ifstream file(path, std::ios::binary);
-        if (file) {
-            session.EvaluateLines(file, name);
-            if (!file.bad()) {
-                return;
-            }
-        }
-        reason = std::generic_category().message(errno != 0 ? errno : ENOENT);
-    }
-    throw UsageError("cannot read \"" + name + "\": " + reason);
-}
 
 void ReportUnload(std::ostream& err, Plugin& plugin) {
     UnloadReport report = plugin.Unload();
@@ -220,8 +196,7 @@ int RunTool(const std::vector<std::string>& arguments, const Environment& enviro
     // for itself.
     EnableFiles(!options.noFiles);
     const bool queriesFromInput = QueriesFromStandardInput(options);
-    ReserveStandardInput(queriesFromInput ? "standard input holds the queries; name a file instead"
-                                          : "");
+    ReserveStandardInput(queriesFromInput ? std::string(queriesOnInput) : std::string());
 
     std::vector<std::string> paths = options.plugins;
     if (!options.noPlugin && paths.empty()) {
@@ -242,8 +217,32 @@ int RunTool(const std::vector<std::string>& arguments, const Environment& enviro
     const bool interactive = options.sources.empty() && !options.vocabulary &&
                              environment.terminal && environment.prompt;
     Session session(options, environment, !interactive);
+    // While standard input holds the queries, every query is read and
+    // compiled before the first is evaluated, so that one that names
+    // standard input for "file" stops the run before it has done anything.
+    const bool readAhead = queriesFromInput && !interactive;
+    std::vector<Pending> pending;
+    std::optional<UsageError> unreadable; // reported at its turn
+    if (readAhead) {
+        try {
+            ReadQueries(options, *environment.in, true,
+                        [&](const std::string& query, const Place& place) {
+                            pending.push_back({query, place, Compiled(query)});
+                        });
+        } catch (const UsageError& error) {
+            unreadable = error;
+        }
+    }
+    auto readsInput = std::find_if(pending.begin(), pending.end(), [](const Pending& p) {
+        const Query* query = std::get_if<Query>(&p.compiled);
+        return query != nullptr && query->StandardInputAt() != QueryError::noPosition;
+    });
     int status = 0;
     try {
+        if (readsInput != pending.end()) {
+            session.RefuseStandardInput(*readsInput);
+            throw StandardInputTwice();
+        }
         if (options.vocabulary) {
             auto entries = Vocabulary();
             if (options.json) {
@@ -257,22 +256,23 @@ int RunTool(const std::vector<std::string>& arguments, const Environment& enviro
             }
             session.CheckOutput();
         }
-        const bool several = options.sources.size() > 1;
-        for (const QuerySource& source : options.sources) {
-            if (source.kind == QuerySource::Kind::Text) {
-                session.EvaluateArgument(source.value, several);
-            } else if (source.value == "-") {
-                session.EvaluateLines(*environment.in, standardInputName);
-            } else {
-                EvaluateFile(session, source.value);
+        if (readAhead) {
+            for (const Pending& query : pending) {
+                session.Evaluate(query.compiled, query.text, query.place);
             }
+            if (unreadable) {
+                throw *unreadable;
+            }
+        } else {
+            ReadQueries(options, *environment.in, false,
+                        [&](const std::string& query, const Place& place) {
+                            session.Evaluate(query, place);
+                        });
         }
         if (interactive) {
             // A mistyped line at the prompt is answered there; it does not
             // make the whole session fail.
             environment.prompt([&](const std::string& line) { session.Evaluate(line); });
-        } else if (queriesFromInput && options.sources.empty()) {
-            session.EvaluateLines(*environment.in, standardInputName);
         }
         session.CheckOutput();
     } catch (const OutputError& error) {
