@@ -172,7 +172,6 @@ std::vector<Row> Rows() {
          R"j({"kind":"type","name":"boolean","index":"","operand":"","base":"","library":"host"})j"
          "\n..."},
         // Usage errors.
-        Refused({"--frobnicate"}, "unknown option --frobnicate"),
         Refused({"-V"}, "unknown option -V"),
         Refused({"--jsno", "1"}, "unknown option --jsno (did you mean --json?)"),
         Refused({"--max-values", "18446744073709551616"},
