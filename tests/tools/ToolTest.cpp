@@ -126,13 +126,6 @@ std::vector<Row> Rows() {
         {{"--no-files", "file \"x\""}, "", "error: unknown name \"file\"...", 2},
         // JSON: one object per query, exact numbers, flags, bytes that are not
         // UTF-8 replaced and said to be.
-        {{"--json", "1 + 1", "1 +"},
-         R"j({"query":"1 + 1","type":"integer","plural":false,"values":[2]})j"
-         "\n"
-         R"j({"query":"1 +","error":{"kind":"syntax","message":"unexpected end of query","position":3}})j"
-         "\n",
-         "",
-         2},
         {{"--json", "1 / 0"},
          R"j({"query":"1 / 0","error":{"kind":"no value","message":"no value"}})j"
          "\n",
