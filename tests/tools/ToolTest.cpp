@@ -36,13 +36,6 @@ std::string Document(const std::string& xml) {
     return std::string("xml document of \"").append(xml) + "\"";
 }
 
-// The query that prints the text of a document, as a line of a file.
-std::string TextQuery(const std::string& xml) {
-    std::string query = "(";
-    query += Document(xml);
-    return query += ") as text\n";
-}
-
 std::string BillionLaughs() {
     std::string text = "<!DOCTYPE b [<!ENTITY e0 'lol'>";
     for (int level = 1; level <= 9; ++level) {
@@ -80,7 +73,6 @@ std::vector<Row> Rows() {
         {{"\"a\" & \"b\"", "-e", "(1; 2)", "()"}, "ab\n1\n2\n"},
         // Among several queries an error names its query, or its file and
         // line; a syntax or type error shows its query under it.
-        {{"2", "1 / 0"}, "2\n", "error: \"1 / 0\": no value\n", 1},
         {{"1 / 0", "1 + \"a\"", "2"},
          "2\n",
          "error: \"1 / 0\": no value\nerror: no operator \"+\" for integer and string\n  1 + "
@@ -157,13 +149,6 @@ std::vector<Row> Rows() {
         {{"--no-files", "file \"x\""}, "", "error: unknown name \"file\"...", 2},
         // JSON: one object per query, exact numbers, flags, bytes that are not
         // UTF-8 replaced and said to be.
-        {{"--json", "1 + 1", "1 +"},
-         R"j({"query":"1 + 1","type":"integer","plural":false,"values":[2]})j"
-         "\n"
-         R"j({"query":"1 +","error":{"kind":"syntax","message":"unexpected end of query","position":3}})j"
-         "\n",
-         "",
-         2},
         {{"--json", "1 / 0"},
          R"j({"query":"1 / 0","error":{"kind":"no value","message":"no value"}})j"
          "\n",
@@ -202,7 +187,6 @@ std::vector<Row> Rows() {
          R"j({"kind":"type","name":"boolean","index":"","operand":"","base":"","library":"host"})j"
          "\n..."},
         // Usage errors.
-        Refused({"--frobnicate"}, "unknown option --frobnicate"),
         Refused({"-V"}, "unknown option -V"),
         Refused({"--jsno", "1"}, "unknown option --jsno (did you mean --json?)"),
         Refused({"--max-values", "18446744073709551616"},
@@ -227,37 +211,22 @@ std::vector<Row> Rows() {
          "error: cannot load inspector library: " VERITOR_SILENT_LIBRARY
          ": registers no vocabulary: not an inspector library\n",
          2},
-        {{R"(html tag ("span", attr list of (("class", "a b"); ("title", "x<y")), "t"))"},
-         "<span class=\"a b\" title=\"x&lt;y\">t</span>\n"},
         {{"attr list of (\"a\", \"b\")"}, "<html attribute list>\n"},
-        {{R"(node name of parent node of first child of first child of xml document of "<a><b/></a>")"},
-         "a\n"},
-        {{R"(first child of xml document of "<r><a/></r>")"}, "<r><a/></r>\n"},
-        {{R"(xml document of "<a>")"}, "", "error: no value\n", 1},
     };
 }
 
-// Hostile XML: each a plain answer, nothing read from the disk, memory
-// bounded. An external entity is left an empty reference.
+// Hostile XML: an entity bomb and a huge text, each a plain answer within
+// bounded memory (depth and external entities are the XML loader's tests',
+// bytes that are not UTF-8 the code pages').
 std::vector<Row> HostileRows() {
-    const std::string secret = testing::TempDir() + "veritor-secret.txt";
-    std::ofstream(secret) << "SECRET";
     const std::string text(50 * 1024 * 1024, 'x'); // 50 MB
-    const std::string nested = Repeated("<n>", 10000) + Repeated("</n>", 10000);
     return {
         {{"-f", "{file}"}, "", "error: {file}:1: no value\n", 1, Document(BillionLaughs()) + "\n"},
-        {{"-f", "{file}"},
-         "\n",
-         "",
-         0,
-         TextQuery("<!DOCTYPE r [<!ENTITY e SYSTEM '" + secret + "'>]><r>&e;</r>")},
-        {{"-f", "{file}"}, "", "error: {file}:1: no value\n", 1, Document(nested) + "\n"},
         {{"-f", "{file}"},
          std::to_string(text.size()) + "\n",
          "",
          0,
          "length of ((" + Document("<a>" + text + "</a>") + ") as text)\n"},
-        {{"-f", "{file}"}, "\xEF\xBF\xBD\xEF\xBF\xBD\n", "", 0, TextQuery("<a>\xFF\xFE</a>")},
     };
 }
 
