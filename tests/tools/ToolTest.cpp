@@ -7,6 +7,7 @@
 #include "tests/support/WineDifferences.h"
 #include "tools/veritor/Interactive.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -190,7 +191,8 @@ std::vector<Row> Rows() {
         Refused({"-V"}, "unknown option -V"),
         Refused({"--jsno", "1"}, "unknown option --jsno (did you mean --json?)"),
         Refused({"--max-values", "18446744073709551616"},
-                "--max-values 18446744073709551616 is too large: at most 18446744073709551615"),
+                "--max-values 18446744073709551616 is too large: at most " +
+                    std::to_string(SIZE_MAX)),
         Refused({"-f", "-", "-f", "-"}, "-f - is given twice: standard input is read once"),
         Refused({"-e"}, "-e needs a value"),
         Refused({"--max-file-bytes", "0"},
