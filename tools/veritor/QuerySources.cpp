@@ -25,13 +25,19 @@ std::string Shortened(std::string_view query) {
     while (end > 0 && (static_cast<unsigned char>(query[end]) & 0xC0) == 0x80) {
         --end;
     }
-    return std::string(query.substr(0, end)) + "...";
+    std::string start(query.substr(0, end));
+    return start.append("...");
 }
 
 // Among several queries on the command line, an evaluation error names its
 // query; a syntax or type error shows it anyway.
 Place ArgumentPlace(const std::string& query, bool several) {
-    return {several ? "\"" + Shortened(query) + "\"" : std::string(), false};
+    // Built by appending: GCC 12 warns falsely (-Wrestrict) of `"\"" + text`.
+    std::string name;
+    if (several) {
+        name.append(1, '"').append(Shortened(query)).append(1, '"');
+    }
+    return {name, false};
 }
 
 // One query per non-empty line; lines whose first visible character is '#'
