@@ -8,6 +8,7 @@
 //
 // Input: the bytes of the text, as they are.
 #include "Check.h"
+#include "platform/codepage/Utf8Codec.h"
 #include "platform/codepage/XmlEncoding.h"
 
 #include <cstdint>
@@ -34,7 +35,7 @@ bool IconvTakesAsUtf8(std::string_view text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    CHECK((TextDecoding::FirstInvalidUtf8(bytes) == std::string_view::npos) ==
+    CHECK((Utf8Codec::FirstInvalid(bytes) == std::string_view::npos) ==
           IconvTakesAsUtf8(bytes));
     const TextDecoding::XmlText decoded = TextDecoding::DecodeXml(bytes);
     if (!decoded.failure.empty()) {
@@ -42,11 +43,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     if (decoded.converted) {
-        CHECK(TextDecoding::FirstInvalidUtf8(decoded.text) == std::string_view::npos);
+        CHECK(Utf8Codec::FirstInvalid(decoded.text) == std::string_view::npos);
     } else {
         CHECK(decoded.skipped == 0 || decoded.skipped == 3);
         CHECK(decoded.skipped <= bytes.size());
-        CHECK(TextDecoding::FirstInvalidUtf8(bytes.substr(decoded.skipped)) ==
+        CHECK(Utf8Codec::FirstInvalid(bytes.substr(decoded.skipped)) ==
               std::string_view::npos);
     }
     return 0;

@@ -180,6 +180,32 @@ bool EncodeUtf8(std::u16string_view text, Sink& emit) {
 // result: texts may be tens of megabytes, and growing a string unit by unit
 // costs far more than a second pass.
 
+std::size_t FirstInvalid(std::string_view text) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t size = text.size();
+    std::size_t i = 0;
+    while (i < size) {
+        if (bytes[i] < 0x80) {
+            ++i;
+            continue;
+        }
+        Lead lead{};
+        if (!ReadLead(bytes[i], lead)) {
+            return i;
+        }
+        for (int k = 0; k < lead.continuations; ++k) {
+            const std::size_t next = i + 1 + static_cast<std::size_t>(k);
+            const unsigned char low = k == 0 ? lead.low : 0x80;
+            const unsigned char high = k == 0 ? lead.high : 0xBF;
+            if (next >= size || bytes[next] < low || bytes[next] > high) {
+                return i;
+            }
+        }
+        i += 1 + static_cast<std::size_t>(lead.continuations);
+    }
+    return std::string_view::npos;
+}
+
 bool AppendUtf16(std::string_view text, std::u16string& out) {
     const auto [units, clean] = MeasureUtf16(text);
     const std::size_t start = out.size();

@@ -9,6 +9,11 @@
 
 namespace Utf8Codec {
 
+// The offset of the first byte of `text` that does not begin a well-formed
+// sequence (overlong forms, surrogates and values above U+10FFFF are not),
+// or npos: where a conversion would replace.
+std::size_t FirstInvalid(std::string_view text);
+
 // Appends the conversion of `text` to `out`; returns false if anything had to
 // be replaced.
 bool AppendUtf16(std::string_view text, std::u16string& out);

@@ -1,6 +1,7 @@
 #include "platform/codepage/XmlEncoding.h"
 
 #include "platform/codepage/Transcode.h"
+#include "platform/codepage/Utf8Codec.h"
 
 #include <array>
 #include <cstdint>
@@ -209,7 +210,7 @@ bool IsEncodingName(std::string_view name) {
 XmlText AsUtf8(std::string_view bytes, std::size_t skipped) {
     XmlText result;
     result.skipped = skipped;
-    const std::size_t bad = FirstInvalidUtf8(bytes.substr(skipped));
+    const std::size_t bad = Utf8Codec::FirstInvalid(bytes.substr(skipped));
     if (bad != std::string_view::npos) {
         result.failure = Invalid("UTF-8", bytes, skipped + bad);
     }
@@ -217,46 +218,6 @@ XmlText AsUtf8(std::string_view bytes, std::size_t skipped) {
 }
 
 } // namespace
-
-std::size_t FirstInvalidUtf8(std::string_view text) {
-    std::size_t at = 0;
-    while (at < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[at]);
-        if (lead < 0x80) {
-            ++at;
-            continue;
-        }
-        // The range the second byte must fall in excludes overlong forms,
-        // surrogates and values beyond U+10FFFF.
-        unsigned length = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            low = lead == 0xE0 ? 0xA0 : 0x80;
-            high = lead == 0xED ? 0x9F : 0xBF;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            low = lead == 0xF0 ? 0x90 : 0x80;
-            high = lead == 0xF4 ? 0x8F : 0xBF;
-        } else {
-            return at;
-        }
-        for (unsigned i = 1; i < length; ++i) {
-            if (at + i >= text.size()) {
-                return at;
-            }
-            const auto next = static_cast<unsigned char>(text[at + i]);
-            if (next < (i == 1 ? low : 0x80) || next > (i == 1 ? high : 0xBF)) {
-                return at;
-            }
-        }
-        at += length;
-    }
-    return std::string_view::npos;
-}
 
 XmlText DecodeXml(std::string_view bytes) {
     for (const Signature& signature : Signatures) {

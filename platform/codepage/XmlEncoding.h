@@ -26,9 +26,4 @@ struct XmlText {
 
 XmlText DecodeXml(std::string_view bytes);
 
-// The offset of the first byte of `text` that does not belong to a
-// well-formed UTF-8 sequence (overlong forms, surrogates and values above
-// U+10FFFF are not), or npos.
-std::size_t FirstInvalidUtf8(std::string_view text);
-
 } // namespace TextDecoding
